@@ -1,0 +1,4 @@
+// The empty base that marks every component interface of the library.
+#pragma once
+
+struct IOrvBase {};

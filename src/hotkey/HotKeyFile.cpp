@@ -1,0 +1,119 @@
+// The hot-key file: reading it into the table and writing the table back.
+//
+//   <?xml version="1.0" encoding="UTF-8"?>
+//   <HOTKEY>
+//       <NODE TRCODE="8000" KEYCODE="112" MOD="C">text</NODE>
+//   </HOTKEY>
+//
+// KEYCODE is decimal, MOD is "C" (Ctrl), "S" (Shift) or empty. Names are matched without
+// regard to case; the root's own name is not checked.
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <memory>
+
+#include "hotkey/HotKeyImpl.h"
+#include "orvmenu/OrvMenu.h"
+#include "services/EnvMgr.h"
+#include "services/File.h"
+#include "services/XMLData.h"
+#include "services/XMLParser.h"
+#include "ui/MessageBox.h"
+
+namespace {
+
+constexpr char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
+constexpr char kLoadError[] = "File Open Error For HotKey ";
+constexpr char kSaveError[] = "File Open Error For Save Hotkey";
+
+// A decimal number as atol reads it (leading blanks, a sign, digits up to the first other
+// character, 0 without digits), saturated to 32 bits as the 32-bit C library does.
+std::int32_t ReadDecimal(const std::string& text) {
+    const long value = std::strtol(text.c_str(), nullptr, 10);
+    return static_cast<std::int32_t>(std::clamp<long>(value, std::numeric_limits<std::int32_t>::min(),
+                                                      std::numeric_limits<std::int32_t>::max()));
+}
+
+}  // namespace
+
+void COrvHotKeyImpl::Load(std::string fileName) {
+    // Every hot key is resolved through the menu. Reading without one would drop them all, and
+    // the save at destruction would then empty the user's file: without a menu, do nothing.
+    if (menu == nullptr) return;
+
+    filePath = CEnvMgr::GetDataUserDir() + "\\" + fileName;
+    if (CXMLParser::FindXMLFile(filePath) == 0) {
+        Save(filePath);  // a first start: the user gets an empty file
+        return;
+    }
+    CXMLParser parser;
+    if (parser.Open(filePath, 1) == 0) {
+        // The destructor writes the table back to this path. Keep the user's file beside it
+        // first; when no copy can be made, this component never writes over it.
+        if (!orv::file::KeepUnreadable(filePath)) {
+            neverWrite.push_back(orv::file::NativePath(filePath));
+        }
+        AfxMessageBox(fileName + kLoadError, orv::ui::kMbOk, 0);
+        return;
+    }
+    ReadHotKeys(parser.GetRoot());
+}
+
+void COrvHotKeyImpl::ReadHotKeys(const CXMLNode& root) {
+    // Loading adds to what the table holds.
+    for (CXMLNode node = root.GetFirstChild(); node; node = node.GetNextSibling()) {
+        if (!node.IsElement() || !node.NameIs("NODE")) continue;
+        auto hotKey = std::make_unique<OrvHotKey>();
+        for (int i = 0; i < node.GetAttrCount(); ++i) {
+            if (node.AttrNameIs(i, "TRCODE")) {
+                hotKey->trCode = node.GetAttrValue(i);
+                hotKey->menuNode = menu->GetMenuByTRCode(hotKey->trCode);
+            } else if (node.AttrNameIs(i, "KEYCODE")) {
+                hotKey->keyCode = ReadDecimal(node.GetAttrValue(i));
+            } else if (node.AttrNameIs(i, "MOD")) {
+                const std::string mod = node.GetAttrValue(i);
+                if (orv::xml::EqualsNoCase(mod, "C")) {
+                    hotKey->modifier = kOrvHotKeyCtrl;
+                } else if (orv::xml::EqualsNoCase(mod, "S")) {
+                    hotKey->modifier = kOrvHotKeyShift;
+                }
+            }
+        }
+        // A screen the menu does not know can never open: the hot key is dropped.
+        if (hotKey->menuNode == nullptr) continue;
+        hotKey->text = node.GetText();
+        const OrvHotKey& record = *hotKey;
+        table.SetAt(record.text, std::move(hotKey));
+    }
+}
+
+void COrvHotKeyImpl::Save(std::string path) {
+    CFile file;
+    if (!MayWrite(path) || !file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
+        AfxMessageBox(kSaveError, orv::ui::kMbOk, 0);
+        return;
+    }
+    CXMLData::StartUniCode(file);
+    CXMLData::WriteString(file, kDeclaration);
+    CXMLData::WriteNodeStart(file, 0, "HOTKEY");
+    for (const auto& entry : table) {
+        const OrvHotKey& hotKey = *entry.record;
+        const std::string keyText = hotKey.keyCode > 0 ? std::to_string(hotKey.keyCode) : std::string();
+        const char* modText = hotKey.modifier == kOrvHotKeyCtrl    ? "C"
+                              : hotKey.modifier == kOrvHotKeyShift ? "S"
+                                                                   : "";
+        CXMLData::WriteHeader(file, 1, 1, "NODE",
+                              {{"TRCODE", hotKey.trCode}, {"KEYCODE", keyText}, {"MOD", modText}});
+        CXMLData::WriteText(file, hotKey.text);
+        CXMLData::WriteNodeEnd(file, 1, "NODE", 0);
+    }
+    CXMLData::WriteNodeEnd(file, 0, "HOTKEY", 0);
+    // A failed commit leaves the old file whole, but the user must hear that nothing was saved.
+    if (!file.Close()) AfxMessageBox(kSaveError, orv::ui::kMbOk, 0);
+}
+
+bool COrvHotKeyImpl::MayWrite(const std::string& path) const {
+    return std::find(neverWrite.begin(), neverWrite.end(), orv::file::NativePath(path)) ==
+           neverWrite.end();
+}

@@ -1,0 +1,129 @@
+// Reading the menu definition file into the node tree and the two lookup maps.
+#include <vector>
+
+#include "menu/MenuImpl.h"
+#include "menu/MenuTypes.h"
+#include "services/EnvMgr.h"
+#include "services/Numbers.h"
+#include "services/XMLParser.h"
+#include "ui/MessageBox.h"
+
+namespace {
+
+// One counter for the process: every menu component numbers its nodes from where the last
+// one stopped, so identifiers stay unique across components and reloads.
+std::uint32_t gNextMenuId = 7800;
+
+}  // namespace
+
+namespace orv::menu {
+
+OrvMenuType TypeFromKeyword(std::string_view keyword) {
+    for (const auto& t : kTypeNames) {
+        if (orv::xml::EqualsNoCase(keyword, t.keyword)) return t.type;
+    }
+    return kOrvMenuNone;
+}
+
+}  // namespace orv::menu
+
+std::uint32_t COrvMenuImpl::PeekNextMenuId() { return gNextMenuId; }
+
+OrvMenu* COrvMenuImpl::ReadEntry(const CXMLNode& element, const std::string& formDir) {
+    auto* node = new OrvMenu;
+    node->id = gNextMenuId++;
+
+    const int count = element.GetAttrCount();
+    bool hasName = false;
+    for (int i = 0; i < count && !hasName; ++i) hasName = element.AttrNameIs(i, "NAME");
+    // A NAME attribute replaces the element's text, so the text (which for a submenu holds all
+    // its descendants' text) is only gathered when it is the name.
+    if (!hasName) node->name = element.GetText();
+
+    for (int i = 0; i < count; ++i) {
+        const std::string attr = element.GetAttrName(i);
+        if (orv::xml::EqualsNoCase(attr, "DISP")) {
+            node->disp = element.GetAttrValue(i) == "Y" ? 1 : 0;
+        } else if (orv::xml::EqualsNoCase(attr, "MULTI")) {
+            node->multi = element.GetAttrValue(i) == "Y" ? 1 : 0;
+        } else if (orv::xml::EqualsNoCase(attr, "OPENCNT")) {
+            const std::int32_t n = orv::text::AtoI(element.GetAttrValue(i));
+            node->openCount = n > 0 ? n : 0;
+        } else if (orv::xml::EqualsNoCase(attr, "GRADE")) {
+            orv::text::ParseHex(element.GetAttrValue(i), node->grade);
+        } else if (orv::xml::EqualsNoCase(attr, "TYPE")) {
+            node->type = orv::menu::TypeFromKeyword(element.GetAttrValue(i));
+        } else if (orv::xml::EqualsNoCase(attr, "FILE")) {
+            node->file = element.GetAttrValue(i);
+        } else if (orv::xml::EqualsNoCase(attr, "ICON")) {
+            node->icon = element.GetAttrValue(i);
+        } else if (orv::xml::EqualsNoCase(attr, "TRCODE")) {
+            node->trCode = element.GetAttrValue(i);
+            trCodeMap_[node->trCode] = node;  // the last entry read with a code is the one found
+        } else if (orv::xml::EqualsNoCase(attr, "NAME")) {
+            node->name = element.GetAttrValue(i);
+        } else if (orv::xml::EqualsNoCase(attr, "TABGROUP")) {
+            const std::int32_t n = orv::text::AtoI(element.GetAttrValue(i));
+            node->tabGroup = n > 0 ? n : 0;
+        } else if (orv::xml::EqualsNoCase(attr, "HITCOUNT")) {
+            if (orv::xml::EqualsNoCase(element.GetAttrValue(i), "FALSE")) node->hitCount = 0;
+        }
+    }
+    if (node->type == kOrvMenuForm || node->type == kOrvMenuFormDlg) node->file = formDir + "\\" + node->file;
+    return node;
+}
+
+void COrvMenuImpl::ParseMenuNode(const CXMLNode& element, OrvMenu* parent) {
+    if (parent == nullptr) return;
+    const std::string formDir = CEnvMgr::GetFormDir();
+    // Depth first without recursion: each frame is the next child element to read under a node.
+    struct Frame {
+        CXMLNode next;
+        OrvMenu* parent;
+    };
+    std::vector<Frame> stack{{element.GetFirstChild(), parent}};
+    while (!stack.empty()) {
+        if (!stack.back().next) {
+            stack.pop_back();
+            continue;
+        }
+        const CXMLNode child = stack.back().next;
+        OrvMenu* const under = stack.back().parent;
+        stack.back().next = child.GetNextSibling();
+        if (!child.IsElement()) continue;
+
+        if (child.NameIs("NAME")) {
+            // A NAME element names the whole catalogue, wherever it stands.
+            (root_ != nullptr ? root_ : parent)->name = child.GetText();
+            continue;
+        }
+        if (!child.NameIs("NODE")) continue;
+
+        OrvMenu* entry = ReadEntry(child, formDir);
+        under->children.push_back(entry);
+        // An entry the user may not see keeps its TR code but gets no identifier lookup, and
+        // nothing below it is read.
+        if (userInfoSet_ != 0 && IsMenuVisible(entry) == 0) continue;
+        idMap_[static_cast<std::uint16_t>(entry->id & 0xffffu)] = entry;
+        stack.push_back({child.GetFirstChild(), entry});
+    }
+}
+
+void COrvMenuImpl::LoadMenuFile() {
+    CXMLParser parser;
+    if (parser.Open(filePath_, 1) == 0) {
+        AfxMessageBox(filePath_ + "File open error", orv::ui::kMbOk, 0);
+        return;
+    }
+    // A second load replaces the catalogue: the old tree is freed and both maps start empty,
+    // so no lookup can reach a node of the old file.
+    if (root_ != nullptr) {
+        DeleteMenuNode(root_);
+        root_ = nullptr;
+        trCodeMap_.clear();
+        idMap_.clear();
+    }
+    root_ = new OrvMenu;
+    ParseMenuNode(parser.GetRoot(), root_);
+    BuildMenu(mainMenu_, root_, 0);
+}

@@ -1,0 +1,34 @@
+// Text in the terminal's code page (950, Traditional Chinese Big5).
+//
+// Every string in memory is code-page-950 text. These conversions are the only place where it
+// meets Unicode: the XML reader converts into it, the XML writer out of it. A character that
+// the code page cannot hold becomes '?', and so does a malformed byte sequence.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orv::cp950 {
+
+std::string FromUtf8(std::string_view utf8);
+std::string ToUtf8(std::string_view text);
+std::string FromUtf16(std::u16string_view utf16);
+std::u16string ToUtf16(std::string_view text);
+
+// Length in bytes of the character that starts at text[i] (1 or 2).
+inline std::size_t CharLength(std::string_view text, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    return (lead >= 0x81 && lead <= 0xfe && i + 1 < text.size()) ? 2 : 1;
+}
+
+// Position of the first occurrence of needle in text that starts on a character boundary, or
+// npos. Plain byte search would also match at the second byte of a double-byte character.
+std::size_t Find(std::string_view text, std::string_view needle);
+
+}  // namespace orv::cp950
+
+class CFmtString {
+public:
+    // The UTF-8 literal text in the code page named by codePage ("CHT": 950).
+    static std::string GetCodePageString(std::string_view utf8, std::string_view codePage);
+};

@@ -1,0 +1,58 @@
+// CFile: how the library writes files; orv::file: reading and probing them.
+//
+// Paths may use '/' or '\\' between folders on every platform. A file opened for writing is
+// written into a temporary file beside the target and only replaces the target when Close
+// succeeds, so a crash, a full disk or a failed write leaves the old file whole.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+class CFile {
+public:
+    enum OpenFlags : unsigned {
+        modeRead = 0x0000,
+        modeWrite = 0x0001,
+        modeReadWrite = 0x0002,
+        modeCreate = 0x1000,
+    };
+
+    CFile() = default;
+    CFile(const CFile&) = delete;
+    CFile& operator=(const CFile&) = delete;
+    ~CFile();  // an unfinished write is discarded; the target stays as it was
+
+    // Opens path for writing; flags must hold modeCreate and modeWrite or modeReadWrite (the
+    // target is replaced as a whole at Close). False when the file cannot be created.
+    bool Open(const std::string& path, unsigned flags);
+    bool IsOpen() const;
+    void Write(std::string_view bytes);
+    // Commits a write: flush, sync to disk, rename over the target. False when any step failed;
+    // the target is then unchanged.
+    bool Close();
+
+    // The last byte written, or 0 (lets the XML writer lay out end tags).
+    char LastByte() const { return last_; }
+
+private:
+    struct Impl;
+    Impl* impl_ = nullptr;
+    char last_ = 0;
+};
+
+namespace orv::file {
+
+// The path with every separator turned into the platform's own.
+std::string NativePath(std::string_view path);
+bool Exists(const std::string& path);  // a regular file
+// Reads a whole file; false when it is missing, unreadable or larger than maxBytes.
+bool ReadAll(const std::string& path, std::string& out, std::size_t maxBytes);
+
+// A user file that exists but could not be read is never written over: before the caller
+// replaces it, this keeps a copy beside it ("name.unreadable", or "name.unreadable.N" when that
+// is taken). True when the copy was made or there is nothing to keep; false when the file could
+// not be copied, and then the caller must not write over it.
+bool KeepUnreadable(const std::string& path);
+
+}  // namespace orv::file

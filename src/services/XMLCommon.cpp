@@ -1,0 +1,156 @@
+// What both XML back ends share: name comparison and turning a file's bytes into UTF-8.
+#include <algorithm>
+#include <cstdint>
+
+#include "services/CodePage.h"
+#include "services/XMLParser.h"
+
+namespace orv::xml {
+namespace {
+
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xc0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3f)));
+    } else if (cp < 0x10000) {
+        out.push_back(static_cast<char>(0xe0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3f)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3f)));
+    } else {
+        out.push_back(static_cast<char>(0xf0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3f)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3f)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3f)));
+    }
+}
+
+bool IsXmlChar(char32_t cp) {
+    return cp == 0x9 || cp == 0xa || cp == 0xd || (cp >= 0x20 && cp <= 0xd7ff) ||
+           (cp >= 0xe000 && cp <= 0xfffd) || (cp >= 0x10000 && cp <= 0x10ffff);
+}
+
+// Strict UTF-8 check, also refusing characters XML does not allow.
+bool IsValidXmlUtf8(std::string_view s) {
+    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+    const std::size_t n = s.size();
+    for (std::size_t i = 0; i < n;) {
+        const unsigned b0 = p[i];
+        if (b0 < 0x80) {
+            if (b0 < 0x20 && b0 != 0x9 && b0 != 0xa && b0 != 0xd) return false;
+            ++i;
+            continue;
+        }
+        std::size_t extra;
+        char32_t cp;
+        if (b0 >= 0xc2 && b0 <= 0xdf) extra = 1, cp = b0 & 0x1f;
+        else if ((b0 & 0xf0) == 0xe0) extra = 2, cp = b0 & 0x0f;
+        else if (b0 >= 0xf0 && b0 <= 0xf4) extra = 3, cp = b0 & 0x07;
+        else return false;
+        if (i + extra >= n) return false;
+        for (std::size_t k = 1; k <= extra; ++k) {
+            if ((p[i + k] & 0xc0) != 0x80) return false;
+            cp = (cp << 6) | (p[i + k] & 0x3f);
+        }
+        if ((extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000) || !IsXmlChar(cp)) return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
+bool Utf16ToUtf8(std::string_view bytes, bool bigEndian, std::string& out) {
+    if (bytes.size() % 2 != 0) return false;
+    out.clear();
+    out.reserve(bytes.size() * 3 / 2);
+    const auto unit = [&](std::size_t i) -> char32_t {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return bigEndian ? (a << 8 | b) : (b << 8 | a);
+    };
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+        char32_t cp = unit(i);
+        if (cp >= 0xd800 && cp <= 0xdbff) {
+            if (i + 3 >= bytes.size()) return false;
+            const char32_t low = unit(i + 2);
+            if (low < 0xdc00 || low > 0xdfff) return false;
+            cp = 0x10000 + ((cp - 0xd800) << 10) + (low - 0xdc00);
+            i += 2;
+        } else if (cp >= 0xdc00 && cp <= 0xdfff) {
+            return false;
+        }
+        if (!IsXmlChar(cp)) return false;
+        AppendUtf8(out, cp);
+    }
+    return true;
+}
+
+// The value of encoding="..." in the XML declaration, lower case; empty when there is none.
+std::string DeclaredEncoding(std::string_view bytes) {
+    if (bytes.substr(0, 5) != "<?xml") return {};
+    const auto end = bytes.find("?>");
+    const std::string_view decl = bytes.substr(0, std::min(end, std::size_t{512}));
+    const auto key = decl.find("encoding");
+    if (key == std::string_view::npos) return {};
+    auto q = decl.find_first_of("\"'", key);
+    if (q == std::string_view::npos) return {};
+    const auto close = decl.find(decl[q], q + 1);
+    if (close == std::string_view::npos) return {};
+    std::string name(decl.substr(q + 1, close - q - 1));
+    std::transform(name.begin(), name.end(), name.begin(), Lower);
+    return name;
+}
+
+}  // namespace
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Lower(a[i]) != Lower(b[i])) return false;
+    }
+    return true;
+}
+
+bool ToUtf8Document(std::string_view bytes, std::string& utf8) {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+        bytes.remove_prefix(3);
+        if (!IsValidXmlUtf8(bytes)) return false;
+        utf8.assign(bytes);
+        return true;
+    }
+    if (bytes.substr(0, 2) == "\xFF\xFE") return Utf16ToUtf8(bytes.substr(2), false, utf8);
+    if (bytes.substr(0, 2) == "\xFE\xFF") return Utf16ToUtf8(bytes.substr(2), true, utf8);
+    if (bytes.substr(0, 4) == std::string_view("<\0?\0", 4)) return Utf16ToUtf8(bytes, false, utf8);
+    if (bytes.substr(0, 4) == std::string_view("\0<\0?", 4)) return Utf16ToUtf8(bytes, true, utf8);
+
+    const std::string encoding = DeclaredEncoding(bytes);
+    if (encoding.empty() || encoding == "utf-8" || encoding == "utf8" || encoding == "us-ascii") {
+        if (!IsValidXmlUtf8(bytes)) return false;
+        utf8.assign(bytes);
+        return true;
+    }
+    if (encoding == "big5" || encoding == "cp950" || encoding == "ms950" ||
+        encoding == "windows-950" || encoding == "x-big5") {
+        for (const char c : bytes) {
+            const auto b = static_cast<unsigned char>(c);
+            if (b < 0x20 && b != 0x9 && b != 0xa && b != 0xd) return false;
+        }
+        utf8 = orv::cp950::ToUtf8(bytes);
+        return true;
+    }
+    if (encoding == "iso-8859-1" || encoding == "latin1" || encoding == "latin-1") {
+        utf8.clear();
+        utf8.reserve(bytes.size() + bytes.size() / 4);
+        for (const char c : bytes) {
+            const auto b = static_cast<unsigned char>(c);
+            if (b < 0x20 && b != 0x9 && b != 0xa && b != 0xd) return false;
+            AppendUtf8(utf8, b);
+        }
+        return true;
+    }
+    return false;  // an encoding this reader does not know: the file is unreadable, not misread
+}
+
+}  // namespace orv::xml

@@ -1,0 +1,87 @@
+// CXMLParser: reads an XML file into a document; CXMLNode: a node of that document.
+//
+// The reader accepts UTF-8 (with or without a byte-order mark), UTF-16 with a byte-order mark,
+// and files that declare big5 or cp950. It never reads a DTD, expands an entity or fetches
+// anything: a document type declaration makes the file unreadable. Files larger than
+// kMaxFileBytes, nested deeper than kMaxDepth elements, malformed, or whose bytes do not match
+// their encoding are reported as unreadable (Open returns 0).
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// A node of a parsed document, valid while its CXMLParser lives. A default node is null.
+// Names, texts and values are in the terminal's code page.
+class CXMLNode {
+public:
+    CXMLNode() = default;
+    CXMLNode(const CXMLNode& other);
+    CXMLNode& operator=(const CXMLNode& other);
+    ~CXMLNode();
+
+    explicit operator bool() const { return handle_ != nullptr; }
+    bool IsElement() const;
+
+    std::string GetName() const;
+    // Compares the node's name with an ASCII name, ignoring letter case.
+    bool NameIs(std::string_view name) const;
+
+    // The text of the node and its descendants, concatenated in document order. A text node
+    // that is only white space counts only when it is its element's sole child, so indentation
+    // is never part of a text while " " inside an element is; CDATA sections always count.
+    // Stops growing at kMaxTextBytes.
+    std::string GetText() const;
+
+    CXMLNode GetFirstChild() const;
+    CXMLNode GetNextSibling() const;
+
+    int GetAttrCount() const;
+    std::string GetAttrName(int index) const;
+    bool AttrNameIs(int index, std::string_view name) const;  // ASCII, ignoring case
+    std::string GetAttrValue(int index) const;
+
+    // Back end only: wraps a platform node.
+    explicit CXMLNode(void* handle);
+    void* Handle() const { return handle_; }
+
+private:
+    void* handle_ = nullptr;
+};
+
+class CXMLParser {
+public:
+    static constexpr std::size_t kMaxFileBytes = 256u << 20;
+    static constexpr int kMaxDepth = 256;
+    static constexpr std::size_t kMaxTextBytes = 1u << 20;
+
+    CXMLParser();
+    CXMLParser(const CXMLParser&) = delete;
+    CXMLParser& operator=(const CXMLParser&) = delete;
+    ~CXMLParser();
+
+    // 1 when a file exists at path, else 0.
+    static int FindXMLFile(const std::string& path);
+    // Nonzero when the file was read and parsed. The second argument is kept for callers that
+    // pass 1; it has no other meaning.
+    int Open(const std::string& path, int flags);
+    // Parses a document held in memory, as Open does a file's bytes.
+    int OpenBuffer(std::string_view bytes);
+    // The document element, or a null node before a successful Open.
+    CXMLNode GetRoot() const;
+
+private:
+    struct Impl;
+    Impl* impl_ = nullptr;
+};
+
+namespace orv::xml {
+// ASCII case-insensitive comparison, as the readers match element and attribute names.
+bool EqualsNoCase(std::string_view a, std::string_view b);
+
+// A file's bytes as UTF-8 without a byte-order mark, from UTF-8 (with or without the mark),
+// UTF-16 (with the mark, or recognisable by its first characters), or a declared big5, cp950
+// or iso-8859-1 encoding. False when the bytes do not match the encoding, the encoding is
+// unknown, or the text holds characters XML forbids (NUL and other control characters).
+bool ToUtf8Document(std::string_view bytes, std::string& utf8);
+}  // namespace orv::xml

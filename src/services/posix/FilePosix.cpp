@@ -1,0 +1,161 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <string>
+
+#include "services/File.h"
+
+struct CFile::Impl {
+    int fd = -1;
+    std::string target;
+    std::string temp;
+    bool failed = false;
+};
+
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool WriteAllFd(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The rename is only durable once the folder's entry is on disk too.
+void SyncFolder(const std::string& path) {
+    const int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+}
+
+}  // namespace
+
+CFile::~CFile() {
+    if (impl_ != nullptr) {
+        if (impl_->fd >= 0) ::close(impl_->fd);
+        ::unlink(impl_->temp.c_str());
+        delete impl_;
+    }
+}
+
+bool CFile::Open(const std::string& path, unsigned flags) {
+    if (impl_ != nullptr || path.empty()) return false;
+    if ((flags & modeCreate) == 0 || (flags & (modeWrite | modeReadWrite)) == 0) return false;
+    static std::atomic<unsigned> counter{0};
+    auto impl = new Impl;
+    impl->target = orv::file::NativePath(path);
+    impl->temp = impl->target + ".orvtmp." + std::to_string(::getpid()) + "." +
+                 std::to_string(counter++);
+    impl->fd = ::open(impl->temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (impl->fd < 0) {
+        delete impl;
+        return false;
+    }
+    impl_ = impl;
+    last_ = 0;
+    return true;
+}
+
+bool CFile::IsOpen() const { return impl_ != nullptr; }
+
+void CFile::Write(std::string_view bytes) {
+    if (impl_ == nullptr || impl_->failed || bytes.empty()) return;
+    if (!WriteAllFd(impl_->fd, bytes.data(), bytes.size())) impl_->failed = true;
+    last_ = bytes.back();
+}
+
+bool CFile::Close() {
+    if (impl_ == nullptr) return false;
+    bool ok = !impl_->failed;
+    ok = ok && ::fsync(impl_->fd) == 0;
+    ok = (::close(impl_->fd) == 0) && ok;
+    impl_->fd = -1;
+    ok = ok && ::rename(impl_->temp.c_str(), impl_->target.c_str()) == 0;
+    if (ok) SyncFolder(impl_->target);
+    else ::unlink(impl_->temp.c_str());
+    delete impl_;
+    impl_ = nullptr;
+    return ok;
+}
+
+namespace orv::file {
+
+std::string NativePath(std::string_view path) {
+    std::string native(path);
+    for (char& c : native) {
+        if (c == '\\') c = '/';
+    }
+    return native;
+}
+
+bool Exists(const std::string& path) {
+    struct stat st {};
+    return ::stat(NativePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool ReadAll(const std::string& path, std::string& out, std::size_t maxBytes) {
+    out.clear();
+    const int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        static_cast<unsigned long long>(st.st_size) > maxBytes) {
+        ::close(fd);
+        return false;
+    }
+    out.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 || out.size() + static_cast<std::size_t>(n) > maxBytes) {
+            ::close(fd);
+            out.clear();
+            return false;
+        }
+        if (n == 0) break;
+        out.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return true;
+}
+
+bool KeepUnreadable(const std::string& path) {
+    const std::string source = NativePath(path);
+    struct stat st {};
+    if (::lstat(source.c_str(), &st) != 0) return errno == ENOENT;
+    std::string keep = source + ".unreadable";
+    for (int n = 2; ::access(keep.c_str(), F_OK) == 0; ++n) {
+        if (n > 9999) return false;
+        keep = source + ".unreadable." + std::to_string(n);
+    }
+    std::string bytes;
+    if (ReadAll(source, bytes, static_cast<std::size_t>(-1))) {
+        CFile copy;
+        if (copy.Open(keep, CFile::modeCreate | CFile::modeWrite)) {
+            copy.Write(bytes);
+            if (copy.Close()) return true;
+        }
+    }
+    // A file we may not read can still be kept under the new name by a second link to it.
+    return ::link(source.c_str(), keep.c_str()) == 0;
+}
+
+}  // namespace orv::file

@@ -1,0 +1,153 @@
+#include <atomic>
+#include <string>
+
+#include "services/CodePage.h"
+#include "services/File.h"
+#include "services/win32/Win32.h"
+
+struct CFile::Impl {
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    std::wstring target;
+    std::wstring temp;
+    bool failed = false;
+};
+
+namespace {
+
+std::wstring WidePath(const std::string& path) { return orv::win32::Wide(orv::file::NativePath(path)); }
+
+bool WriteAllHandle(HANDLE handle, const char* data, std::size_t size) {
+    while (size > 0) {
+        const DWORD chunk = size > 0x10000000 ? 0x10000000 : static_cast<DWORD>(size);
+        DWORD written = 0;
+        if (!::WriteFile(handle, data, chunk, &written, nullptr) || written == 0) return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+
+}  // namespace
+
+CFile::~CFile() {
+    if (impl_ != nullptr) {
+        if (impl_->handle != INVALID_HANDLE_VALUE) ::CloseHandle(impl_->handle);
+        ::DeleteFileW(impl_->temp.c_str());
+        delete impl_;
+    }
+}
+
+bool CFile::Open(const std::string& path, unsigned flags) {
+    if (impl_ != nullptr || path.empty()) return false;
+    if ((flags & modeCreate) == 0 || (flags & (modeWrite | modeReadWrite)) == 0) return false;
+    static std::atomic<unsigned> counter{0};
+    auto impl = new Impl;
+    impl->target = WidePath(path);
+    // Beside the target, so the final rename stays on one volume.
+    impl->temp = impl->target + L".orvtmp." + std::to_wstring(::GetCurrentProcessId()) + L"." +
+                 std::to_wstring(counter++);
+    impl->handle = ::CreateFileW(impl->temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (impl->handle == INVALID_HANDLE_VALUE) {
+        delete impl;
+        return false;
+    }
+    impl_ = impl;
+    last_ = 0;
+    return true;
+}
+
+bool CFile::IsOpen() const { return impl_ != nullptr; }
+
+void CFile::Write(std::string_view bytes) {
+    if (impl_ == nullptr || impl_->failed || bytes.empty()) return;
+    if (!WriteAllHandle(impl_->handle, bytes.data(), bytes.size())) impl_->failed = true;
+    last_ = bytes.back();
+}
+
+bool CFile::Close() {
+    if (impl_ == nullptr) return false;
+    bool ok = !impl_->failed;
+    ok = ok && ::FlushFileBuffers(impl_->handle) != FALSE;
+    ok = (::CloseHandle(impl_->handle) != FALSE) && ok;
+    impl_->handle = INVALID_HANDLE_VALUE;
+    // Write-through: the call returns only once the rename is on disk.
+    ok = ok && ::MoveFileExW(impl_->temp.c_str(), impl_->target.c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    if (!ok) ::DeleteFileW(impl_->temp.c_str());
+    delete impl_;
+    impl_ = nullptr;
+    return ok;
+}
+
+namespace orv::file {
+
+std::string NativePath(std::string_view path) {
+    // '/' is never the second byte of a Chinese character (a backslash may be), so every '/'
+    // byte is a separator.
+    std::string native(path);
+    for (char& c : native) {
+        if (c == '/') c = '\\';
+    }
+    return native;
+}
+
+bool Exists(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesW(WidePath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool ReadAll(const std::string& path, std::string& out, std::size_t maxBytes) {
+    out.clear();
+    HANDLE handle = ::CreateFileW(WidePath(path).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(handle, &size) || ::GetFileType(handle) != FILE_TYPE_DISK ||
+        static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
+        ::CloseHandle(handle);
+        return false;
+    }
+    out.reserve(static_cast<std::size_t>(size.QuadPart));
+    char buffer[65536];
+    for (;;) {
+        DWORD n = 0;
+        if (!::ReadFile(handle, buffer, sizeof buffer, &n, nullptr) || out.size() + n > maxBytes) {
+            ::CloseHandle(handle);
+            out.clear();
+            return false;
+        }
+        if (n == 0) break;
+        out.append(buffer, n);
+    }
+    ::CloseHandle(handle);
+    return true;
+}
+
+bool KeepUnreadable(const std::string& path) {
+    const std::string source = NativePath(path);
+    const std::wstring wideSource = orv::win32::Wide(source);
+    if (::GetFileAttributesW(wideSource.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        return IsMissing(::GetLastError());
+    }
+    std::string keep = source + ".unreadable";
+    for (int n = 2; ::GetFileAttributesW(orv::win32::Wide(keep).c_str()) != INVALID_FILE_ATTRIBUTES; ++n) {
+        if (n > 9999) return false;
+        keep = source + ".unreadable." + std::to_string(n);
+    }
+    std::string bytes;
+    if (ReadAll(source, bytes, static_cast<std::size_t>(-1))) {
+        CFile copy;
+        if (copy.Open(keep, CFile::modeCreate | CFile::modeWrite)) {
+            copy.Write(bytes);
+            if (copy.Close()) return true;
+        }
+    }
+    // A file we may not read can still be kept under the new name by a second link to it.
+    return ::CreateHardLinkW(orv::win32::Wide(keep).c_str(), wideSource.c_str(), nullptr) != FALSE;
+}
+
+}  // namespace orv::file

@@ -1,0 +1,101 @@
+// The user tab group file, in the user's data directory:
+//
+//   <?xml version="1.0" encoding="UTF-8"?>
+//   <TAPGRPROOT>
+//       <TABGRP ID="1" NAME="..." TRCODE="group code">
+//           <NODE>8000</NODE>
+//           <NODE>8930</NODE>
+//       </TABGRP>
+//   </TAPGRPROOT>
+//
+// The root is spelled TAP, not TAB; its name is not checked when reading. Names are matched
+// without regard to case. Groups are written in display order, members in the user's order.
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "orvmenu/OrvMenu.h"
+#include "services/EnvMgr.h"
+#include "services/File.h"
+#include "services/XMLData.h"
+#include "services/XMLParser.h"
+#include "tabgroup/UserTabGrp.h"
+#include "ui/MessageBox.h"
+
+namespace {
+constexpr char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
+constexpr char kSaveError[] = "File Save Error For Save TabGrp";
+}  // namespace
+
+std::int32_t CUserTabGrp::LoadTabGrp(std::string fileName) {
+    savePath = CEnvMgr::GetDataUserDir() + "\\" + fileName;
+    if (CXMLParser::FindXMLFile(savePath) == 0) {
+        SaveUserTabGrp();  // a first start: the user gets a file with the groups held (none)
+        return 1;
+    }
+    CXMLParser parser;
+    if (parser.Open(savePath, 1) == 0) {
+        // The destructor writes the groups back to this path. Keep the user's file beside it
+        // first; when no copy can be made, this component never writes over it.
+        if (!orv::file::KeepUnreadable(savePath)) neverWrite.push_back(orv::file::NativePath(savePath));
+        AfxMessageBox(fileName + "File open error", orv::ui::kMbOk, 0);
+        return 0;
+    }
+    ParseUserTabGrp(parser.GetRoot());
+    return 1;
+}
+
+void CUserTabGrp::ParseUserTabGrp(const CXMLNode& root) {
+    for (CXMLNode element = root.GetFirstChild(); element; element = element.GetNextSibling()) {
+        if (!element.IsElement() || !element.NameIs("TABGRP")) continue;
+        auto group = std::make_unique<CUserTabGrpItem>();
+        for (int i = 0; i < element.GetAttrCount(); ++i) {
+            if (element.AttrNameIs(i, "ID")) {
+                group->id = orv::tabgrp::ReadDecimal(element.GetAttrValue(i));
+            } else if (element.AttrNameIs(i, "NAME")) {
+                group->name = element.GetAttrValue(i);
+            } else if (element.AttrNameIs(i, "TRCODE")) {
+                group->groupCode = element.GetAttrValue(i);
+            }
+        }
+        // Every member is kept, also one the menu does not know (yet): the file is the user's.
+        for (CXMLNode node = element.GetFirstChild(); node; node = node.GetNextSibling()) {
+            if (node.IsElement() && node.NameIs("NODE")) group->trCodes.push_back(node.GetText());
+        }
+        StoreGroup(std::move(group));
+    }
+}
+
+void CUserTabGrp::SaveUserTabGrp() {
+    CFile file;
+    if (!MayWrite(savePath) || !file.Open(savePath, CFile::modeCreate | CFile::modeReadWrite)) {
+        AfxMessageBox(kSaveError, orv::ui::kMbOk, 0);
+        return;
+    }
+    WriteUserTabGrp(file);
+    // A failed commit leaves the old file whole, but the user must hear that nothing was saved.
+    if (!file.Close()) AfxMessageBox(kSaveError, orv::ui::kMbOk, 0);
+}
+
+void CUserTabGrp::WriteUserTabGrp(CFile& file) {
+    CXMLData::StartUniCode(file);
+    CXMLData::WriteString(file, kDeclaration);
+    CXMLData::WriteNodeStart(file, 0, "TAPGRPROOT");
+    for (const std::uint32_t orderId : groupOrder) {
+        // Groups of id 0 or below cannot be fetched but are the user's all the same: written too.
+        const auto found = groups.find(static_cast<std::int32_t>(orderId));
+        if (found == groups.end()) continue;
+        const auto& group = static_cast<const CUserTabGrpItem&>(*found->second);
+        const std::string idText = std::to_string(group.id);
+        // The members follow on lines of their own, not as text of the TABGRP element.
+        CXMLData::WriteHeader(file, 1, 0, "TABGRP",
+                              {{"ID", idText}, {"NAME", group.name}, {"TRCODE", group.groupCode}});
+        for (const std::string& code : group.trCodes) CXMLData::WriteAttrStr(file, "NODE", code, 2);
+        CXMLData::WriteNodeEnd(file, 1, "TABGRP", 0);
+    }
+    CXMLData::WriteNodeEnd(file, 0, "TAPGRPROOT", 0);
+}
+
+bool CUserTabGrp::MayWrite(const std::string& path) const {
+    return std::find(neverWrite.begin(), neverWrite.end(), orv::file::NativePath(path)) == neverWrite.end();
+}

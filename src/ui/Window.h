@@ -1,0 +1,23 @@
+// Reaching the host's windows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "orvmenu/OrvWinTypes.h"
+
+namespace orv::ui {
+
+// Sends a message and waits for the window's answer, as the window system's SendMessage does.
+std::intptr_t SendMessage(HWND wnd, unsigned message, std::uintptr_t wParam,
+                          std::intptr_t lParam);
+
+// The application's main window: the root owner of the window a control lives in.
+HWND GetRootOwner(HWND wnd);
+
+// Named pointer-sized values on a window, as the host leaves them on its main window.
+void* GetProp(HWND wnd, const std::string& name);
+bool SetProp(HWND wnd, const std::string& name, void* value);
+void RemoveProp(HWND wnd, const std::string& name);
+
+}  // namespace orv::ui

@@ -1,0 +1,17 @@
+#include "ui/Keyboard.h"
+#include "ui/headless/HeadlessSystem.h"
+
+namespace orv::ui {
+
+bool IsKeyDown(int virtualKey) {
+    return virtualKey >= 0 && virtualKey < 256 &&
+           headless::GetSystem().keysDown[static_cast<std::size_t>(virtualKey)];
+}
+
+void SetKeyDown(int virtualKey, bool down) {
+    if (virtualKey >= 0 && virtualKey < 256) {
+        headless::GetSystem().keysDown[static_cast<std::size_t>(virtualKey)] = down;
+    }
+}
+
+}  // namespace orv::ui

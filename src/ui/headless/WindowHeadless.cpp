@@ -1,0 +1,55 @@
+#include "ui/HostWindow.h"
+#include "ui/Window.h"
+#include "ui/headless/HeadlessSystem.h"
+
+using orv::headless::GetSystem;
+using orv::headless::IsWindow;
+
+namespace orv::ui {
+
+std::intptr_t SendMessage(HWND wnd, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    if (!IsWindow(wnd)) return 0;
+    wnd->messages.push_back({message, wParam, lParam});
+    return 0;
+}
+
+HWND GetRootOwner(HWND wnd) {
+    if (!IsWindow(wnd)) return nullptr;
+    // Owner chains are short; the bound only guards against a cycle made by hand.
+    for (int guard = 0; guard < 1000 && IsWindow(wnd->owner); ++guard) wnd = wnd->owner;
+    return wnd;
+}
+
+void* GetProp(HWND wnd, const std::string& name) {
+    if (!IsWindow(wnd)) return nullptr;
+    const auto it = wnd->props.find(name);
+    return it == wnd->props.end() ? nullptr : it->second;
+}
+
+bool SetProp(HWND wnd, const std::string& name, void* value) {
+    if (!IsWindow(wnd)) return false;
+    wnd->props[name] = value;
+    return true;
+}
+
+void RemoveProp(HWND wnd, const std::string& name) {
+    if (IsWindow(wnd)) wnd->props.erase(name);
+}
+
+}  // namespace orv::ui
+
+CHostWindow::CHostWindow(const std::string& title, HWND owner) {
+    hwnd_ = new HWND__;
+    hwnd_->title = title;
+    hwnd_->owner = owner;
+    GetSystem().windows.insert(hwnd_);
+}
+
+CHostWindow::~CHostWindow() {
+    GetSystem().windows.erase(hwnd_);
+    delete hwnd_;
+}
+
+const std::vector<CHostWindow::Message>& CHostWindow::Messages() const { return hwnd_->messages; }
+
+void CHostWindow::ClearMessages() { hwnd_->messages.clear(); }

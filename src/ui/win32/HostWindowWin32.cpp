@@ -1,0 +1,90 @@
+#include "ui/HostWindow.h"
+
+#include "services/CodePage.h"
+#include "ui/win32/Win32.h"
+
+extern "C" IMAGE_DOS_HEADER __ImageBase;
+
+namespace {
+
+using Messages = std::vector<CHostWindow::Message>;
+
+constexpr wchar_t kClassName[] = L"OrvHostWindow";
+
+// The log of the window being created: the window takes it at WM_NCCREATE and frees it at
+// WM_NCDESTROY, so it also goes when the window is destroyed with its owner.
+thread_local Messages* tPendingLog = nullptr;
+
+bool IsRecorded(UINT message) {
+    return message == WM_COMMAND || (message >= WM_USER && message < WM_APP);
+}
+
+LRESULT CALLBACK HostWindowProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE && tPendingLog != nullptr) {
+        ::SetWindowLongPtrW(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(tPendingLog));
+        tPendingLog = nullptr;
+    }
+    auto* log = reinterpret_cast<Messages*>(::GetWindowLongPtrW(wnd, GWLP_USERDATA));
+    if (log != nullptr && IsRecorded(message)) {
+        log->push_back({message, wParam, lParam});
+        return 0;
+    }
+    if (message == WM_NCDESTROY && log != nullptr) {
+        ::SetWindowLongPtrW(wnd, GWLP_USERDATA, 0);
+        delete log;
+    }
+    return ::DefWindowProcW(wnd, message, wParam, lParam);
+}
+
+HINSTANCE ThisModule() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
+
+bool RegisterHostClass() {
+    static const bool registered = [] {
+        WNDCLASSEXW cls{};
+        cls.cbSize = sizeof cls;
+        cls.lpfnWndProc = HostWindowProc;
+        cls.hInstance = ThisModule();
+        cls.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+        cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        cls.lpszClassName = kClassName;
+        return ::RegisterClassExW(&cls) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    }();
+    return registered;
+}
+
+const Messages& NoMessages() {
+    static const Messages none;
+    return none;
+}
+
+Messages* LogOf(HWND wnd) {
+    if (wnd == nullptr) return nullptr;
+    return reinterpret_cast<Messages*>(::GetWindowLongPtrW(wnd, GWLP_USERDATA));
+}
+
+}  // namespace
+
+CHostWindow::CHostWindow(const std::string& title, HWND owner) {
+    if (!RegisterHostClass()) return;
+    const std::u16string caption = orv::cp950::ToUtf16(title);
+    const std::wstring wide(caption.begin(), caption.end());
+    tPendingLog = new Messages;
+    // Created hidden: the window only has to exist and receive what the library sends.
+    hwnd_ = ::CreateWindowExW(0, kClassName, wide.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                              CW_USEDEFAULT, 640, 480, owner, nullptr, ThisModule(), nullptr);
+    delete tPendingLog;  // still here only when the window never took it
+    tPendingLog = nullptr;
+}
+
+CHostWindow::~CHostWindow() {
+    if (hwnd_ != nullptr) ::DestroyWindow(hwnd_);
+}
+
+const std::vector<CHostWindow::Message>& CHostWindow::Messages() const {
+    const ::Messages* log = LogOf(hwnd_);
+    return log != nullptr ? *log : NoMessages();
+}
+
+void CHostWindow::ClearMessages() {
+    if (::Messages* log = LogOf(hwnd_)) log->clear();
+}

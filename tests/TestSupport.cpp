@@ -1,0 +1,76 @@
+#include "TestSupport.h"
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "services/CodePage.h"
+#include "services/EnvMgr.h"
+#include "ui/MessageBox.h"
+
+namespace fs = std::filesystem;
+
+namespace orv::test {
+
+std::string Big5(std::string_view utf8) { return CFmtString::GetCodePageString(utf8, "CHT"); }
+std::string Utf8(std::string_view big5) { return orv::cp950::ToUtf8(big5); }
+
+void WriteFile(const std::string& path, std::string_view bytes) {
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(out.good()) << "cannot write " << path;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+bool FileExists(const std::string& path) { return fs::is_regular_file(path); }
+
+std::vector<std::string> ListDir(const std::string& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void OrvTest::SetUp() {
+    static std::atomic<unsigned> counter{0};
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    const fs::path root = fs::temp_directory_path() /
+                          ("orvtest-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+    rootDir = root.generic_string();
+    dataDir = rootDir + "/Data";
+    userDir = rootDir + "/Data/User";
+    formDir = rootDir + "/Form";
+    imageDir = rootDir + "/Image";
+    for (const auto& d : {dataDir, userDir, formDir, imageDir}) fs::create_directories(d);
+    CEnvMgr::SetDataDir(dataDir);
+    CEnvMgr::SetDataUserDir(userDir);
+    CEnvMgr::SetFormDir(formDir);
+    CEnvMgr::SetImageDir(imageDir);
+    orv::ui::SetMessageBoxHook([this](const std::string& text, unsigned) {
+        messageBoxes.push_back(text);
+        return orv::ui::kIdOk;
+    });
+}
+
+void OrvTest::TearDown() {
+    orv::ui::SetMessageBoxHook(nullptr);
+    CEnvMgr::SetDataDir({});
+    CEnvMgr::SetDataUserDir({});
+    CEnvMgr::SetFormDir({});
+    CEnvMgr::SetImageDir({});
+    std::error_code ec;
+    fs::remove_all(rootDir, ec);
+}
+
+}  // namespace orv::test

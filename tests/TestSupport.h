@@ -1,0 +1,39 @@
+// What every test of the library needs: a folder of its own for the terminal's directories,
+// a record of the message boxes shown, and file helpers. Builds for both back ends.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orv::test {
+
+// The terminal's text for a UTF-8 literal (code page 950).
+std::string Big5(std::string_view utf8);
+// UTF-8 for the terminal's text, for readable failure messages.
+std::string Utf8(std::string_view big5);
+
+void WriteFile(const std::string& path, std::string_view bytes);
+std::string ReadFile(const std::string& path);
+bool FileExists(const std::string& path);
+std::vector<std::string> ListDir(const std::string& dir);  // file names, sorted
+
+// Base fixture: a fresh folder per test with Data, Data/User, Form and Image inside, set as the
+// terminal's directories; message boxes are recorded instead of shown. Removed afterwards.
+class OrvTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::string DataPath(const std::string& name) const { return dataDir + "/" + name; }
+    std::string UserPath(const std::string& name) const { return userDir + "/" + name; }
+
+    std::string rootDir, dataDir, userDir, formDir, imageDir;
+    std::vector<std::string> messageBoxes;  // texts, in the order shown
+};
+
+}  // namespace orv::test

@@ -1,0 +1,134 @@
+// Code page, numbers, atomic files and the XML writer: the services every component stands on.
+#include <string>
+
+#include "TestSupport.h"
+#include "services/CodePage.h"
+#include "services/File.h"
+#include "services/Numbers.h"
+#include "services/XMLData.h"
+#include "services/XMLParser.h"
+
+namespace orv::test {
+namespace {
+
+TEST(CodePage, RoundTripsChineseAndMarksWhatItCannotHold) {
+    const std::string big5 = Big5("台股報價 8000");
+    EXPECT_EQ(big5, "\xA5\x78\xAA\xD1\xB3\xF8\xBB\xF9 8000");
+    EXPECT_EQ(Utf8(big5), "台股報價 8000");
+    EXPECT_EQ(cp950::FromUtf16(cp950::ToUtf16(big5)), big5);
+    // Hiragana and emoji are not in the code page; a malformed UTF-8 byte is not a character.
+    EXPECT_EQ(cp950::FromUtf8("a\xF0\x9F\x98\x80" "b"), "a?b");
+    EXPECT_EQ(cp950::FromUtf8("x\xC3"), "x?");
+}
+
+TEST(CodePage, FindMatchesOnlyOnCharacterBoundaries) {
+    const std::string futures = Big5("期貨");  // B4 C1 B3 66
+    // The same four bytes straddling two characters: A4 B4 | C1 B3 | 66.
+    const std::string straddling = "\xA4\xB4\xC1\xB3" "f";
+    ASSERT_NE(straddling.find(futures), std::string::npos);
+    EXPECT_EQ(cp950::Find(straddling, futures), std::string::npos);
+    EXPECT_EQ(cp950::Find("ab" + futures, futures), 2u);
+    EXPECT_EQ(cp950::Find(Big5("台指") + futures, futures), 4u);
+}
+
+TEST(Numbers, ReadLikeTheCLibraryButDefinedEverywhere) {
+    EXPECT_EQ(text::AtoI("  -12ab"), -12);
+    EXPECT_EQ(text::AtoI("+7"), 7);
+    EXPECT_EQ(text::AtoI("abc"), 0);
+    EXPECT_EQ(text::AtoI(""), 0);
+    EXPECT_EQ(text::AtoI("99999999999"), INT32_MAX);
+    EXPECT_EQ(text::AtoI("-99999999999"), INT32_MIN);
+    std::uint32_t v = 5;
+    EXPECT_TRUE(text::ParseHex("3ff", v));
+    EXPECT_EQ(v, 0x3ffu);
+    EXPECT_TRUE(text::ParseHex("0x3FF", v));
+    EXPECT_EQ(v, 0x3ffu);
+    EXPECT_TRUE(text::ParseHex(" 40000000zz", v));
+    EXPECT_EQ(v, 0x40000000u);
+    v = 5;
+    EXPECT_FALSE(text::ParseHex("zz", v));
+    EXPECT_FALSE(text::ParseHex("", v));
+    EXPECT_EQ(v, 5u);
+}
+
+class FileTest : public OrvTest {};
+
+TEST_F(FileTest, WriteReplacesTheTargetOnlyWhenClosed) {
+    const std::string path = UserPath("keys.xml");
+    WriteFile(path, "old");
+    {
+        CFile file;
+        ASSERT_TRUE(file.Open(path, CFile::modeCreate | CFile::modeReadWrite));
+        file.Write("new contents");
+        EXPECT_EQ(ReadFile(path), "old");  // nothing visible before Close
+    }  // abandoned: the old file stays whole and no temporary file is left behind
+    EXPECT_EQ(ReadFile(path), "old");
+    EXPECT_EQ(ListDir(userDir), std::vector<std::string>{"keys.xml"});
+
+    CFile file;
+    ASSERT_TRUE(file.Open(userDir + "\\keys.xml", CFile::modeCreate | CFile::modeWrite));
+    file.Write("new contents");
+    ASSERT_TRUE(file.Close());
+    EXPECT_EQ(ReadFile(path), "new contents");
+    EXPECT_EQ(ListDir(userDir), std::vector<std::string>{"keys.xml"});
+}
+
+TEST_F(FileTest, OpenFailsWhereNoFileCanBeMade) {
+    CFile file;
+    EXPECT_FALSE(file.Open(rootDir + "/no/such/folder/x.xml", CFile::modeCreate | CFile::modeWrite));
+    EXPECT_FALSE(file.Open("", CFile::modeCreate | CFile::modeWrite));
+    EXPECT_FALSE(file.Close());
+}
+
+TEST_F(FileTest, KeepUnreadableSetsTheFileAsideWithoutLosingAnEarlierCopy) {
+    const std::string path = UserPath("tabs.xml");
+    EXPECT_TRUE(file::KeepUnreadable(path));  // nothing to keep
+    WriteFile(path, "first damaged");
+    ASSERT_TRUE(file::KeepUnreadable(path));
+    WriteFile(path, "second damaged");
+    ASSERT_TRUE(file::KeepUnreadable(path));
+    EXPECT_EQ(ReadFile(path + ".unreadable"), "first damaged");
+    EXPECT_EQ(ReadFile(path + ".unreadable.2"), "second damaged");
+    EXPECT_EQ(ReadFile(path), "second damaged");  // kept in place until the caller replaces it
+}
+
+TEST_F(FileTest, WrittenXmlReadsBackTheSameNamesValuesAndTexts) {
+    const std::string tricky = Big5("名稱 <&> \"引號\" 'x'") + " \t two  spaces\r\nline\n";
+    // Second bytes of these characters are '\\' and '|' and '@': never to be escaped or split.
+    const std::string dbcs = "\xA5\x5C\xA6\x7C\xA4\x40";
+    const std::string path = DataPath("round.xml");
+    CFile file;
+    ASSERT_TRUE(file.Open(path, CFile::modeCreate | CFile::modeWrite));
+    CXMLData::StartUniCode(file);
+    CXMLData::WriteString(file, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n");
+    CXMLData::WriteNodeStart(file, 0, "ROOT");
+    CXMLData::WriteHeader(file, 1, 1, "NODE", {{"A", tricky}, {"B", dbcs}, {"EMPTY", ""}});
+    CXMLData::WriteText(file, tricky);
+    CXMLData::WriteNodeEnd(file, 1, "NODE", 0);
+    CXMLData::WriteHeader(file, 1, 1, "NODE", {{"A", " "}});
+    CXMLData::WriteText(file, " ");
+    CXMLData::WriteNodeEnd(file, 1, "NODE", 0);
+    CXMLData::WriteAttrStr(file, "ITEM", dbcs, 1);
+    CXMLData::WriteNodeEnd(file, 0, "ROOT", 0);
+    ASSERT_TRUE(file.Close());
+
+    CXMLParser parser;
+    ASSERT_EQ(parser.Open(path, 1), 1) << ReadFile(path);
+    CXMLNode node = parser.GetRoot().GetFirstChild();
+    while (node && !node.IsElement()) node = node.GetNextSibling();
+    ASSERT_TRUE(node.NameIs("node"));
+    ASSERT_EQ(node.GetAttrCount(), 3);
+    EXPECT_EQ(node.GetAttrValue(0), tricky);
+    EXPECT_EQ(node.GetAttrValue(1), dbcs);
+    EXPECT_EQ(node.GetAttrValue(2), "");
+    EXPECT_EQ(node.GetText(), tricky);
+    do node = node.GetNextSibling(); while (node && !node.IsElement());
+    EXPECT_EQ(node.GetAttrValue(0), " ");
+    EXPECT_EQ(node.GetText(), " ");
+    do node = node.GetNextSibling(); while (node && !node.IsElement());
+    EXPECT_EQ(node.GetText(), dbcs);
+    EXPECT_EQ(parser.GetRoot().GetText(), tricky + " " + dbcs);  // indentation is no text
+}
+
+}  // namespace
+}  // namespace orv::test

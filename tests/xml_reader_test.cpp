@@ -1,0 +1,120 @@
+// The XML reader reads every encoding the terminal's files come in, and survives any file.
+#include <string>
+
+#include "TestSupport.h"
+#include "services/XMLParser.h"
+
+namespace orv::test {
+namespace {
+
+std::string FirstNodeName(const CXMLParser& parser) {
+    for (CXMLNode n = parser.GetRoot().GetFirstChild(); n; n = n.GetNextSibling()) {
+        if (n.IsElement()) return n.GetAttrValue(0);
+    }
+    return "<none>";
+}
+
+std::string Utf16(std::string_view ascii, bool bigEndian) {
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char c : ascii) {
+        out.push_back(bigEndian ? '\0' : c);
+        out.push_back(bigEndian ? c : '\0');
+    }
+    return out;
+}
+
+TEST(XmlReader, ReadsEveryEncodingTheFilesComeIn) {
+    const std::string name = Big5("台股");
+    const std::string utf8Doc = "<R><NODE NAME=\"台股\"/></R>";
+    const struct {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"UTF-8", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n" + utf8Doc},
+        {"UTF-8 with BOM", "\xEF\xBB\xBF" + utf8Doc},
+        {"no declaration", utf8Doc},
+        {"big5", "<?xml version=\"1.0\" encoding=\"big5\"?><R><NODE NAME=\"" + name + "\"/></R>"},
+        {"cp950", "<?xml version='1.0' encoding='CP950'?><R><NODE NAME=\"" + name + "\"/></R>"},
+    };
+    for (const auto& c : cases) {
+        CXMLParser parser;
+        ASSERT_EQ(parser.OpenBuffer(c.bytes), 1) << c.what;
+        EXPECT_EQ(FirstNodeName(parser), name) << c.what;
+    }
+    // UTF-16 both ways (names in ASCII to keep the byte building simple).
+    for (const bool big : {false, true}) {
+        CXMLParser parser;
+        ASSERT_EQ(parser.OpenBuffer(Utf16("<?xml version=\"1.0\" encoding=\"UTF-16\"?><R><N A=\"x1\"/></R>", big)), 1);
+        EXPECT_EQ(FirstNodeName(parser), "x1");
+    }
+}
+
+TEST(XmlReader, RefusesDtdsEntitiesAndMismatchedEncodings) {
+    const char* refused[] = {
+        // Entities of a DTD are never expanded, fetched or counted: the file is refused.
+        "<?xml version=\"1.0\"?><!DOCTYPE R [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;\">]><R>&b;</R>",
+        "<?xml version=\"1.0\"?><!DOCTYPE R SYSTEM \"http://127.0.0.1/x.dtd\"><R/>",
+        "<!DOCTYPE R [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><R>&x;</R>",
+        // Big5 bytes in a file that says UTF-8.
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?><R><NODE NAME=\"\xA5\x78\"/></R>",
+        "<?xml version=\"1.0\" encoding=\"klingon\"?><R/>",
+        "<R><NODE NAME=\"a\x01\"/></R>",   // control characters XML forbids
+        "<R><NODE NAME=\"a",               // truncated
+        "<R></S>",
+        "",
+        "\x89PNG\r\n\x1a\n\0\0\0\rIHDR",
+        "<R/><R/>",
+    };
+    for (const char* doc : refused) {
+        CXMLParser parser;
+        EXPECT_EQ(parser.OpenBuffer(doc), 0) << doc;
+        EXPECT_FALSE(parser.GetRoot());
+    }
+    CXMLParser parser;
+    EXPECT_EQ(parser.OpenBuffer(std::string("<R>\0</R>", 8)), 0);
+}
+
+TEST(XmlReader, BoundsNestingWithoutRecursing) {
+    const auto nest = [](int depth) {
+        std::string s;
+        for (int i = 0; i < depth; ++i) s += "<NODE>";
+        for (int i = 0; i < depth; ++i) s += "</NODE>";
+        return s;
+    };
+    CXMLParser parser;
+    EXPECT_EQ(parser.OpenBuffer(nest(CXMLParser::kMaxDepth)), 1);
+    EXPECT_EQ(parser.OpenBuffer(nest(CXMLParser::kMaxDepth + 1)), 0);
+    EXPECT_EQ(parser.OpenBuffer(nest(100000)), 0);
+    std::string unclosed;
+    for (int i = 0; i < 100000; ++i) unclosed += "<NODE>";
+    EXPECT_EQ(parser.OpenBuffer(unclosed), 0);
+}
+
+TEST(XmlReader, TextJoinsDescendantsButNotIndentation) {
+    CXMLParser parser;
+    ASSERT_EQ(parser.OpenBuffer("<R>\r\n\t<A>one<B>two</B><![CDATA[ <3 ]]></A>\r\n\t<C> </C>\r\n\t<D>  x  </D>\r\n</R>"), 1);
+    const CXMLNode root = parser.GetRoot();
+    EXPECT_EQ(root.GetText(), "onetwo <3    x  ");  // C's lone blank counts
+    CXMLNode c = root.GetFirstChild();
+    while (c && !c.NameIs("c")) c = c.GetNextSibling();
+    EXPECT_EQ(c.GetText(), " ");
+    EXPECT_EQ(CXMLNode().GetText(), "");
+    EXPECT_FALSE(CXMLNode().GetFirstChild());
+    EXPECT_EQ(root.GetAttrValue(3), "");
+}
+
+class XmlFileTest : public OrvTest {};
+
+TEST_F(XmlFileTest, FindsAndOpensFilesByEitherSeparator) {
+    WriteFile(DataPath("a.xml"), "<R/>");
+    EXPECT_EQ(CXMLParser::FindXMLFile(dataDir + "\\a.xml"), 1);
+    EXPECT_EQ(CXMLParser::FindXMLFile(DataPath("b.xml")), 0);
+    EXPECT_EQ(CXMLParser::FindXMLFile(dataDir), 0);  // a folder is no file
+    CXMLParser parser;
+    EXPECT_EQ(parser.Open(dataDir + "\\a.xml", 1), 1);
+    EXPECT_TRUE(parser.GetRoot().NameIs("r"));
+    EXPECT_EQ(parser.Open(DataPath("b.xml"), 1), 0);
+}
+
+}  // namespace
+}  // namespace orv::test

@@ -1,0 +1,53 @@
+// orvhost: a host program for the library. This header is what each component's part of
+// orvhost sees: the loaded main menu, the host's main window, output, and the registries of
+// components (loaded in order, destroyed in reverse) and of script steps.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "orvmenu/OrvWinTypes.h"
+
+struct IOrvMenu;
+
+namespace orvhost {
+
+class Host {
+public:
+    using Args = std::vector<std::string>;
+    // A step returns true when it did what it was asked.
+    using Step = std::function<bool(Host& host, const Args& args)>;
+
+    virtual ~Host() = default;
+
+    // The main menu component, loaded before any other component.
+    virtual IOrvMenu* Menu() = 0;
+    // The host's main window; every command the library sends lands here.
+    virtual HWND MainWindow() = 0;
+    // UTF-8 output for the user.
+    virtual std::ostream& Out() = 0;
+    // Terminal text (code page 950) as UTF-8, for printing.
+    virtual std::string Show(std::string_view text) = 0;
+    // Prints the screens the main window was asked to open since the last call, as
+    // "-> opens screen (8000) name", and forgets them.
+    virtual void ReportCommands() = 0;
+
+    // A component's part of the host: load runs at start-up after the main menu, in the order
+    // of registration; unload runs at shut-down in reverse order, before the main menu goes.
+    virtual void AddComponent(std::string name, std::function<void(Host&)> load,
+                              std::function<void(Host&)> unload) = 0;
+    // A step a script or the command line can name: "name arg arg ...".
+    virtual void AddStep(std::string name, std::string usage, Step step) = 0;
+};
+
+// Each component's part registers itself here (one function per source file).
+void RegisterHotKeyPart(Host& host);
+void RegisterTabGroupPart(Host& host);
+void RegisterActTabPart(Host& host);
+
+}  // namespace orvhost
