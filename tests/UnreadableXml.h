@@ -1,12 +1,14 @@
 // Files that no reader can read, for every component that loads a file: a reader must report
 // each one the way its component reports an unreadable file, never crash, never hang, and the
-// user's bytes must survive whatever the component writes afterwards.
+// user's bytes must survive whatever the component writes afterwards. With two small checks on
+// what a component wrote.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "TestSupport.h"
+#include "services/XMLParser.h"
 
 namespace orv::test {
 
@@ -36,6 +38,13 @@ inline std::vector<BadFile> UnreadableXmlFiles(const std::string& root) {
         {"bad UTF-8", decl + "<" + root + "><NODE>\xff\xfe\x80</NODE></" + root + ">"},
         {"odd UTF-16", std::string("\xff\xfe<\0H", 5)},
     };
+}
+
+inline bool HasChildElement(const CXMLNode& node) {
+    for (CXMLNode child = node.GetFirstChild(); child; child = child.GetNextSibling()) {
+        if (child.IsElement()) return true;
+    }
+    return false;
 }
 
 // Whether some file in dir holds exactly bytes.

@@ -1,12 +1,11 @@
 // Hot keys: the table's order, the file, and which key press opens which screen.
 #include <algorithm>
-#include <map>
 #include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "TestSupport.h"
+#include "MenuFixture.h"
 #include "UnreadableXml.h"
 #include "orvmenu/OrvExports.h"
 #include "orvmenu/OrvHotKeyTable.h"
@@ -17,42 +16,6 @@
 namespace {
 
 using orv::test::Big5;
-
-// A main menu that knows a few screens by TR code, with command identifiers of the test's
-// choosing (the real menu never gives 0).
-class FakeMenu final : public IOrvMenu {
-public:
-    void Add(const std::string& trCode, std::uint32_t id) {
-        auto& node = nodes_[trCode];
-        node.trCode = trCode;
-        node.id = id;
-    }
-    OrvMenu* GetMenuByTRCode(std::string trCode) override {
-        const auto found = nodes_.find(trCode);
-        return found == nodes_.end() ? nullptr : &found->second;
-    }
-
-    void SetMenuFile(std::string) override {}
-    void LoadMenu() override {}
-    OrvMenu* GetMenuByID(std::uint32_t) override { return nullptr; }
-    void SetMainMenu(CMenu*) override {}
-    void SetUserInfo(const OrvUserInfo*, std::int32_t) override {}
-    void SetShow8000(std::int32_t) override {}
-    OrvMenu* GetRootMenu() override { return nullptr; }
-    std::int32_t IsMenuVisible(const OrvMenu*) override { return 1; }
-    std::int32_t IsTRCode9100To9200(std::string) override { return 0; }
-    std::int32_t IsSpecialGrade() override { return 0; }
-    std::int32_t IsTRCode9501To9899(std::string) override { return 0; }
-    void LoadScreenSet() override {}
-    void DeleteMenuNode(OrvMenu*) override {}
-    void BuildMenu(CMenu*, OrvMenu*, unsigned) override {}
-    void ParseMenuNode(const CXMLNode&, OrvMenu*) override {}
-    void LoadMenuFile() override {}
-    void ParseScreenSet(const CXMLNode&) override {}
-
-private:
-    std::map<std::string, OrvMenu> nodes_;
-};
 
 class WindowHost final : public IOrvHotKeyHost {
 public:
@@ -69,29 +32,30 @@ using Record = std::tuple<std::string, std::string, std::int32_t, std::int32_t>;
 const std::string kDecl = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
 constexpr int kF1 = 112;
 
-class HotKeyTest : public orv::test::OrvTest {
+class HotKeyTest : public orv::test::MenuTest {
 protected:
     void SetUp() override {
-        OrvTest::SetUp();
-        menu.Add("8000", 7800);
-        menu.Add("8930", 7801);
-        menu.Add("1001", 7802);
-        menu.Add("1002", 7803);
-        menu.Add("0000", 0);
+        MenuTest::SetUp();
+        Load("<NODE TRCODE=\"8000\" TYPE=\"FUNC\">a</NODE><NODE TRCODE=\"8930\" TYPE=\"FUNC\">b</NODE>"
+             "<NODE TRCODE=\"1001\" TYPE=\"FUNC\">c</NODE><NODE TRCODE=\"1002\" TYPE=\"FUNC\">d</NODE>");
         hotKey = Create();
     }
     void TearDown() override {
-        DestroyOrvHotKey(hotKey);
+        DestroyOrvHotKey(hotKey);  // before the menu, whose nodes the records point to
         for (const int vk : {orv::ui::kVkControl, orv::ui::kVkShift, orv::ui::kVkMenu}) {
             orv::ui::SetKeyDown(vk, false);
         }
-        OrvTest::TearDown();
+        MenuTest::TearDown();
     }
+
+    // The command identifier of a screen, as a key press sends it.
+    std::uintptr_t Id(const std::string& trCode) { return menu->GetMenuByTRCode(trCode)->id; }
+    OrvMenu* Node(const std::string& trCode) { return menu->GetMenuByTRCode(trCode); }
 
     IOrvHotKey* Create() {
         IOrvHotKey* created = CreateOrvHotKey();
         EXPECT_NE(created, nullptr);
-        created->SetMenu(&menu);
+        created->SetMenu(menu);
         created->SetHost(&host);
         return created;
     }
@@ -125,7 +89,6 @@ protected:
         return records;
     }
 
-    FakeMenu menu;
     CHostWindow window{"hotkey test"};
     WindowHost host{window.GetHwnd()};
     IOrvHotKey* hotKey = nullptr;
@@ -201,7 +164,7 @@ TEST_F(HotKeyTest, ReadsAttributesAndDropsUnknownScreens) {
                            {"shift", "8930", -5, kOrvHotKeyShift},
                            {"two letters", "1001", 113, kOrvHotKeyNoModifier},
                        }));
-    EXPECT_EQ(table.Lookup("ctrl")->menuNode, menu.GetMenuByTRCode("8000"));
+    EXPECT_EQ(table.Lookup("ctrl")->menuNode, Node("8000"));
     EXPECT_TRUE(messageBoxes.empty());
 
     // Loading again adds to the table; the same texts replace their records.
@@ -222,7 +185,7 @@ TEST_F(HotKeyTest, SavedFileReadsBackToTheSameRecords) {
     for (auto& record : expected) std::get<2>(record) = std::max(std::get<2>(record), 0);
     std::sort(expected.begin(), expected.end());
     ASSERT_EQ(expected.size(), 6u);
-    EXPECT_EQ(std::get<0>(expected[3]), Big5("新聞"));
+    EXPECT_EQ(std::get<0>(expected[5]), Big5("新聞"));  // Big5 bytes sort last
 
     hotKey->Save(UserPath("Copy.xml"));
     const std::string written = orv::test::ReadFile(UserPath("Copy.xml"));
@@ -254,18 +217,18 @@ TEST_F(HotKeyTest, ModifiersDecideWhichRecordsMayFire) {
         "<NODE TRCODE=\"8930\" KEYCODE=\"112\" MOD=\"S\">b</NODE>"
         "<NODE TRCODE=\"1001\" KEYCODE=\"112\">c</NODE>");
     using Ids = std::vector<std::uintptr_t>;
-    EXPECT_EQ(Press(kF1, false, false), std::make_pair(1, Ids{7802}));
-    EXPECT_EQ(Press(kF1, true, false), std::make_pair(1, Ids{7800}));
-    EXPECT_EQ(Press(kF1, false, true), std::make_pair(1, Ids{7801}));
-    EXPECT_EQ(Press(kF1, true, true), std::make_pair(1, Ids{7800}));   // Shift not examined for "C"
-    EXPECT_EQ(Press(kF1, false, false, true), std::make_pair(1, Ids{7802}));  // Alt is ignored
-    EXPECT_EQ(Press(kF1, false, true, true), std::make_pair(1, Ids{7801}));
+    EXPECT_EQ(Press(kF1, false, false), std::make_pair(1, Ids{Id("1001")}));
+    EXPECT_EQ(Press(kF1, true, false), std::make_pair(1, Ids{Id("8000")}));
+    EXPECT_EQ(Press(kF1, false, true), std::make_pair(1, Ids{Id("8930")}));
+    EXPECT_EQ(Press(kF1, true, true), std::make_pair(1, Ids{Id("8000")}));   // Shift not examined for "C"
+    EXPECT_EQ(Press(kF1, false, false, true), std::make_pair(1, Ids{Id("1001")}));  // Alt is ignored
+    EXPECT_EQ(Press(kF1, false, true, true), std::make_pair(1, Ids{Id("8930")}));
     EXPECT_EQ(Press(kF1 + 1, true, true), std::make_pair(0, Ids{}));
 
     // Without the Ctrl record, Ctrl+Shift fires the Shift record (Ctrl not examined for "S"),
     // and the record without modifier stays blocked by either key.
     hotKey->GetHotKeyTable()->RemoveKey("a");
-    EXPECT_EQ(Press(kF1, true, true), std::make_pair(1, Ids{7801}));
+    EXPECT_EQ(Press(kF1, true, true), std::make_pair(1, Ids{Id("8930")}));
     hotKey->GetHotKeyTable()->RemoveKey("b");
     EXPECT_EQ(Press(kF1, true, false), std::make_pair(0, Ids{}));
     EXPECT_EQ(Press(kF1, false, true), std::make_pair(0, Ids{}));
@@ -277,20 +240,20 @@ TEST_F(HotKeyTest, FirstRecordInTableOrderWins) {
         "<NODE TRCODE=\"8000\" KEYCODE=\"113\">A</NODE>"
         "<NODE TRCODE=\"8930\" KEYCODE=\"113\">R</NODE>");
     using Ids = std::vector<std::uintptr_t>;
-    EXPECT_EQ(Press(kF1 + 1, false, false), std::make_pair(1, Ids{7801}));
-    EXPECT_EQ(Press(kF1 + 1, false, false), std::make_pair(1, Ids{7801}));
+    EXPECT_EQ(Press(kF1 + 1, false, false), std::make_pair(1, Ids{Id("8930")}));
+    EXPECT_EQ(Press(kF1 + 1, false, false), std::make_pair(1, Ids{Id("8930")}));
     LoadFile("<NODE TRCODE=\"1001\" KEYCODE=\"113\">AB</NODE>");
-    EXPECT_EQ(Press(kF1 + 1, false, false), std::make_pair(1, Ids{7802}));
+    EXPECT_EQ(Press(kF1 + 1, false, false), std::make_pair(1, Ids{Id("1001")}));
 
-    // A screen whose command identifier is 0 never fires; the next match does.
-    LoadFile("<NODE TRCODE=\"0000\" KEYCODE=\"113\"></NODE>");  // "" is bucket 0, first of all
-    EXPECT_EQ(Press(kF1 + 1, false, false), std::make_pair(1, Ids{7802}));
-
-    // Records the host adds are used as they are; one without a menu node never fires.
+    // Records the host adds are used as they are ("" is bucket 0, first of all). One without a
+    // menu node, or whose node has no command identifier, never fires; the next match does.
     COrvHotKeyTable& table = *hotKey->GetHotKeyTable();
+    OrvMenu noCommand;
+    table.SetAt("", Bind(113, kOrvHotKeyNoModifier, &noCommand));
+    EXPECT_EQ(Press(kF1 + 1, false, false), std::make_pair(1, Ids{Id("1001")}));
     table.SetAt("", Bind(113, kOrvHotKeyNoModifier, nullptr));
-    table.SetAt("AB", Bind(113, kOrvHotKeyNoModifier, menu.GetMenuByTRCode("1002")));
-    EXPECT_EQ(Press(kF1 + 1, false, false), std::make_pair(1, Ids{7803}));
+    table.SetAt("AB", Bind(113, kOrvHotKeyNoModifier, Node("1002")));
+    EXPECT_EQ(Press(kF1 + 1, false, false), std::make_pair(1, Ids{Id("1002")}));
 
     // Without a host object there is no window to tell.
     hotKey->SetHost(nullptr);
@@ -305,7 +268,7 @@ TEST_F(HotKeyTest, MissingFileIsCreatedEmpty) {
     CXMLParser parser;
     ASSERT_NE(parser.Open(UserPath("HotKey.xml"), 1), 0);
     EXPECT_TRUE(parser.GetRoot().NameIs("HOTKEY"));
-    EXPECT_FALSE(parser.GetRoot().GetFirstChild());
+    EXPECT_FALSE(orv::test::HasChildElement(parser.GetRoot()));
 
     // A folder that cannot hold the file: the user hears it, at load and at every save.
     IOrvHotKey* other = Create();
@@ -332,7 +295,7 @@ TEST_F(HotKeyTest, UnreadableFileIsReportedAndKept) {
         messageBoxes.clear();
         orv::test::WriteFile(UserPath("HotKey.xml"), bad.bytes);
         IOrvHotKey* loaded = Create();
-        loaded->GetHotKeyTable()->SetAt("kept", Bind(112, 0, menu.GetMenuByTRCode("8000")));
+        loaded->GetHotKeyTable()->SetAt("kept", Bind(112, 0, Node("8000")));
         loaded->Load("HotKey.xml");
         EXPECT_EQ(messageBoxes, std::vector<std::string>{"HotKey.xmlFile Open Error For HotKey "});
         EXPECT_EQ(loaded->GetHotKeyTable()->GetCount(), 1u);

@@ -1,6 +1,7 @@
 // Fixed tab groups: the data file, the lookup by number, and the destroy functions shared by
 // both kinds of tab group component.
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,7 @@ TEST_F(TabGrpTest, ReadsGroupsByNumber) {
     ASSERT_EQ(LoadFile("<GROUP ID=\"3\" NAME=\"A\"><ITEM TRCODE=\"8000\"/><ITEM TRCODE=\"8930\">text</ITEM>"
                        "<ITEM TRCODE=\"8000\"/><ITEM OTHER=\"1\"/><NODE TRCODE=\"1\"/></GROUP>"
                        "<ITEM TRCODE=\"9\"/>"
-                       "<group name=\"" + std::string("\xE5\x A0\xB1\xE5\x83\xB9") + "\" id=\" +4x\">"
+                       "<group name=\"" + std::string("\xE5\xA0\xB1\xE5\x83\xB9") + "\" id=\" +4x\">"
                        "<item trcode=\"1001\" TRCODE=\"1002\"/></group>"
                        "<GROUP NAME=\"no id\"><ITEM TRCODE=\"1\"/></GROUP>"
                        "<GROUP ID=\"-1\"><ITEM TRCODE=\"1\"/></GROUP>"
@@ -119,7 +120,7 @@ TEST_F(TabGrpTest, EitherDestroyFunctionDeletesEitherKind) {
         user->AddUserTabGrp("G", "g");
         destroy(user);
         EXPECT_NE(orv::test::ReadFile(UserPath("UserTabGrp.xml")).find("TRCODE=\"G\""), std::string::npos);
-        std::remove(UserPath("UserTabGrp.xml").c_str());
+        std::filesystem::remove(UserPath("UserTabGrp.xml"));
     }
 }
 

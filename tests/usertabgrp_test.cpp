@@ -6,9 +6,8 @@
 #include <tuple>
 #include <vector>
 
-#include "TestSupport.h"
+#include "MenuFixture.h"
 #include "UnreadableXml.h"
-#include "orvmenu/Menu.h"
 #include "orvmenu/OrvExports.h"
 #include "services/XMLParser.h"
 
@@ -22,33 +21,22 @@ using Group = std::tuple<std::int32_t, std::string, std::string, Codes>;
 
 const std::string kDecl = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
 
-class UserTabGrpTest : public orv::test::OrvTest {
+class UserTabGrpTest : public orv::test::MenuTest {
 protected:
     void SetUp() override {
-        OrvTest::SetUp();
+        MenuTest::SetUp();
         std::string nodes;
         for (const char* code : {"8000", "8930", "8001", "1001", "1002", "A100"}) {
             nodes += std::string("<NODE TRCODE=\"") + code + "\" TYPE=\"FUNC\">screen</NODE>";
         }
-        orv::test::WriteFile(DataPath("OrvMenu.xml"), kDecl + "<MENU>" + nodes + "</MENU>");
-        ASSERT_TRUE(hostMenu.CreateMenu());
-        menu = CreateOrvMainMenu();
-        ASSERT_NE(menu, nullptr);
-        menu->SetMenuFile("OrvMenu.xml");
-        menu->SetMainMenu(&hostMenu);
-        const OrvUserInfo user{0x3fffffff, 0, 0, 0};
-        menu->SetUserInfo(&user, 1);
-        menu->SetShow8000(1);
-        menu->LoadMenu();
+        Load(nodes);
         ASSERT_NE(menu->GetMenuByTRCode("A100"), nullptr);
         groups = Create();
     }
     void TearDown() override {
         // The groups mark the menu's nodes: they go first.
         DestroyUserTabGrp(groups);
-        DestroyOrvMainMenu(menu);
-        hostMenu.DestroyMenu();
-        OrvTest::TearDown();
+        MenuTest::TearDown();
     }
 
     IOrvTabGrp* Create() {
@@ -80,8 +68,6 @@ protected:
         return all;
     }
 
-    CMenu hostMenu;
-    IOrvMenu* menu = nullptr;
     IOrvTabGrp* groups = nullptr;
 };
 
@@ -227,7 +213,7 @@ TEST_F(UserTabGrpTest, MissingFileIsCreatedEmpty) {
     CXMLParser parser;
     ASSERT_NE(parser.Open(UserPath("UserTabGrp.xml"), 1), 0);
     EXPECT_TRUE(parser.GetRoot().NameIs("TAPGRPROOT"));
-    EXPECT_FALSE(parser.GetRoot().GetFirstChild());
+    EXPECT_FALSE(orv::test::HasChildElement(parser.GetRoot()));
 
     IOrvTabGrp* other = Create();
     EXPECT_EQ(other->LoadTabGrp("NoSuchFolder/UserTabGrp.xml"), 1);

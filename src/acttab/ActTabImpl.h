@@ -26,7 +26,8 @@ public:
     std::intptr_t SetHostData(std::intptr_t data) override;
     // Reads the style file from the data directory. With hostWnd 0: the USE flag (1 or 0),
     // the control untouched. Otherwise the control is configured and created, and the result
-    // is 1. A file that cannot be read: a message box and 0, the control untouched.
+    // is 1 whatever USE says (0 when the host attached no control). A file that cannot be
+    // read: a message box and 0, the control untouched.
     std::int32_t LoadActTab(std::string fileName, std::intptr_t hostWnd) override;
     COrvActTabBar* SetActTabBar(COrvActTabBar* bar) override;
     void InsertTabItem(OrvActTabItem* item, std::int32_t index) override;

@@ -9,14 +9,13 @@
 // regard to case; the root's own name is not checked.
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
-#include <limits>
 #include <memory>
 
 #include "hotkey/HotKeyImpl.h"
 #include "orvmenu/OrvMenu.h"
 #include "services/EnvMgr.h"
 #include "services/File.h"
+#include "services/Numbers.h"
 #include "services/XMLData.h"
 #include "services/XMLParser.h"
 #include "ui/MessageBox.h"
@@ -26,14 +25,6 @@ namespace {
 constexpr char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
 constexpr char kLoadError[] = "File Open Error For HotKey ";
 constexpr char kSaveError[] = "File Open Error For Save Hotkey";
-
-// A decimal number as atol reads it (leading blanks, a sign, digits up to the first other
-// character, 0 without digits), saturated to 32 bits as the 32-bit C library does.
-std::int32_t ReadDecimal(const std::string& text) {
-    const long value = std::strtol(text.c_str(), nullptr, 10);
-    return static_cast<std::int32_t>(std::clamp<long>(value, std::numeric_limits<std::int32_t>::min(),
-                                                      std::numeric_limits<std::int32_t>::max()));
-}
 
 }  // namespace
 
@@ -70,7 +61,7 @@ void COrvHotKeyImpl::ReadHotKeys(const CXMLNode& root) {
                 hotKey->trCode = node.GetAttrValue(i);
                 hotKey->menuNode = menu->GetMenuByTRCode(hotKey->trCode);
             } else if (node.AttrNameIs(i, "KEYCODE")) {
-                hotKey->keyCode = ReadDecimal(node.GetAttrValue(i));
+                hotKey->keyCode = orv::text::AtoI(node.GetAttrValue(i));
             } else if (node.AttrNameIs(i, "MOD")) {
                 const std::string mod = node.GetAttrValue(i);
                 if (orv::xml::EqualsNoCase(mod, "C")) {

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "services/EnvMgr.h"
+#include "services/Numbers.h"
 #include "services/XMLParser.h"
 #include "tabgroup/TabGrpImpl.h"
 #include "ui/MessageBox.h"
@@ -39,7 +40,7 @@ void COrvTabGrpImpl::ReadGroups(const CXMLNode& root) {
         }
         for (int i = 0; i < element.GetAttrCount(); ++i) {
             if (element.AttrNameIs(i, "ID")) {
-                group->id = orv::tabgrp::ReadDecimal(element.GetAttrValue(i));
+                group->id = orv::text::AtoI(element.GetAttrValue(i));
             } else if (element.AttrNameIs(i, "NAME")) {
                 group->name = element.GetAttrValue(i);
             }

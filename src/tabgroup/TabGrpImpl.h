@@ -46,9 +46,3 @@ protected:
 private:
     void ReadGroups(const CXMLNode& root);
 };
-
-namespace orv::tabgrp {
-// A decimal number as atol reads it (leading blanks, a sign, digits up to the first other
-// character, 0 without digits), saturated to 32 bits as the 32-bit C library does.
-std::int32_t ReadDecimal(const std::string& text);
-}  // namespace orv::tabgrp

@@ -16,6 +16,7 @@
 
 #include "orvmenu/OrvMenu.h"
 #include "services/EnvMgr.h"
+#include "services/Numbers.h"
 #include "services/File.h"
 #include "services/XMLData.h"
 #include "services/XMLParser.h"
@@ -51,7 +52,7 @@ void CUserTabGrp::ParseUserTabGrp(const CXMLNode& root) {
         auto group = std::make_unique<CUserTabGrpItem>();
         for (int i = 0; i < element.GetAttrCount(); ++i) {
             if (element.AttrNameIs(i, "ID")) {
-                group->id = orv::tabgrp::ReadDecimal(element.GetAttrValue(i));
+                group->id = orv::text::AtoI(element.GetAttrValue(i));
             } else if (element.AttrNameIs(i, "NAME")) {
                 group->name = element.GetAttrValue(i);
             } else if (element.AttrNameIs(i, "TRCODE")) {

@@ -1,19 +1,18 @@
 #include "ui/HostWindow.h"
 
-#include "services/CodePage.h"
 #include "ui/win32/Win32.h"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 namespace {
 
-using Messages = std::vector<CHostWindow::Message>;
+using MessageLog = std::vector<CHostWindow::Message>;
 
 constexpr wchar_t kClassName[] = L"OrvHostWindow";
 
 // The log of the window being created: the window takes it at WM_NCCREATE and frees it at
 // WM_NCDESTROY, so it also goes when the window is destroyed with its owner.
-thread_local Messages* tPendingLog = nullptr;
+thread_local MessageLog* tPendingLog = nullptr;
 
 bool IsRecorded(UINT message) {
     return message == WM_COMMAND || (message >= WM_USER && message < WM_APP);
@@ -24,7 +23,7 @@ LRESULT CALLBACK HostWindowProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lP
         ::SetWindowLongPtrW(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(tPendingLog));
         tPendingLog = nullptr;
     }
-    auto* log = reinterpret_cast<Messages*>(::GetWindowLongPtrW(wnd, GWLP_USERDATA));
+    auto* log = reinterpret_cast<MessageLog*>(::GetWindowLongPtrW(wnd, GWLP_USERDATA));
     if (log != nullptr && IsRecorded(message)) {
         log->push_back({message, wParam, lParam});
         return 0;
@@ -52,25 +51,24 @@ bool RegisterHostClass() {
     return registered;
 }
 
-const Messages& NoMessages() {
-    static const Messages none;
+const MessageLog& NoMessages() {
+    static const MessageLog none;
     return none;
 }
 
-Messages* LogOf(HWND wnd) {
+MessageLog* LogOf(HWND wnd) {
     if (wnd == nullptr) return nullptr;
-    return reinterpret_cast<Messages*>(::GetWindowLongPtrW(wnd, GWLP_USERDATA));
+    return reinterpret_cast<MessageLog*>(::GetWindowLongPtrW(wnd, GWLP_USERDATA));
 }
 
 }  // namespace
 
 CHostWindow::CHostWindow(const std::string& title, HWND owner) {
     if (!RegisterHostClass()) return;
-    const std::u16string caption = orv::cp950::ToUtf16(title);
-    const std::wstring wide(caption.begin(), caption.end());
-    tPendingLog = new Messages;
+    const std::wstring caption = orv::win32::Wide(title);
+    tPendingLog = new MessageLog;
     // Created hidden: the window only has to exist and receive what the library sends.
-    hwnd_ = ::CreateWindowExW(0, kClassName, wide.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+    hwnd_ = ::CreateWindowExW(0, kClassName, caption.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                               CW_USEDEFAULT, 640, 480, owner, nullptr, ThisModule(), nullptr);
     delete tPendingLog;  // still here only when the window never took it
     tPendingLog = nullptr;
@@ -81,10 +79,10 @@ CHostWindow::~CHostWindow() {
 }
 
 const std::vector<CHostWindow::Message>& CHostWindow::Messages() const {
-    const ::Messages* log = LogOf(hwnd_);
+    const MessageLog* log = LogOf(hwnd_);
     return log != nullptr ? *log : NoMessages();
 }
 
 void CHostWindow::ClearMessages() {
-    if (::Messages* log = LogOf(hwnd_)) log->clear();
+    if (MessageLog* log = LogOf(hwnd_)) log->clear();
 }

@@ -2,22 +2,16 @@
 
 #include <vector>
 
-#include "services/CodePage.h"
 #include "ui/win32/Win32.h"
 
 namespace {
 
-// Labels are terminal text: the wide functions show them right whatever the system's code
-// page is.
-std::wstring Wide(const std::string& text) {
-    const std::u16string utf16 = orv::cp950::ToUtf16(text);
-    return std::wstring(utf16.begin(), utf16.end());
-}
-
 bool Insert(HMENU menu, unsigned position, unsigned flags, std::uintptr_t idOrPopup,
             const std::string& text, bool append) {
     if (menu == nullptr) return false;
-    const std::wstring label = Wide(text);
+    // Labels are terminal text: the wide functions show them right whatever the system's code
+    // page is.
+    const std::wstring label = orv::win32::Wide(text);
     // A separator carries no text; a string item needs one, even an empty one.
     const wchar_t* item = (flags & orv::menuflag::kSeparator) != 0 ? nullptr : label.c_str();
     const BOOL ok = append ? ::AppendMenuW(menu, flags, idOrPopup, item)
@@ -94,8 +88,7 @@ std::string CMenu::GetMenuString(int position) const {
     const int copied =
         ::GetMenuStringW(handle_, pos, buffer.data(), length + 1, MF_BYPOSITION);
     if (copied <= 0) return {};
-    return orv::cp950::FromUtf16(
-        std::u16string(buffer.begin(), buffer.begin() + copied));
+    return orv::win32::Narrow(std::wstring_view(buffer.data(), static_cast<std::size_t>(copied)));
 }
 
 HMENU CMenu::GetSubMenu(int position) const {

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "services/CodePage.h"
 #include "ui/win32/Win32.h"
 
 namespace {
@@ -21,7 +20,5 @@ int AfxMessageBox(const std::string& text, unsigned type, unsigned /*helpId*/) {
     // Owned by the application's main window, so the box is modal to the whole terminal.
     HWND owner = ::GetActiveWindow();
     if (owner != nullptr) owner = ::GetAncestor(owner, GA_ROOTOWNER);
-    const std::u16string utf16 = orv::cp950::ToUtf16(text);
-    const std::wstring wide(utf16.begin(), utf16.end());
-    return ::MessageBoxW(owner, wide.c_str(), L"OrvMenu", type);
+    return ::MessageBoxW(owner, orv::win32::Wide(text).c_str(), L"OrvMenu", type);
 }

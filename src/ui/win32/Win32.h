@@ -5,7 +5,7 @@
 // functions by their full names, so the macros go.
 #pragma once
 
-#include <windows.h>
+#include "services/win32/Win32.h"  // <windows.h>, and terminal text <-> wide strings
 
 #undef AppendMenu
 #undef InsertMenu

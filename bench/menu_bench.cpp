@@ -1,0 +1,183 @@
+// The main menu on a large catalogue. Every figure is reported beside a baseline measured in
+// the same run: pugixml parsing the same bytes, and nothing else.
+//
+// ORV_BENCH_ENTRIES sets the catalogue's size (default 20000).
+#include <benchmark/benchmark.h>
+#include <pugixml.hpp>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "orvmenu/Menu.h"
+#include "orvmenu/OrvExports.h"
+#include "services/EnvMgr.h"
+
+namespace {
+
+struct Catalogue {
+    std::string dir;
+    std::string bytes;
+    std::vector<std::string> codes;
+};
+
+// A catalogue shaped like the terminal's: top-level menus of nested submenus, mostly forms with
+// TR codes, some separators, hidden and restricted entries, names in Traditional Chinese.
+Catalogue MakeCatalogue(int entries) {
+    static const char* words[] = {"台股", "報價", "走勢", "成交", "明細", "分析", "排行", "買賣超", "融資",
+                                  "融券", "期貨", "選擇權", "權證", "庫存", "損益", "帳務", "公告", "新聞",
+                                  "指數", "類股", "籌碼", "主力", "盤後", "零股"};
+    static const char* grades[] = {"3FFFFFFF", "3FFFFFFF", "3FFFFFFF", "00100401", "3FF00C02", "40000000"};
+    std::mt19937 rng(12345);
+    const auto pick = [&](std::size_t n) { return static_cast<std::size_t>(rng() % n); };
+    const auto name = [&] {
+        std::string s;
+        for (int i = 0, n = 2 + static_cast<int>(pick(3)); i < n; ++i) s += words[pick(std::size(words))];
+        return s;
+    };
+    Catalogue c;
+    std::string& x = c.bytes;
+    x = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<ORVMENU>\r\n\t<NAME>證券交易系統</NAME>\r\n";
+    int made = 0, code = 1000;
+    while (made < entries) {
+        x += "\t<NODE TYPE=\"DLL\" DISP=\"Y\" GRADE=\"3FFFFFFF\" NAME=\"" + name() + "\">\r\n";
+        ++made;
+        for (int sub = 0; sub < 10 && made < entries; ++sub) {
+            x += "\t\t<NODE TYPE=\"DLL\" DISP=\"Y\" GRADE=\"3FFFFFFF\" NAME=\"" + name() + "\">\r\n";
+            ++made;
+            for (int leaf = 0; leaf < 20 && made < entries; ++leaf, ++made) {
+                if (pick(12) == 0) {
+                    x += "\t\t\t<NODE TYPE=\"SEP\" DISP=\"Y\" GRADE=\"3FFFFFFF\"/>\r\n";
+                    continue;
+                }
+                const std::string tr = std::to_string(code++);
+                c.codes.push_back(tr);
+                x += "\t\t\t<NODE TYPE=\"FORM\" DISP=\"" + std::string(pick(15) ? "Y" : "N") + "\" GRADE=\"" +
+                     grades[pick(std::size(grades))] + "\" TRCODE=\"" + tr + "\" FILE=\"F" + tr +
+                     ".frm\" OPENCNT=\"" + std::to_string(pick(50)) + "\">" + name() + "</NODE>\r\n";
+            }
+            x += "\t\t</NODE>\r\n";
+        }
+        x += "\t</NODE>\r\n";
+    }
+    x += "</ORVMENU>\r\n";
+
+    c.dir = (std::filesystem::temp_directory_path() / ("orvbench-" + std::to_string(std::random_device{}()))).string();
+    std::filesystem::create_directories(c.dir);
+    std::ofstream(c.dir + "/OrvMenu.xml", std::ios::binary) << x;
+    CEnvMgr::SetDataDir(c.dir);
+    CEnvMgr::SetFormDir(c.dir);
+    return c;
+}
+
+const Catalogue& TheCatalogue() {
+    static const Catalogue c = [] {
+        const char* n = std::getenv("ORV_BENCH_ENTRIES");
+        return MakeCatalogue(n != nullptr ? std::atoi(n) : 20000);
+    }();
+    return c;
+}
+
+IOrvMenu* LoadedMenu(CMenu& bar) {
+    bar.CreateMenu();
+    IOrvMenu* menu = CreateOrvMainMenu();
+    menu->SetMenuFile("OrvMenu.xml");
+    menu->SetMainMenu(&bar);
+    const OrvUserInfo user{0x00100401, 0, 0, 0};
+    menu->SetUserInfo(&user, 0);
+    menu->SetShow8000(1);
+    menu->LoadMenu();
+    return menu;
+}
+
+void BM_Baseline_PugixmlParse(benchmark::State& state) {
+    const std::string& bytes = TheCatalogue().bytes;
+    for (auto _ : state) {
+        pugi::xml_document doc;
+        benchmark::DoNotOptimize(doc.load_buffer(bytes.data(), bytes.size()));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(BM_Baseline_PugixmlParse)->Unit(benchmark::kMillisecond);
+
+void BM_LoadMenu(benchmark::State& state) {
+    TheCatalogue();
+    for (auto _ : state) {
+        CMenu bar;
+        IOrvMenu* menu = LoadedMenu(bar);
+        state.PauseTiming();
+        DestroyOrvMainMenu(menu);
+        bar.DestroyMenu();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_LoadMenu)->Unit(benchmark::kMillisecond);
+
+void BM_GetMenuByTRCode(benchmark::State& state) {
+    const auto& codes = TheCatalogue().codes;
+    CMenu bar;
+    IOrvMenu* menu = LoadedMenu(bar);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(menu->GetMenuByTRCode(codes[i]));
+        if (++i == codes.size()) i = 0;
+    }
+    DestroyOrvMainMenu(menu);
+    bar.DestroyMenu();
+}
+BENCHMARK(BM_GetMenuByTRCode);
+
+void BM_GetMenuByID(benchmark::State& state) {
+    const auto& codes = TheCatalogue().codes;
+    CMenu bar;
+    IOrvMenu* menu = LoadedMenu(bar);
+    std::vector<std::uint32_t> ids;
+    // Screens under a submenu the user may not see were never read, so they have no node.
+    for (const auto& code : codes) {
+        if (const OrvMenu* node = menu->GetMenuByTRCode(code)) ids.push_back(node->id);
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(menu->GetMenuByID(ids[i]));
+        if (++i == ids.size()) i = 0;
+    }
+    DestroyOrvMainMenu(menu);
+    bar.DestroyMenu();
+}
+BENCHMARK(BM_GetMenuByID);
+
+// Keeps each benchmark's time per iteration so the ratios can be printed after the run.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const auto& r : runs) {
+            if (r.run_type == Run::RT_Iteration) times[r.benchmark_name()] = r.GetAdjustedRealTime();
+        }
+    }
+    std::map<std::string, double> times;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const auto& t = reporter.times;
+    const auto base = t.find("BM_Baseline_PugixmlParse");
+    const auto load = t.find("BM_LoadMenu");
+    std::printf("\ncatalogue: %zu bytes, %zu screens\n", TheCatalogue().bytes.size(), TheCatalogue().codes.size());
+    if (base != t.end() && load != t.end() && base->second > 0) {
+        std::printf("ratio LoadMenu / pugixml parse of the same bytes: %.2f\n", load->second / base->second);
+    }
+    std::error_code ec;
+    std::filesystem::remove_all(TheCatalogue().dir, ec);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,38 @@
+// What every fuzz target shares: a private folder set as the terminal's directories, and
+// message boxes answered without a window.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "services/EnvMgr.h"
+#include "ui/MessageBox.h"
+
+namespace orv::fuzz {
+
+inline const std::string& Folder() {
+    static const std::string folder = [] {
+        char name[] = "/tmp/orvfuzz-XXXXXX";
+        const char* made = mkdtemp(name);
+        if (made == nullptr) std::abort();
+        const std::string dir = made;
+        CEnvMgr::SetDataDir(dir);
+        CEnvMgr::SetDataUserDir(dir);
+        CEnvMgr::SetFormDir(dir);
+        CEnvMgr::SetImageDir(dir);
+        orv::ui::SetMessageBoxHook([](const std::string&, unsigned) { return orv::ui::kIdOk; });
+        return dir;
+    }();
+    return folder;
+}
+
+// Writes the input as the file a component is about to read.
+inline void PutFile(const std::string& name, const std::uint8_t* data, std::size_t size) {
+    std::ofstream out(Folder() + "/" + name, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+}  // namespace orv::fuzz

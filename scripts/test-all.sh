@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test:
+#   1. Linux (headless toolkit), the whole suite
+#   2. the same suite under AddressSanitizer and UndefinedBehaviorSanitizer
+#   3. every fuzz target for a short run on its seed files
+#   4. the benchmarks, built and run once on small data
+#   5. Windows: the x86_64 build's suite under Wine, both DLLs' export tables
+# Ends with one line: "summary: N passed, N failed" (tests of stages 1, 2 and 5).
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+jobs=$(nproc)
+fuzz_seconds=${ORV_FUZZ_SECONDS:-20}
+logs=build/logs
+mkdir -p "$logs"
+passed=0
+failed=0
+status=0
+
+stage() { echo; echo "=== $* ==="; }
+fail() { echo "FAILED: $*"; status=1; }
+
+# Adds a ctest log's counts to the totals.
+count_ctest() {
+  local line
+  line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$1" | tail -n 1)
+  if [ -z "$line" ]; then failed=$((failed + 1)); return; fi
+  local f t
+  f=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$line")
+  t=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\2/' <<<"$line")
+  passed=$((passed + t - f)); failed=$((failed + f))
+}
+
+stage "Installing what is missing"
+scripts/install-deps.sh all || { echo "could not install the build's packages"; exit 1; }
+
+stage "Linux: build and test"
+if cmake --preset linux >"$logs/linux-configure.log" 2>&1 &&
+   cmake --build --preset linux -j"$jobs" >"$logs/linux-build.log" 2>&1; then
+  ctest --preset linux -j"$jobs" 2>&1 | tee "$logs/linux-test.log" | tail -n 4
+  [ "${PIPESTATUS[0]}" -eq 0 ] || fail "Linux tests"
+  count_ctest "$logs/linux-test.log"
+else
+  tail -n 40 "$logs/linux-build.log" "$logs/linux-configure.log"; fail "Linux build"; failed=$((failed + 1))
+fi
+
+stage "Linux: AddressSanitizer + UndefinedBehaviorSanitizer"
+if cmake --preset linux-asan >"$logs/asan-configure.log" 2>&1 &&
+   cmake --build --preset linux-asan -j"$jobs" >"$logs/asan-build.log" 2>&1; then
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --preset linux-asan -j"$jobs" 2>&1 | tee "$logs/asan-test.log" | tail -n 4
+  [ "${PIPESTATUS[0]}" -eq 0 ] || fail "sanitizer tests"
+  count_ctest "$logs/asan-test.log"
+else
+  tail -n 40 "$logs/asan-build.log" "$logs/asan-configure.log"; fail "sanitizer build"; failed=$((failed + 1))
+fi
+
+stage "Fuzz targets, ${fuzz_seconds}s each"
+if cmake --preset linux-fuzz >"$logs/fuzz-configure.log" 2>&1 &&
+   cmake --build --preset linux-fuzz -j"$jobs" >"$logs/fuzz-build.log" 2>&1; then
+  for target in build/linux-fuzz/fuzz/fuzz_*; do
+    [ -x "$target" ] || continue
+    name=$(basename "$target")
+    corpus="$root/build/linux-fuzz/corpus/$name"
+    mkdir -p "$corpus"
+    if "$target" -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 -timeout=10 \
+         "$corpus" "$root/fuzz/seeds" >"$logs/$name.log" 2>&1; then
+      echo "$name: $(grep -Eo 'stat::number_of_executed_units: [0-9]+' "$logs/$name.log" | grep -Eo '[0-9]+' || echo '?') runs, no fault"
+    else
+      tail -n 30 "$logs/$name.log"; fail "fuzz target $name"
+    fi
+  done
+else
+  tail -n 40 "$logs/fuzz-build.log" "$logs/fuzz-configure.log"; fail "fuzz build"
+fi
+
+stage "Benchmarks (built and run once, small data)"
+if cmake --preset linux-bench >"$logs/bench-configure.log" 2>&1 &&
+   cmake --build --preset linux-bench -j"$jobs" >"$logs/bench-build.log" 2>&1; then
+  if ORV_BENCH_ENTRIES=2000 build/linux-bench/bench/orv_bench --benchmark_min_time=0.01 >"$logs/bench.log" 2>&1; then
+    echo "benchmarks ran (full run: bench/run.sh)"
+  else
+    tail -n 20 "$logs/bench.log"; fail "benchmarks"
+  fi
+else
+  tail -n 40 "$logs/bench-build.log"; fail "benchmark build"
+fi
+
+stage "Windows: MinGW-w64 builds, the suite under Wine, export tables"
+scripts/windows-tests.sh 2>&1 | tee "$logs/windows.log" | tail -n 15
+[ "${PIPESTATUS[0]}" -eq 0 ] || fail "Windows"
+# GoogleTest's own closing lines from the run under Wine.
+wp=$(grep -Eo '\[  PASSED  \] [0-9]+ test' "$logs/windows.log" | grep -Eo '[0-9]+' | tail -n 1)
+wf=$(grep -Eo '\[  FAILED  \] [0-9]+ test' "$logs/windows.log" | grep -Eo '[0-9]+' | tail -n 1)
+if [ -n "$wp$wf" ]; then
+  passed=$((passed + ${wp:-0})); failed=$((failed + ${wf:-0}))
+else
+  failed=$((failed + 1))
+fi
+
+echo
+[ "$status" -eq 0 ] && echo "All stages passed." || echo "Some stages failed; logs in $logs/."
+echo "summary: $passed passed, $failed failed"
+exit "$status"

@@ -1,0 +1,444 @@
+// The XML reader on the MSXML DOM. The file's bytes are read and decoded here, as on every
+// platform, so size limits and encodings behave the same; MSXML parses the decoded text with
+// DTDs prohibited and nothing resolved. Texts and the children a caller sees follow the rule of
+// XMLParser.h (whitespace-only text only as an element's sole child; no comments or processing
+// instructions), which MSXML itself has no setting for.
+#include <msxml2.h>
+#include <oleauto.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "services/CodePage.h"
+#include "services/File.h"
+#include "services/XMLParser.h"
+#include "services/win32/Win32.h"
+
+namespace {
+
+// {2933BF95-7B36-11D2-B20E-00C04F983E60}
+constexpr IID kIidXmlDomDocument2 = {
+    0x2933bf95, 0x7b36, 0x11d2, {0xb2, 0x0e, 0x00, 0xc0, 0x4f, 0x98, 0x3e, 0x60}};
+
+// An owned interface pointer.
+template <typename T>
+class Ref {
+public:
+    Ref() = default;
+    explicit Ref(T* p) : p_(p) {}
+    Ref(const Ref&) = delete;
+    Ref& operator=(const Ref&) = delete;
+    Ref(Ref&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
+    Ref& operator=(Ref&& other) noexcept {
+        std::swap(p_, other.p_);
+        return *this;
+    }
+    ~Ref() {
+        if (p_ != nullptr) p_->Release();
+    }
+    T* get() const { return p_; }
+    T* operator->() const { return p_; }
+    T** put() {
+        if (p_ != nullptr) p_->Release();
+        p_ = nullptr;
+        return &p_;
+    }
+    T* release() { return std::exchange(p_, nullptr); }
+    explicit operator bool() const { return p_ != nullptr; }
+
+private:
+    T* p_ = nullptr;
+};
+
+// An owned BSTR.
+class Bstr {
+public:
+    Bstr() = default;
+    explicit Bstr(const std::wstring& text)
+        : s_(::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
+    Bstr(const Bstr&) = delete;
+    Bstr& operator=(const Bstr&) = delete;
+    ~Bstr() { ::SysFreeString(s_); }
+    BSTR get() const { return s_; }
+    BSTR* put() {
+        ::SysFreeString(s_);
+        s_ = nullptr;
+        return &s_;
+    }
+    std::wstring_view view() const { return s_ == nullptr ? std::wstring_view() : std::wstring_view(s_, ::SysStringLen(s_)); }
+
+private:
+    BSTR s_ = nullptr;
+};
+
+// COM stays initialised on a thread that used the reader: nodes may be released after their
+// parser, and a host's user-interface thread has its apartment for its whole life anyway.
+bool EnsureCom() {
+    thread_local const bool ready = [] {
+        const HRESULT hr = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        // RPC_E_CHANGED_MODE: the thread already lives in the multithreaded apartment; MSXML
+        // works there too.
+        return SUCCEEDED(hr) || hr == RPC_E_CHANGED_MODE;
+    }();
+    return ready;
+}
+
+IXMLDOMNode* ToNode(void* handle) { return static_cast<IXMLDOMNode*>(handle); }
+
+DOMNodeType TypeOf(IXMLDOMNode* node) {
+    DOMNodeType type = NODE_INVALID;
+    if (node == nullptr || FAILED(node->get_nodeType(&type))) return NODE_INVALID;
+    return type;
+}
+
+std::wstring ValueOf(IXMLDOMNode* node) {
+    VARIANT value;
+    ::VariantInit(&value);
+    std::wstring text;
+    if (SUCCEEDED(node->get_nodeValue(&value)) && value.vt == VT_BSTR && value.bstrVal != nullptr) {
+        text.assign(value.bstrVal, ::SysStringLen(value.bstrVal));
+    }
+    ::VariantClear(&value);
+    return text;
+}
+
+std::wstring NameOf(IXMLDOMNode* node) {
+    Bstr name;
+    if (FAILED(node->get_nodeName(name.put()))) return {};
+    return std::wstring(name.view());
+}
+
+bool IsXmlSpace(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n'; }
+
+bool IsBlank(const std::wstring& text) {
+    for (const wchar_t c : text) {
+        if (!IsXmlSpace(c)) return false;
+    }
+    return true;
+}
+
+Ref<IXMLDOMNode> Next(IXMLDOMNode* node) {
+    Ref<IXMLDOMNode> next;
+    if (FAILED(node->get_nextSibling(next.put()))) return {};
+    return next;
+}
+
+Ref<IXMLDOMNode> First(IXMLDOMNode* node) {
+    Ref<IXMLDOMNode> child;
+    if (FAILED(node->get_firstChild(child.put()))) return {};
+    return child;
+}
+
+// Whether a caller sees this node: elements, CDATA sections, and text that is not just
+// white space or is its element's sole child. Comments, processing instructions and
+// indentation are not part of the document the library reads.
+bool IsSeen(IXMLDOMNode* node) {
+    switch (TypeOf(node)) {
+    case NODE_ELEMENT:
+    case NODE_CDATA_SECTION:
+        return true;
+    case NODE_TEXT: {
+        if (!IsBlank(ValueOf(node))) return true;
+        Ref<IXMLDOMNode> sibling;
+        if (SUCCEEDED(node->get_previousSibling(sibling.put())) && sibling) return false;
+        return !Next(node);
+    }
+    default:
+        return false;
+    }
+}
+
+Ref<IXMLDOMNode> FirstSeen(Ref<IXMLDOMNode> node) {
+    while (node && !IsSeen(node.get())) node = Next(node.get());
+    return node;
+}
+
+CXMLNode Wrap(Ref<IXMLDOMNode> node) { return CXMLNode(node.release()); }
+
+Ref<IXMLDOMNode> AttrAt(void* handle, int index) {
+    if (handle == nullptr || index < 0) return {};
+    Ref<IXMLDOMNamedNodeMap> attributes;
+    if (FAILED(ToNode(handle)->get_attributes(attributes.put())) || !attributes) return {};
+    Ref<IXMLDOMNode> attr;
+    if (FAILED(attributes->get_item(index, attr.put()))) return {};
+    return attr;
+}
+
+void AppendUtf8(std::string& out, const std::wstring& text) {
+    if (text.empty() || text.size() > 0x7fffffff) return;
+    const int size = static_cast<int>(text.size());
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    if (n <= 0) return;
+    const std::size_t at = out.size();
+    out.resize(at + static_cast<std::size_t>(n));
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, out.data() + at, n, nullptr, nullptr);
+}
+
+// The decoded text without its XML declaration: the declaration names the encoding the file
+// had, which no longer describes the UTF-8 that MSXML is given.
+std::string_view WithoutDeclaration(std::string_view utf8) {
+    if (utf8.size() < 6 || utf8.substr(0, 5) != "<?xml") return utf8;
+    const char after = utf8[5];
+    if (after != ' ' && after != '\t' && after != '\r' && after != '\n' && after != '?') return utf8;
+    const auto end = utf8.find("?>");
+    return end == std::string_view::npos ? utf8 : utf8.substr(end + 2);
+}
+
+// Whether elements nest deeper than limit (the document element is depth 1), counted without
+// recursion. MSXML's own limit guards its parser; this one makes the count exact.
+bool DeeperThan(IXMLDOMNode* root, int limit) {
+    std::vector<Ref<IXMLDOMNode>> path;  // the element being visited, and its ancestors
+    root->AddRef();
+    path.emplace_back(root);
+    Ref<IXMLDOMNode> next = First(root);
+    while (!path.empty()) {
+        if (!next) {
+            next = Next(path.back().get());
+            path.pop_back();
+            continue;
+        }
+        if (TypeOf(next.get()) != NODE_ELEMENT) {
+            next = Next(next.get());
+            continue;
+        }
+        if (static_cast<int>(path.size()) + 1 > limit) return true;
+        Ref<IXMLDOMNode> child = First(next.get());
+        path.push_back(std::move(next));
+        next = std::move(child);
+    }
+    return false;
+}
+
+Ref<IXMLDOMDocument2> NewDocument() {
+    // MSXML 6 where present; 3 ships with every Windows this library runs on.
+    for (const wchar_t* progId : {L"Msxml2.DOMDocument.6.0", L"Msxml2.DOMDocument.3.0"}) {
+        CLSID clsid;
+        if (FAILED(::CLSIDFromProgID(progId, &clsid))) continue;
+        Ref<IXMLDOMDocument2> doc;
+        if (SUCCEEDED(::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, kIidXmlDomDocument2,
+                                         reinterpret_cast<void**>(doc.put())))) {
+            return doc;
+        }
+    }
+    return {};
+}
+
+void SetProperty(IXMLDOMDocument2* doc, const wchar_t* name, VARIANT value) {
+    const Bstr property{std::wstring(name)};
+    // MSXML 3 lacks some of these; the checks after parsing stand in for them.
+    doc->setProperty(property.get(), value);
+}
+
+VARIANT Bool(bool value) {
+    VARIANT v;
+    ::VariantInit(&v);
+    v.vt = VT_BOOL;
+    v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+    return v;
+}
+
+VARIANT Int(int value) {
+    VARIANT v;
+    ::VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = value;
+    return v;
+}
+
+}  // namespace
+
+// --- CXMLNode ---------------------------------------------------------------------------------
+
+CXMLNode::CXMLNode(void* handle) : handle_(handle) {}
+
+CXMLNode::CXMLNode(const CXMLNode& other) : handle_(other.handle_) {
+    if (handle_ != nullptr) ToNode(handle_)->AddRef();
+}
+
+CXMLNode& CXMLNode::operator=(const CXMLNode& other) {
+    if (other.handle_ != nullptr) ToNode(other.handle_)->AddRef();
+    if (handle_ != nullptr) ToNode(handle_)->Release();
+    handle_ = other.handle_;
+    return *this;
+}
+
+CXMLNode::~CXMLNode() {
+    if (handle_ != nullptr) ToNode(handle_)->Release();
+}
+
+bool CXMLNode::IsElement() const { return TypeOf(ToNode(handle_)) == NODE_ELEMENT; }
+
+std::string CXMLNode::GetName() const {
+    if (!IsElement()) return {};
+    return orv::win32::Narrow(NameOf(ToNode(handle_)));
+}
+
+bool CXMLNode::NameIs(std::string_view name) const {
+    if (!IsElement()) return false;
+    const std::wstring own = NameOf(ToNode(handle_));
+    if (own.size() != name.size()) return false;
+    for (std::size_t i = 0; i < own.size(); ++i) {
+        if (own[i] >= 0x80) return false;
+    }
+    return orv::xml::EqualsNoCase(std::string(own.begin(), own.end()), name);
+}
+
+std::string CXMLNode::GetText() const {
+    IXMLDOMNode* self = ToNode(handle_);
+    const DOMNodeType type = TypeOf(self);
+    std::string utf8;
+    if (type == NODE_TEXT || type == NODE_CDATA_SECTION) {
+        AppendUtf8(utf8, ValueOf(self));
+        return orv::cp950::FromUtf8(utf8);
+    }
+    if (type != NODE_ELEMENT) return {};
+    // Document order without recursion: documents may nest deeply.
+    std::vector<Ref<IXMLDOMNode>> pending;  // next siblings still to visit, innermost last
+    Ref<IXMLDOMNode> n = First(self);
+    while (utf8.size() < CXMLParser::kMaxTextBytes) {
+        if (!n) {
+            if (pending.empty()) break;
+            n = std::move(pending.back());
+            pending.pop_back();
+            continue;
+        }
+        const DOMNodeType t = TypeOf(n.get());
+        if ((t == NODE_TEXT || t == NODE_CDATA_SECTION) && IsSeen(n.get())) {
+            AppendUtf8(utf8, ValueOf(n.get()));
+        }
+        Ref<IXMLDOMNode> child = t == NODE_ELEMENT ? First(n.get()) : Ref<IXMLDOMNode>();
+        if (child) {
+            pending.push_back(Next(n.get()));
+            n = std::move(child);
+        } else {
+            n = Next(n.get());
+        }
+    }
+    if (utf8.size() > CXMLParser::kMaxTextBytes) utf8.resize(CXMLParser::kMaxTextBytes);
+    return orv::cp950::FromUtf8(utf8);
+}
+
+CXMLNode CXMLNode::GetFirstChild() const {
+    if (handle_ == nullptr) return {};
+    return Wrap(FirstSeen(First(ToNode(handle_))));
+}
+
+CXMLNode CXMLNode::GetNextSibling() const {
+    if (handle_ == nullptr) return {};
+    return Wrap(FirstSeen(Next(ToNode(handle_))));
+}
+
+int CXMLNode::GetAttrCount() const {
+    if (!IsElement()) return 0;
+    Ref<IXMLDOMNamedNodeMap> attributes;
+    long count = 0;
+    if (FAILED(ToNode(handle_)->get_attributes(attributes.put())) || !attributes ||
+        FAILED(attributes->get_length(&count))) {
+        return 0;
+    }
+    return static_cast<int>(count);
+}
+
+std::string CXMLNode::GetAttrName(int index) const {
+    const Ref<IXMLDOMNode> attr = AttrAt(handle_, index);
+    return attr ? orv::win32::Narrow(NameOf(attr.get())) : std::string();
+}
+
+bool CXMLNode::AttrNameIs(int index, std::string_view name) const {
+    const Ref<IXMLDOMNode> attr = AttrAt(handle_, index);
+    if (!attr) return false;
+    const std::wstring own = NameOf(attr.get());
+    if (own.size() != name.size()) return false;
+    for (const wchar_t c : own) {
+        if (c >= 0x80) return false;
+    }
+    return orv::xml::EqualsNoCase(std::string(own.begin(), own.end()), name);
+}
+
+std::string CXMLNode::GetAttrValue(int index) const {
+    const Ref<IXMLDOMNode> attr = AttrAt(handle_, index);
+    return attr ? orv::win32::Narrow(ValueOf(attr.get())) : std::string();
+}
+
+// --- CXMLParser -------------------------------------------------------------------------------
+
+struct CXMLParser::Impl {
+    Ref<IXMLDOMDocument2> doc;
+    Ref<IXMLDOMNode> root;
+};
+
+CXMLParser::CXMLParser() = default;
+CXMLParser::~CXMLParser() { delete impl_; }
+
+int CXMLParser::FindXMLFile(const std::string& path) { return orv::file::Exists(path) ? 1 : 0; }
+
+int CXMLParser::Open(const std::string& path, int flags) {
+    (void)flags;
+    std::string bytes;
+    if (!orv::file::ReadAll(path, bytes, kMaxFileBytes)) {
+        delete impl_;
+        impl_ = nullptr;
+        return 0;
+    }
+    return OpenBuffer(bytes);
+}
+
+int CXMLParser::OpenBuffer(std::string_view bytes) {
+    delete impl_;
+    impl_ = nullptr;
+    std::string utf8;
+    if (bytes.size() > kMaxFileBytes || !orv::xml::ToUtf8Document(bytes, utf8)) return 0;
+    if (!EnsureCom()) return 0;
+
+    auto impl = std::make_unique<Impl>();
+    impl->doc = NewDocument();
+    if (!impl->doc) return 0;
+    IXMLDOMDocument2* doc = impl->doc.get();
+    doc->put_async(VARIANT_FALSE);
+    doc->put_validateOnParse(VARIANT_FALSE);
+    doc->put_resolveExternals(VARIANT_FALSE);
+    doc->put_preserveWhiteSpace(VARIANT_TRUE);
+    SetProperty(doc, L"ProhibitDTD", Bool(true));
+    SetProperty(doc, L"MaxElementDepth", Int(kMaxDepth + 1));
+
+    // MSXML is handed UTF-8 bytes, which it reads without a declaration as it reads any
+    // other document: a byte array keeps big documents to one copy of the text.
+    const std::string_view text = WithoutDeclaration(utf8);
+    if (text.size() > 0x7fffffff) return 0;
+    SAFEARRAY* array = ::SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(text.size()));
+    if (array == nullptr) return 0;
+    void* data = nullptr;
+    if (FAILED(::SafeArrayAccessData(array, &data))) {
+        ::SafeArrayDestroy(array);
+        return 0;
+    }
+    if (!text.empty()) std::memcpy(data, text.data(), text.size());
+    ::SafeArrayUnaccessData(array);
+    VARIANT source;
+    ::VariantInit(&source);
+    source.vt = VT_ARRAY | VT_UI1;
+    source.parray = array;
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    const HRESULT hr = doc->load(source, &loaded);
+    ::VariantClear(&source);  // destroys the array
+    if (FAILED(hr) || loaded != VARIANT_TRUE) return 0;
+
+    // A document type declaration is refused even where MSXML could not be told to.
+    Ref<IXMLDOMDocumentType> doctype;
+    if (FAILED(doc->get_doctype(doctype.put())) || doctype) return 0;
+    Ref<IXMLDOMElement> element;
+    if (FAILED(doc->get_documentElement(element.put())) || !element) return 0;
+    impl->root = Ref<IXMLDOMNode>(element.release());  // an element is a node
+    if (DeeperThan(impl->root.get(), kMaxDepth)) return 0;
+    impl_ = impl.release();
+    return 1;
+}
+
+CXMLNode CXMLParser::GetRoot() const {
+    if (impl_ == nullptr) return {};
+    impl_->root->AddRef();
+    return CXMLNode(impl_->root.get());
+}

@@ -1,0 +1,136 @@
+// orvhost's hot keys: the user's hot-key file, and key presses turned into screens.
+//
+// Steps:
+//   key <keycode|F1..F12> [ctrl] [shift] [alt]   a key press with those modifiers held
+//   hotkeys                                     the hot keys, in the order they are tried
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "Host.h"
+#include "orvmenu/OrvExports.h"
+#include "orvmenu/OrvHotKeyTable.h"
+#include "orvmenu/OrvMenu.h"
+#include "services/XMLParser.h"
+#include "ui/Keyboard.h"
+
+namespace orvhost {
+namespace {
+
+constexpr const char* kHotKeyFile = "HotKey.xml";
+constexpr std::int32_t kVkF1 = 112;
+constexpr std::int32_t kVkF12 = 123;
+
+// The host object: hot-key commands go to the main window.
+class MainWindowHost final : public IOrvHotKeyHost {
+public:
+    explicit MainWindowHost(Host& host) : host_(host) {}
+    HWND GetHotKeyWnd() override { return host_.MainWindow(); }
+
+private:
+    Host& host_;
+};
+
+struct HotKeyState {
+    explicit HotKeyState(Host& host) : hostObject(host) {}
+    MainWindowHost hostObject;
+    IOrvHotKey* hotKey = nullptr;
+};
+
+std::string KeyName(std::int32_t keyCode) {
+    if (keyCode >= kVkF1 && keyCode <= kVkF12) return "F" + std::to_string(keyCode - kVkF1 + 1);
+    return "key " + std::to_string(keyCode);
+}
+
+std::string Combination(std::int32_t keyCode, bool ctrl, bool shift, bool alt) {
+    return std::string(ctrl ? "Ctrl+" : "") + (shift ? "Shift+" : "") + (alt ? "Alt+" : "") +
+           KeyName(keyCode);
+}
+
+// "113" or "F2".
+bool ParseKey(const std::string& text, std::int32_t& keyCode) {
+    const bool fKey = text.size() > 1 && (text[0] == 'F' || text[0] == 'f');
+    const char* digits = text.c_str() + (fKey ? 1 : 0);
+    char* end = nullptr;
+    const long value = std::strtol(digits, &end, 10);
+    if (end == digits || *end != '\0') return false;
+    if (fKey) {
+        if (value < 1 || value > 12) return false;
+        keyCode = static_cast<std::int32_t>(kVkF1 + value - 1);
+    } else {
+        keyCode = static_cast<std::int32_t>(value);
+    }
+    return true;
+}
+
+void PrintHotKeys(Host& host, const COrvHotKeyTable& table) {
+    std::ostream& out = host.Out();
+    out << "hot keys (" << table.GetCount() << "), in the order a key press tries them:\n";
+    for (const auto& entry : table) {
+        const OrvHotKey& hotKey = *entry.record;
+        const std::string keys = Combination(hotKey.keyCode, hotKey.modifier == kOrvHotKeyCtrl,
+                                             hotKey.modifier == kOrvHotKeyShift, false);
+        out << "  " << keys << std::string(keys.size() < 12 ? 12 - keys.size() : 1, ' ') << "("
+            << hotKey.trCode << ") " << host.Show(hotKey.text);
+        if (hotKey.menuNode != nullptr) out << "  [command " << hotKey.menuNode->id << "]";
+        out << "\n";
+    }
+}
+
+}  // namespace
+
+void RegisterHotKeyPart(Host& host) {
+    auto state = std::make_shared<HotKeyState>(host);
+
+    host.AddComponent(
+        "hot keys",
+        [state](Host& h) {
+            state->hotKey = CreateOrvHotKey();
+            if (state->hotKey == nullptr) return;
+            // The hot keys resolve their screens through the menu while they load.
+            state->hotKey->SetMenu(h.Menu());
+            state->hotKey->SetHost(&state->hostObject);
+            state->hotKey->Load(kHotKeyFile);
+            h.Out() << "hot keys: " << state->hotKey->GetHotKeyTable()->GetCount() << " from "
+                    << kHotKeyFile << "\n";
+        },
+        [state](Host&) {
+            DestroyOrvHotKey(state->hotKey);  // writes the hot-key file back
+            state->hotKey = nullptr;
+        });
+
+    const char* keyUsage = "key <keycode|F1..F12> [ctrl] [shift] [alt]";
+    host.AddStep("key", keyUsage, [state](Host& h, const Host::Args& args) {
+        std::int32_t keyCode = 0;
+        if (state->hotKey == nullptr || args.empty() || !ParseKey(args[0], keyCode)) return false;
+        bool ctrl = false, shift = false, alt = false;
+        for (std::size_t i = 1; i < args.size(); ++i) {
+            if (orv::xml::EqualsNoCase(args[i], "ctrl")) ctrl = true;
+            else if (orv::xml::EqualsNoCase(args[i], "shift")) shift = true;
+            else if (orv::xml::EqualsNoCase(args[i], "alt")) alt = true;
+            else return false;
+        }
+        // The keyboard as it stands while the key message is processed.
+        orv::ui::SetKeyDown(orv::ui::kVkControl, ctrl);
+        orv::ui::SetKeyDown(orv::ui::kVkShift, shift);
+        orv::ui::SetKeyDown(orv::ui::kVkMenu, alt);
+        const std::int32_t fired = state->hotKey->HandleKey(keyCode);
+        h.Out() << Combination(keyCode, ctrl, shift, alt) << " (" << keyCode << "): "
+                << (fired ? "hot key" : "no hot key") << "\n";
+        h.ReportCommands();
+        for (const int vk : {orv::ui::kVkControl, orv::ui::kVkShift, orv::ui::kVkMenu}) {
+            orv::ui::SetKeyDown(vk, false);
+        }
+        return true;
+    });
+
+    host.AddStep("hotkeys", "hotkeys", [state](Host& h, const Host::Args& args) {
+        if (state->hotKey == nullptr || !args.empty()) return false;
+        PrintHotKeys(h, *state->hotKey->GetHotKeyTable());
+        return true;
+    });
+}
+
+}  // namespace orvhost

@@ -1,0 +1,337 @@
+// orvhost: runs the library's components on terminal data, as the terminal's main program does.
+//
+//   orvhost [--data DIR] [--user-dir DIR] [--form-dir DIR] [--menu FILE] [--grade HEX]
+//           [--derivatives 0|1] [--show8000 0|1] [--step "STEP ARGS"]... [--script FILE]
+//           [--lookup CODE]... [--quiet-menu] [--window [--screenshot PNG]]
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Host.h"
+#include "orvmenu/Menu.h"
+#include "orvmenu/OrvExports.h"
+#include "services/CodePage.h"
+#include "ui/HostWindow.h"
+#include "ui/MessageBox.h"
+#ifdef _WIN32
+#include "Win32Window.h"
+#endif
+
+namespace fs = std::filesystem;
+
+namespace orvhost {
+namespace {
+
+struct Options {
+    std::string dataDir = ORV_EXAMPLES_DIR "/Data";
+    std::string userDir;  // default: a working copy beside the program, seeded from the samples
+    std::string formDir = ORV_EXAMPLES_DIR "/Form";
+    std::string menuFile = "OrvMenu.xml";
+    std::uint32_t grade = 0x00100401;  // a retail investor: basic account, stocks, internet
+    int derivatives = 0;
+    int show8000 = 1;
+    bool printMenu = true;
+    bool window = false;
+    std::string screenshot;
+    std::vector<std::string> steps;
+    std::vector<std::string> lookups = {"8000", "1001", "2005", "1301", "9903", "7777"};
+    bool lookupsGiven = false;
+};
+
+void SetEnv(const char* name, const std::string& value) {
+#ifdef _WIN32
+    _putenv_s(name, value.c_str());
+#else
+    setenv(name, value.c_str(), 1);
+#endif
+}
+
+std::vector<std::string> SplitWords(const std::string& line) {
+    std::vector<std::string> words;
+    std::istringstream in(line);
+    for (std::string w; in >> w;) words.push_back(w);
+    return words;
+}
+
+class OrvHost final : public Host {
+public:
+    explicit OrvHost(const Options& options) : options_(options), mainWnd_("orvhost") {}
+
+    IOrvMenu* Menu() override { return menu_; }
+    HWND MainWindow() override { return mainWnd_.GetHwnd(); }
+    std::ostream& Out() override { return std::cout; }
+    std::string Show(std::string_view text) override { return orv::cp950::ToUtf8(text); }
+
+    void ReportCommands() override {
+        for (const auto& m : mainWnd_.Messages()) {
+            if (m.message == orv::kWmCommand) {
+                const auto id = static_cast<std::uint32_t>(m.wParam & 0xffff);
+                const OrvMenu* node = menu_->GetMenuByID(id);
+                std::cout << "-> opens screen " << (node ? "(" + node->trCode + ") " + Show(node->name) : "?")
+                          << "  [WM_COMMAND " << id << "]\n";
+            } else if (m.message == orv::kWmUserCode) {
+                std::cout << "-> user code " << reinterpret_cast<const char*>(m.lParam) << "\n";
+            }
+        }
+        mainWnd_.ClearMessages();
+    }
+
+    void AddComponent(std::string name, std::function<void(Host&)> load, std::function<void(Host&)> unload) override {
+        components_.push_back({std::move(name), std::move(load), std::move(unload)});
+    }
+
+    void AddStep(std::string name, std::string usage, Step step) override {
+        steps_[name] = {std::move(usage), std::move(step)};
+    }
+
+    int Run() {
+        orv::ui::SetMessageBoxHook([](const std::string& text, unsigned) {
+            std::cout << "[message box] " << orv::cp950::ToUtf8(text) << " [OK]\n";
+            return orv::ui::kIdOk;
+        });
+        RegisterBuiltInSteps();
+        RegisterHotKeyPart(*this);
+        RegisterTabGroupPart(*this);
+        RegisterActTabPart(*this);
+
+        LoadMainMenu();
+        if (options_.printMenu && !options_.window) PrintMenu();
+        std::cout << "== Components ==\n";
+        for (auto& c : components_) c.load(*this);
+        int failures = 0;
+        if (!options_.window && (options_.steps.empty() || options_.lookupsGiven)) PrintLookups();
+        for (const auto& line : options_.steps) failures += RunStep(line) ? 0 : 1;
+#ifdef _WIN32
+        if (options_.window) failures += RunWin32Window(*this, bar_, options_.screenshot);
+#endif
+        for (auto it = components_.rbegin(); it != components_.rend(); ++it) it->unload(*this);
+        DestroyOrvMainMenu(menu_);
+        bar_.DestroyMenu();
+        orv::ui::SetMessageBoxHook(nullptr);
+        return failures == 0 ? 0 : 1;
+    }
+
+private:
+    struct Component {
+        std::string name;
+        std::function<void(Host&)> load, unload;
+    };
+    struct StepEntry {
+        std::string usage;
+        Step step;
+    };
+
+    void LoadMainMenu() {
+        // The host's menu bar comes with entries of its own; the catalogue goes in front of them.
+        bar_.CreateMenu();
+        CMenu window, help;
+        window.CreatePopupMenu();
+        window.AppendMenu(orv::menuflag::kString, 100, orv::cp950::FromUtf8("重排視窗"));
+        window.AppendMenu(orv::menuflag::kString, 101, orv::cp950::FromUtf8("關閉全部視窗"));
+        help.CreatePopupMenu();
+        help.AppendMenu(orv::menuflag::kString, 110, orv::cp950::FromUtf8("關於"));
+        bar_.AppendMenu(orv::menuflag::kPopup, reinterpret_cast<std::uintptr_t>(window.Detach()),
+                        orv::cp950::FromUtf8("視窗"));
+        bar_.AppendMenu(orv::menuflag::kPopup, reinterpret_cast<std::uintptr_t>(help.Detach()),
+                        orv::cp950::FromUtf8("說明"));
+
+        menu_ = CreateOrvMainMenu();
+        menu_->SetMenuFile(options_.menuFile);
+        menu_->SetMainMenu(&bar_);
+        OrvUserInfo user;
+        user.gradeMask = options_.grade;
+        menu_->SetUserInfo(&user, options_.derivatives);
+        menu_->SetShow8000(options_.show8000);
+        menu_->LoadMenu();
+    }
+
+    void PrintMenuLevel(HMENU handle, int level) {
+        CMenu m(handle);
+        const std::string indent(static_cast<std::size_t>(level) * 2, ' ');
+        for (int i = 0; i < m.GetMenuItemCount(); ++i) {
+            switch (m.GetItemKind(i)) {
+            case CMenu::ItemKind::Separator: std::cout << indent << "────────\n"; break;
+            case CMenu::ItemKind::Popup:
+                std::cout << indent << Show(m.GetMenuString(i)) << " ▸\n";
+                PrintMenuLevel(m.GetSubMenu(i), level + 1);
+                break;
+            default:
+                std::cout << indent << Show(m.GetMenuString(i)) << "  [" << m.GetMenuItemID(i) << "]\n";
+                break;
+            }
+        }
+        m.Detach();
+    }
+
+    void PrintMenu() {
+        const OrvMenu* root = menu_->GetRootMenu();
+        std::printf("== %s: the menu for grade %08X, derivatives %s, screen 8000 %s ==\n",
+                    root ? Show(root->name).c_str() : "(no catalogue)", options_.grade,
+                    options_.derivatives ? "shown" : "hidden", options_.show8000 ? "shown" : "hidden");
+        std::fflush(stdout);
+        PrintMenuLevel(bar_.GetSafeHmenu(), 0);
+    }
+
+    void PrintNode(const OrvMenu* node) {
+        std::cout << "(" << node->trCode << ") " << Show(node->name) << "  id " << node->id
+                  << ", opened " << node->openCount << " times"
+                  << (menu_->IsMenuVisible(node) ? "" : ", not in this user's menu")
+                  << (node->disp ? "" : ", not displayed") << "\n";
+    }
+
+    void PrintLookups() {
+        std::cout << "== Lookups ==\n";
+        for (const auto& code : options_.lookups) {
+            const OrvMenu* node = menu_->GetMenuByTRCode(code);
+            std::cout << "TR code " << code << ": ";
+            if (node == nullptr) {
+                std::cout << "no such screen\n";
+                continue;
+            }
+            PrintNode(node);
+            const OrvMenu* byId = menu_->GetMenuByID(node->id);
+            std::cout << "  command " << node->id << " -> "
+                      << (byId ? "(" + byId->trCode + ") " + Show(byId->name) : std::string("nothing: the user cannot open it"))
+                      << "\n";
+        }
+    }
+
+    void RegisterBuiltInSteps() {
+        AddStep("lookup", "lookup <trcode>", [this](Host&, const Args& a) {
+            if (a.size() != 1) return false;
+            const OrvMenu* node = menu_->GetMenuByTRCode(a[0]);
+            if (node == nullptr) std::cout << "TR code " << a[0] << ": no such screen\n";
+            else PrintNode(node);
+            return node != nullptr;
+        });
+        AddStep("command", "command <id>: the user picks a menu entry", [this](Host&, const Args& a) {
+            if (a.size() != 1) return false;
+            const OrvMenu* node = menu_->GetMenuByID(static_cast<std::uint32_t>(std::strtoul(a[0].c_str(), nullptr, 10)));
+            std::cout << "command " << a[0] << " -> "
+                      << (node ? "opens screen (" + node->trCode + ") " + Show(node->name) : std::string("no screen")) << "\n";
+            return node != nullptr;
+        });
+        AddStep("menu", "menu: print the host's menu", [this](Host&, const Args&) {
+            PrintMenu();
+            return true;
+        });
+        AddStep("help", "help: list the steps", [this](Host&, const Args&) {
+            for (const auto& [name, entry] : steps_) std::cout << "  " << entry.usage << "\n";
+            return true;
+        });
+    }
+
+    bool RunStep(const std::string& line) {
+        const auto words = SplitWords(line);
+        if (words.empty() || words[0][0] == '#') return true;
+        std::cout << "> " << line << "\n";
+        const auto it = steps_.find(words[0]);
+        if (it == steps_.end()) {
+            std::cout << "unknown step '" << words[0] << "' (try: help)\n";
+            return false;
+        }
+        const bool ok = it->second.step(*this, Args(words.begin() + 1, words.end()));
+        if (!ok) std::cout << "  usage: " << it->second.usage << "\n";
+        return ok;
+    }
+
+    Options options_;
+    CHostWindow mainWnd_;
+    CMenu bar_;
+    IOrvMenu* menu_ = nullptr;
+    std::vector<Component> components_;
+    std::map<std::string, StepEntry> steps_;
+};
+
+void Usage() {
+    std::cout << "usage: orvhost [--data DIR] [--user-dir DIR] [--form-dir DIR] [--menu FILE]\n"
+                 "               [--grade HEX] [--derivatives 0|1] [--show8000 0|1]\n"
+                 "               [--step \"STEP ARGS\"]... [--script FILE] [--lookup CODE]...\n"
+                 "               [--quiet-menu] [--window [--screenshot PNG]]\n"
+                 "Without options: the sample terminal data, a retail investor's grades (00100401).\n"
+                 "Steps: --step help lists them.\n";
+}
+
+bool ParseOptions(int argc, char** argv, Options& o) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const auto value = [&]() -> std::string {
+            if (i + 1 >= argc) throw std::runtime_error(a + " needs a value");
+            return argv[++i];
+        };
+        if (a == "--data") o.dataDir = value();
+        else if (a == "--user-dir") o.userDir = value();
+        else if (a == "--form-dir") o.formDir = value();
+        else if (a == "--menu") o.menuFile = value();
+        else if (a == "--grade") o.grade = static_cast<std::uint32_t>(std::stoul(value(), nullptr, 16));
+        else if (a == "--derivatives") o.derivatives = std::stoi(value());
+        else if (a == "--show8000") o.show8000 = std::stoi(value());
+        else if (a == "--step") o.steps.push_back(value());
+        else if (a == "--quiet-menu") o.printMenu = false;
+        else if (a == "--window") o.window = true;
+        else if (a == "--screenshot") o.screenshot = value();
+        else if (a == "--lookup") {
+            if (!o.lookupsGiven) o.lookups.clear();
+            o.lookupsGiven = true;
+            o.lookups.push_back(value());
+        } else if (a == "--script") {
+            std::ifstream in(value());
+            if (!in) throw std::runtime_error("cannot read the script " + std::string(argv[i]));
+            for (std::string line; std::getline(in, line);) {
+                if (!line.empty() && line.back() == '\r') line.pop_back();
+                o.steps.push_back(line);
+            }
+        } else if (a == "--help" || a == "-h") {
+            Usage();
+            return false;
+        } else {
+            throw std::runtime_error("unknown option " + a);
+        }
+    }
+    return true;
+}
+
+// The user's own files are written back at shut-down: work on a copy of the samples, never on
+// the samples themselves.
+std::string PrepareUserDir(const Options& o) {
+    fs::path dir = o.userDir.empty() ? fs::current_path() / "orvhost-user" : fs::path(o.userDir);
+    fs::create_directories(dir);
+    const fs::path samples = fs::path(o.dataDir) / "User";
+    if (o.userDir.empty() && fs::is_directory(samples)) {
+        for (const auto& entry : fs::directory_iterator(samples)) {
+            const fs::path target = dir / entry.path().filename();
+            if (entry.is_regular_file() && !fs::exists(target)) fs::copy_file(entry.path(), target);
+        }
+    }
+    return dir.generic_string();
+}
+
+}  // namespace
+}  // namespace orvhost
+
+int main(int argc, char** argv) {
+    using namespace orvhost;
+    Options options;
+    try {
+        if (!ParseOptions(argc, argv, options)) return 0;
+        // The library finds the terminal's folders the way it does in any host that sets no
+        // directories itself: through the environment.
+        SetEnv("ORV_DATA_DIR", options.dataDir);
+        SetEnv("ORV_DATA_USER_DIR", PrepareUserDir(options));
+        SetEnv("ORV_FORM_DIR", options.formDir);
+        SetEnv("ORV_IMAGE_DIR", ORV_EXAMPLES_DIR "/Image");
+    } catch (const std::exception& e) {
+        std::cerr << "orvhost: " << e.what() << "\n";
+        Usage();
+        return 2;
+    }
+    OrvHost host(options);
+    return host.Run();
+}
