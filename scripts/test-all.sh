@@ -65,7 +65,7 @@ if cmake --preset linux-fuzz >"$logs/fuzz-configure.log" 2>&1 &&
     mkdir -p "$corpus"
     if "$target" -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 -timeout=10 \
          "$corpus" "$root/fuzz/seeds" >"$logs/$name.log" 2>&1; then
-      echo "$name: $(grep -Eo 'stat::number_of_executed_units: [0-9]+' "$logs/$name.log" | grep -Eo '[0-9]+' || echo '?') runs, no fault"
+      echo "$name: $(grep -Eo 'Done [0-9]+ runs' "$logs/$name.log" | grep -Eo '[0-9]+' || echo '?') runs, no fault"
     else
       tail -n 30 "$logs/$name.log"; fail "fuzz target $name"
     fi

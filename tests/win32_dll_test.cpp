@@ -55,7 +55,9 @@ TEST(Win32Dll, EveryExportIsFoundByNameAndOrdinalAndNothingElse) {
     }
     // No function at any other ordinal of the range, nor under a decorated name.
     for (int ordinal = table.begin()->first; ordinal <= table.rbegin()->first; ++ordinal) {
-        if (table.count(ordinal) == 0) EXPECT_EQ(dll.ByOrdinal(ordinal), nullptr) << ordinal;
+        if (table.count(ordinal) == 0) {
+            EXPECT_EQ(dll.ByOrdinal(ordinal), nullptr) << ordinal;
+        }
     }
     EXPECT_EQ(dll.ByName("_CreateOrvMainMenu"), nullptr);
     EXPECT_EQ(dll.ByName("CreateOrvMainMenu@0"), nullptr);
