@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -29,8 +30,14 @@ inline const std::string& Folder() {
     return folder;
 }
 
-// Writes the input as the file a component is about to read.
+// Writes the input as the file a component is about to read. Copies kept of earlier unreadable
+// inputs are removed, so every input meets the same folder.
 inline void PutFile(const std::string& name, const std::uint8_t* data, std::size_t size) {
+    for (const auto& entry : std::filesystem::directory_iterator(Folder())) {
+        if (entry.path().filename().string().rfind(name + ".unreadable", 0) == 0) {
+            std::filesystem::remove(entry.path());
+        }
+    }
     std::ofstream out(Folder() + "/" + name, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }

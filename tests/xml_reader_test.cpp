@@ -103,6 +103,22 @@ TEST(XmlReader, TextJoinsDescendantsButNotIndentation) {
     EXPECT_EQ(root.GetAttrValue(3), "");
 }
 
+TEST(XmlReader, ManyAttributesReadInLinearTime) {
+    // 200,000 attributes read by index: quadratic work would not finish in the test's time.
+    std::string doc = "<R";
+    for (int i = 0; i < 200000; ++i) doc += " a" + std::to_string(i) + "=\"" + std::to_string(i) + "\"";
+    doc += "/>";
+    CXMLParser parser;
+    ASSERT_EQ(parser.OpenBuffer(doc), 1);
+    const CXMLNode root = parser.GetRoot();
+    const int count = root.GetAttrCount();
+    ASSERT_EQ(count, 200000);
+    long long sum = 0;
+    for (int i = 0; i < count; ++i) sum += root.AttrNameIs(i, "a7") ? 1 : std::stoi(root.GetAttrValue(i)) % 2;
+    EXPECT_EQ(sum, 100000);
+    EXPECT_EQ(root.GetAttrValue(3), "3");  // out of order still answers right
+}
+
 class XmlFileTest : public OrvTest {};
 
 TEST_F(XmlFileTest, FindsAndOpensFilesByEitherSeparator) {

@@ -42,9 +42,7 @@ void COrvHotKeyImpl::Load(std::string fileName) {
     if (parser.Open(filePath, 1) == 0) {
         // The destructor writes the table back to this path. Keep the user's file beside it
         // first; when no copy can be made, this component never writes over it.
-        if (!orv::file::KeepUnreadable(filePath)) {
-            neverWrite.push_back(orv::file::NativePath(filePath));
-        }
+        userFiles.ReadFailed(filePath);
         AfxMessageBox(fileName + kLoadError, orv::ui::kMbOk, 0);
         return;
     }
@@ -81,7 +79,7 @@ void COrvHotKeyImpl::ReadHotKeys(const CXMLNode& root) {
 
 void COrvHotKeyImpl::Save(std::string path) {
     CFile file;
-    if (!MayWrite(path) || !file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
+    if (!userFiles.MayWrite(path) || !file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
         AfxMessageBox(kSaveError, orv::ui::kMbOk, 0);
         return;
     }
@@ -104,7 +102,3 @@ void COrvHotKeyImpl::Save(std::string path) {
     if (!file.Close()) AfxMessageBox(kSaveError, orv::ui::kMbOk, 0);
 }
 
-bool COrvHotKeyImpl::MayWrite(const std::string& path) const {
-    return std::find(neverWrite.begin(), neverWrite.end(), orv::file::NativePath(path)) ==
-           neverWrite.end();
-}

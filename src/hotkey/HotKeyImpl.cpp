@@ -7,7 +7,7 @@
 COrvHotKeyImpl::~COrvHotKeyImpl() {
     // The file is written back at every destruction after a Load, changed or not; the table's
     // unique_ptrs free the records.
-    if (!filePath.empty() && MayWrite(filePath)) Save(filePath);
+    if (!filePath.empty() && userFiles.MayWrite(filePath)) Save(filePath);
 }
 
 std::int32_t COrvHotKeyImpl::HandleKey(std::int32_t keyCode) {

@@ -7,6 +7,7 @@
 
 #include "orvmenu/OrvHotKey.h"
 #include "orvmenu/OrvHotKeyTable.h"
+#include "services/File.h"
 
 class CXMLNode;
 
@@ -27,13 +28,10 @@ public:
 private:
     // Adds the NODE children of the hot-key file's root element to the table.
     void ReadHotKeys(const CXMLNode& root);
-    // False for a file this component must never write over (see Load).
-    bool MayWrite(const std::string& path) const;
 
     IOrvMenu* menu = nullptr;
     IOrvHotKeyHost* host = nullptr;
     COrvHotKeyTable table;
     std::string filePath;
-    // Files that could not be read and of which no copy could be kept: never written over.
-    std::vector<std::string> neverWrite;  // native paths
+    orv::file::UserFileGuard userFiles;  // the user's file, kept when it cannot be read
 };

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class CFile {
 public:
@@ -54,5 +55,17 @@ bool ReadAll(const std::string& path, std::string& out, std::size_t maxBytes);
 // is taken). True when the copy was made or there is nothing to keep; false when the file could
 // not be copied, and then the caller must not write over it.
 bool KeepUnreadable(const std::string& path);
+
+// The user files a component reads and writes back. After a failed read the file is kept
+// beside itself (KeepUnreadable); when no copy can be made, every later write to it is refused,
+// so the user's data is never replaced by what the component could not read.
+class UserFileGuard {
+public:
+    void ReadFailed(const std::string& path);
+    bool MayWrite(const std::string& path) const;
+
+private:
+    std::vector<std::string> refused_;  // native paths
+};
 
 }  // namespace orv::file

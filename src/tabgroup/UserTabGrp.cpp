@@ -15,7 +15,7 @@ CUserTabGrpItem* AsUserGroup(COrvTabGrpItem* group) { return static_cast<CUserTa
 
 CUserTabGrp::~CUserTabGrp() {
     // Edits are kept even when the host never asked for a save, once the file was loaded.
-    if (!savePath.empty() && MayWrite(savePath)) CUserTabGrp::SaveUserTabGrp();
+    if (!savePath.empty() && userFiles.MayWrite(savePath)) CUserTabGrp::SaveUserTabGrp();
 }
 
 OrvMenu* CUserTabGrp::FindScreen(const std::string& trCode) const {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "services/File.h"
 #include "tabgroup/TabGrpImpl.h"
 
 class CFile;
@@ -41,9 +42,7 @@ private:
     // Stores a group and marks its members' menu nodes. A group of an id already held replaces
     // the earlier one in place, so groupOrder and groups keep holding the same ids, once each.
     void StoreGroup(std::unique_ptr<CUserTabGrpItem> group);
-    // False for a file this component must never write over (see LoadTabGrp).
-    bool MayWrite(const std::string& path) const;
 
     std::vector<std::uint32_t> groupOrder;  // ids in display and file order
-    std::vector<std::string> neverWrite;    // native paths
+    orv::file::UserFileGuard userFiles;     // the user's file, kept when it cannot be read
 };

@@ -38,7 +38,7 @@ std::int32_t CUserTabGrp::LoadTabGrp(std::string fileName) {
     if (parser.Open(savePath, 1) == 0) {
         // The destructor writes the groups back to this path. Keep the user's file beside it
         // first; when no copy can be made, this component never writes over it.
-        if (!orv::file::KeepUnreadable(savePath)) neverWrite.push_back(orv::file::NativePath(savePath));
+        userFiles.ReadFailed(savePath);
         AfxMessageBox(fileName + "File open error", orv::ui::kMbOk, 0);
         return 0;
     }
@@ -69,7 +69,7 @@ void CUserTabGrp::ParseUserTabGrp(const CXMLNode& root) {
 
 void CUserTabGrp::SaveUserTabGrp() {
     CFile file;
-    if (!MayWrite(savePath) || !file.Open(savePath, CFile::modeCreate | CFile::modeReadWrite)) {
+    if (!userFiles.MayWrite(savePath) || !file.Open(savePath, CFile::modeCreate | CFile::modeReadWrite)) {
         AfxMessageBox(kSaveError, orv::ui::kMbOk, 0);
         return;
     }
@@ -97,6 +97,3 @@ void CUserTabGrp::WriteUserTabGrp(CFile& file) {
     CXMLData::WriteNodeEnd(file, 0, "TAPGRPROOT", 0);
 }
 
-bool CUserTabGrp::MayWrite(const std::string& path) const {
-    return std::find(neverWrite.begin(), neverWrite.end(), orv::file::NativePath(path)) == neverWrite.end();
-}

@@ -17,10 +17,28 @@ pugi::xml_node ToNode(void* handle) {
 
 void* ToHandle(pugi::xml_node node) { return node.internal_object(); }
 
+// Attributes are a list in pugixml but are asked for by index, nearly always in order: the
+// last answer is remembered so that a walk over all of them stays linear. Forgotten whenever a
+// document goes, so a node at a reused address never finds another document's attribute.
+struct LastAttr {
+    void* node = nullptr;
+    int index = -1;
+    pugi::xml_attribute attr;
+};
+thread_local LastAttr last;
+
 pugi::xml_attribute AttrAt(void* handle, int index) {
     if (handle == nullptr || index < 0) return {};
-    pugi::xml_attribute a = ToNode(handle).first_attribute();
-    for (int i = 0; a && i < index; ++i) a = a.next_attribute();
+    pugi::xml_attribute a;
+    int i = 0;
+    if (last.node == handle && last.index >= 0 && last.index <= index) {
+        a = last.attr;
+        i = last.index;
+    } else {
+        a = ToNode(handle).first_attribute();
+    }
+    for (; a && i < index; ++i) a = a.next_attribute();
+    if (a) last = {handle, index, a};
     return a;
 }
 
@@ -130,7 +148,10 @@ struct CXMLParser::Impl {
 };
 
 CXMLParser::CXMLParser() = default;
-CXMLParser::~CXMLParser() { delete impl_; }
+CXMLParser::~CXMLParser() {
+    last = {};
+    delete impl_;
+}
 
 int CXMLParser::FindXMLFile(const std::string& path) { return orv::file::Exists(path) ? 1 : 0; }
 
@@ -138,6 +159,7 @@ int CXMLParser::Open(const std::string& path, int flags) {
     (void)flags;
     std::string bytes;
     if (!orv::file::ReadAll(path, bytes, kMaxFileBytes)) {
+        last = {};
         delete impl_;
         impl_ = nullptr;
         return 0;
@@ -146,6 +168,7 @@ int CXMLParser::Open(const std::string& path, int flags) {
 }
 
 int CXMLParser::OpenBuffer(std::string_view bytes) {
+    last = {};
     delete impl_;
     impl_ = nullptr;
     auto impl = std::make_unique<Impl>();
