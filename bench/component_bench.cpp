@@ -1,0 +1,134 @@
+// Hot keys and user tab groups at sizes far beyond a real user's: hundreds of hot keys and
+// groups. Each load is reported beside pugixml parsing the same bytes in the same run.
+#include <benchmark/benchmark.h>
+#include <pugixml.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "orvmenu/OrvExports.h"
+#include "services/EnvMgr.h"
+#include "ui/HostWindow.h"
+
+namespace {
+
+constexpr int kScreens = 2000;
+constexpr int kHotKeys = 500;
+constexpr int kGroups = 300;
+
+struct Files {
+    std::string dir, menu, hotKeys, groups;
+};
+
+const Files& TheFiles() {
+    static const Files f = [] {
+        Files files;
+        files.dir = (std::filesystem::temp_directory_path() / ("orvbench-c-" + std::to_string(std::random_device{}()))).string();
+        std::filesystem::create_directories(files.dir);
+        files.menu = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<M>\r\n";
+        for (int i = 0; i < kScreens; ++i) {
+            files.menu += "\t<NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FFFFFFF\" TRCODE=\"" + std::to_string(1000 + i) + "\">畫面</NODE>\r\n";
+        }
+        files.menu += "</M>\r\n";
+        files.hotKeys = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<HOTKEY>\r\n";
+        for (int i = 0; i < kHotKeys; ++i) {
+            files.hotKeys += "\t<NODE TRCODE=\"" + std::to_string(1000 + i % kScreens) + "\" KEYCODE=\"" +
+                             std::to_string(200 + i) + "\" MOD=\"" + (i % 3 == 0 ? "C" : i % 3 == 1 ? "S" : "") +
+                             "\">熱鍵" + std::to_string(i) + "</NODE>\r\n";
+        }
+        files.hotKeys += "</HOTKEY>\r\n";
+        files.groups = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<TAPGRPROOT>\r\n";
+        for (int g = 1; g <= kGroups; ++g) {
+            files.groups += "\t<TABGRP ID=\"" + std::to_string(g) + "\" NAME=\"群組" + std::to_string(g) +
+                            "\" TRCODE=\"G" + std::to_string(g) + "\">\r\n";
+            for (int m = 0; m < 8; ++m) files.groups += "\t\t<NODE>" + std::to_string(1000 + (g * 7 + m) % kScreens) + "</NODE>\r\n";
+            files.groups += "\t</TABGRP>\r\n";
+        }
+        files.groups += "</TAPGRPROOT>\r\n";
+        std::ofstream(files.dir + "/OrvMenu.xml", std::ios::binary) << files.menu;
+        CEnvMgr::SetDataDir(files.dir);
+        CEnvMgr::SetDataUserDir(files.dir);
+        CEnvMgr::SetFormDir(files.dir);
+        return files;
+    }();
+    return f;
+}
+
+IOrvMenu* Menu() {
+    static IOrvMenu* menu = [] {
+        TheFiles();
+        IOrvMenu* m = CreateOrvMainMenu();
+        m->SetMenuFile("OrvMenu.xml");
+        m->LoadMenu();
+        return m;
+    }();
+    return menu;
+}
+
+void Parse(benchmark::State& state, const std::string& bytes) {
+    for (auto _ : state) {
+        pugi::xml_document doc;
+        benchmark::DoNotOptimize(doc.load_buffer(bytes.data(), bytes.size()));
+    }
+}
+
+void BM_Baseline_ParseHotKeyFile(benchmark::State& state) { Parse(state, TheFiles().hotKeys); }
+BENCHMARK(BM_Baseline_ParseHotKeyFile)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadHotKeys(benchmark::State& state) {
+    Menu();
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::ofstream(TheFiles().dir + "/HotKey.xml", std::ios::binary) << TheFiles().hotKeys;
+        IOrvHotKey* keys = CreateOrvHotKey();
+        keys->SetMenu(Menu());
+        state.ResumeTiming();
+        keys->Load("HotKey.xml");
+        state.PauseTiming();
+        DestroyOrvHotKey(keys);  // writes the file back: not part of loading
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_LoadHotKeys)->Unit(benchmark::kMicrosecond);
+
+// A key that no hot key has: the whole table is walked, the worst case of every key press.
+void BM_HandleKeyMiss(benchmark::State& state) {
+    CHostWindow wnd;
+    struct Host : IOrvHotKeyHost {
+        virtual ~Host() = default;
+        HWND wnd = nullptr;
+        HWND GetHotKeyWnd() override { return wnd; }
+    } host;
+    host.wnd = wnd.GetHwnd();
+    std::ofstream(TheFiles().dir + "/HotKey.xml", std::ios::binary) << TheFiles().hotKeys;
+    IOrvHotKey* keys = CreateOrvHotKey();
+    keys->SetMenu(Menu());
+    keys->SetHost(&host);
+    keys->Load("HotKey.xml");
+    for (auto _ : state) benchmark::DoNotOptimize(keys->HandleKey(1));
+    DestroyOrvHotKey(keys);
+}
+BENCHMARK(BM_HandleKeyMiss)->Unit(benchmark::kMicrosecond);
+
+void BM_Baseline_ParseUserTabGrpFile(benchmark::State& state) { Parse(state, TheFiles().groups); }
+BENCHMARK(BM_Baseline_ParseUserTabGrpFile)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadUserTabGrp(benchmark::State& state) {
+    Menu();
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::ofstream(TheFiles().dir + "/UserTabGrp.xml", std::ios::binary) << TheFiles().groups;
+        IOrvTabGrp* groups = CreateUserTabGrp();
+        groups->SetMenu(Menu());
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(groups->LoadTabGrp("UserTabGrp.xml"));
+        state.PauseTiming();
+        DestroyUserTabGrp(groups);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_LoadUserTabGrp)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
