@@ -58,24 +58,23 @@ void ShowCommand(HWND wnd, Frame& frame, unsigned id) {
     ::InvalidateRect(wnd, nullptr, TRUE);
 }
 
+BOOL CALLBACK AddOpenMenu(HWND w, LPARAM param) {
+    wchar_t cls[16] = {};
+    ::GetClassNameW(w, cls, 16);
+    if (::IsWindowVisible(w) && std::wstring(cls) == L"#32768") {  // a popup menu
+        RECT r{};
+        ::GetWindowRect(w, &r);
+        auto* total = reinterpret_cast<RECT*>(param);
+        ::UnionRect(total, total, &r);
+    }
+    return TRUE;
+}
+
 // Everything on the screen that belongs to this window: the window and its open menus.
 RECT CaptureArea(HWND wnd) {
     RECT area{};
     ::GetWindowRect(wnd, &area);
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND w, LPARAM param) -> BOOL {
-            wchar_t cls[16] = {};
-            ::GetClassNameW(w, cls, 16);
-            if (::IsWindowVisible(w) && std::wstring(cls) == L"#32768") {  // a popup menu
-                RECT r{};
-                ::GetWindowRect(w, &r);
-                auto* total = reinterpret_cast<RECT*>(param);
-                ::UnionRect(total, total, &r);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&area));
+    ::EnumThreadWindows(::GetCurrentThreadId(), AddOpenMenu, reinterpret_cast<LPARAM>(&area));
     const RECT screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
     ::IntersectRect(&area, &area, &screen);
     return area;

@@ -1,6 +1,5 @@
 #include <string>
 
-#include "services/CodePage.h"
 #include "services/EnvMgr.h"
 #include "services/win32/Win32.h"
 

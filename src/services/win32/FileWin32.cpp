@@ -1,7 +1,6 @@
 #include <atomic>
 #include <string>
 
-#include "services/CodePage.h"
 #include "services/File.h"
 #include "services/win32/Win32.h"
 

@@ -1,5 +1,5 @@
 // The XML reader on the MSXML DOM. The file's bytes are read and decoded here, as on every
-// platform, so size limits and encodings behave the same; MSXML parses the decoded text with
+// platform, so size limits and encodings behave the same; MSXML parses the text as UTF-8 with
 // DTDs prohibited and nothing resolved. Texts and the children a caller sees follow the rule of
 // XMLParser.h (whitespace-only text only as an element's sole child; no comments or processing
 // instructions), which MSXML itself has no setting for.
@@ -86,7 +86,36 @@ bool EnsureCom() {
     return ready;
 }
 
-IXMLDOMNode* ToNode(void* handle) { return static_cast<IXMLDOMNode*>(handle); }
+// What a CXMLNode holds: the DOM node and, once asked for, its attributes. Copies of a node
+// share the record, so a caller reading attributes by index walks the DOM's list once.
+struct NodeRecord {
+    long refs = 1;
+    IXMLDOMNode* node = nullptr;  // one reference, released with the record
+    bool attrsRead = false;
+    std::vector<std::pair<std::wstring, std::wstring>> attrs;  // name, value
+};
+
+NodeRecord* ToRecord(void* handle) { return static_cast<NodeRecord*>(handle); }
+IXMLDOMNode* ToNode(void* handle) { return handle == nullptr ? nullptr : ToRecord(handle)->node; }
+
+void* NewRecord(IXMLDOMNode* node) {
+    if (node == nullptr) return nullptr;
+    auto* record = new NodeRecord;
+    record->node = node;
+    return record;
+}
+
+void Retain(void* handle) {
+    if (handle != nullptr) ++ToRecord(handle)->refs;
+}
+
+void Drop(void* handle) {
+    NodeRecord* record = ToRecord(handle);
+    if (record != nullptr && --record->refs == 0) {
+        record->node->Release();
+        delete record;
+    }
+}
 
 DOMNodeType TypeOf(IXMLDOMNode* node) {
     DOMNodeType type = NODE_INVALID;
@@ -156,15 +185,59 @@ Ref<IXMLDOMNode> FirstSeen(Ref<IXMLDOMNode> node) {
     return node;
 }
 
-CXMLNode Wrap(Ref<IXMLDOMNode> node) { return CXMLNode(node.release()); }
+CXMLNode Wrap(Ref<IXMLDOMNode> node) { return CXMLNode(NewRecord(node.release())); }
 
-Ref<IXMLDOMNode> AttrAt(void* handle, int index) {
-    if (handle == nullptr || index < 0) return {};
-    Ref<IXMLDOMNamedNodeMap> attributes;
-    if (FAILED(ToNode(handle)->get_attributes(attributes.put())) || !attributes) return {};
-    Ref<IXMLDOMNode> attr;
-    if (FAILED(attributes->get_item(index, attr.put()))) return {};
-    return attr;
+// The element's attributes in document order, read in one pass. The map's own by-index access
+// may walk its list from the start each time (Wine's does), so it is used only to count: an
+// XPath selection gives them in linear time, and only when it misses some (namespace
+// declarations are no attributes to XPath) is the map walked by index.
+const std::vector<std::pair<std::wstring, std::wstring>>& AttrsOf(void* handle) {
+    static const std::vector<std::pair<std::wstring, std::wstring>> none;
+    NodeRecord* record = ToRecord(handle);
+    if (record == nullptr) return none;
+    if (record->attrsRead) return record->attrs;
+    record->attrsRead = true;
+    if (TypeOf(record->node) != NODE_ELEMENT) return record->attrs;
+
+    Ref<IXMLDOMNamedNodeMap> map;
+    long count = 0;
+    if (FAILED(record->node->get_attributes(map.put())) || !map || FAILED(map->get_length(&count)) ||
+        count <= 0) {
+        return record->attrs;
+    }
+    const auto add = [record](IXMLDOMNode* attr) {
+        record->attrs.emplace_back(NameOf(attr), ValueOf(attr));
+    };
+    Ref<IXMLDOMNodeList> selected;
+    long selectedCount = 0;
+    const Bstr all{std::wstring(L"@*")};
+    if (SUCCEEDED(record->node->selectNodes(all.get(), selected.put())) && selected &&
+        SUCCEEDED(selected->get_length(&selectedCount)) && selectedCount == count) {
+        record->attrs.reserve(static_cast<std::size_t>(count));
+        for (Ref<IXMLDOMNode> attr; SUCCEEDED(selected->nextNode(attr.put())) && attr;) add(attr.get());
+        if (static_cast<long>(record->attrs.size()) == count) return record->attrs;
+        record->attrs.clear();
+    }
+    for (long i = 0; i < count; ++i) {
+        Ref<IXMLDOMNode> attr;
+        if (FAILED(map->get_item(i, attr.put())) || !attr) break;
+        add(attr.get());
+    }
+    return record->attrs;
+}
+
+const std::pair<std::wstring, std::wstring>* AttrAt(void* handle, int index) {
+    const auto& attrs = AttrsOf(handle);
+    if (index < 0 || static_cast<std::size_t>(index) >= attrs.size()) return nullptr;
+    return &attrs[static_cast<std::size_t>(index)];
+}
+
+bool AsciiEqualsNoCase(const std::wstring& own, std::string_view name) {
+    if (own.size() != name.size()) return false;
+    for (const wchar_t c : own) {
+        if (c >= 0x80) return false;
+    }
+    return orv::xml::EqualsNoCase(std::string(own.begin(), own.end()), name);
 }
 
 void AppendUtf8(std::string& out, const std::wstring& text) {
@@ -254,20 +327,16 @@ VARIANT Int(int value) {
 
 CXMLNode::CXMLNode(void* handle) : handle_(handle) {}
 
-CXMLNode::CXMLNode(const CXMLNode& other) : handle_(other.handle_) {
-    if (handle_ != nullptr) ToNode(handle_)->AddRef();
-}
+CXMLNode::CXMLNode(const CXMLNode& other) : handle_(other.handle_) { Retain(handle_); }
 
 CXMLNode& CXMLNode::operator=(const CXMLNode& other) {
-    if (other.handle_ != nullptr) ToNode(other.handle_)->AddRef();
-    if (handle_ != nullptr) ToNode(handle_)->Release();
+    Retain(other.handle_);
+    Drop(handle_);
     handle_ = other.handle_;
     return *this;
 }
 
-CXMLNode::~CXMLNode() {
-    if (handle_ != nullptr) ToNode(handle_)->Release();
-}
+CXMLNode::~CXMLNode() { Drop(handle_); }
 
 bool CXMLNode::IsElement() const { return TypeOf(ToNode(handle_)) == NODE_ELEMENT; }
 
@@ -277,13 +346,7 @@ std::string CXMLNode::GetName() const {
 }
 
 bool CXMLNode::NameIs(std::string_view name) const {
-    if (!IsElement()) return false;
-    const std::wstring own = NameOf(ToNode(handle_));
-    if (own.size() != name.size()) return false;
-    for (std::size_t i = 0; i < own.size(); ++i) {
-        if (own[i] >= 0x80) return false;
-    }
-    return orv::xml::EqualsNoCase(std::string(own.begin(), own.end()), name);
+    return IsElement() && AsciiEqualsNoCase(NameOf(ToNode(handle_)), name);
 }
 
 std::string CXMLNode::GetText() const {
@@ -331,43 +394,28 @@ CXMLNode CXMLNode::GetNextSibling() const {
     return Wrap(FirstSeen(Next(ToNode(handle_))));
 }
 
-int CXMLNode::GetAttrCount() const {
-    if (!IsElement()) return 0;
-    Ref<IXMLDOMNamedNodeMap> attributes;
-    long count = 0;
-    if (FAILED(ToNode(handle_)->get_attributes(attributes.put())) || !attributes ||
-        FAILED(attributes->get_length(&count))) {
-        return 0;
-    }
-    return static_cast<int>(count);
-}
+int CXMLNode::GetAttrCount() const { return static_cast<int>(AttrsOf(handle_).size()); }
 
 std::string CXMLNode::GetAttrName(int index) const {
-    const Ref<IXMLDOMNode> attr = AttrAt(handle_, index);
-    return attr ? orv::win32::Narrow(NameOf(attr.get())) : std::string();
+    const auto* attr = AttrAt(handle_, index);
+    return attr != nullptr ? orv::win32::Narrow(attr->first) : std::string();
 }
 
 bool CXMLNode::AttrNameIs(int index, std::string_view name) const {
-    const Ref<IXMLDOMNode> attr = AttrAt(handle_, index);
-    if (!attr) return false;
-    const std::wstring own = NameOf(attr.get());
-    if (own.size() != name.size()) return false;
-    for (const wchar_t c : own) {
-        if (c >= 0x80) return false;
-    }
-    return orv::xml::EqualsNoCase(std::string(own.begin(), own.end()), name);
+    const auto* attr = AttrAt(handle_, index);
+    return attr != nullptr && AsciiEqualsNoCase(attr->first, name);
 }
 
 std::string CXMLNode::GetAttrValue(int index) const {
-    const Ref<IXMLDOMNode> attr = AttrAt(handle_, index);
-    return attr ? orv::win32::Narrow(ValueOf(attr.get())) : std::string();
+    const auto* attr = AttrAt(handle_, index);
+    return attr != nullptr ? orv::win32::Narrow(attr->second) : std::string();
 }
 
 // --- CXMLParser -------------------------------------------------------------------------------
 
 struct CXMLParser::Impl {
     Ref<IXMLDOMDocument2> doc;
-    Ref<IXMLDOMNode> root;
+    CXMLNode root;  // one record for every caller, so its attributes are read once
 };
 
 CXMLParser::CXMLParser() = default;
@@ -402,6 +450,13 @@ int CXMLParser::OpenBuffer(std::string_view bytes) {
     doc->put_resolveExternals(VARIANT_FALSE);
     doc->put_preserveWhiteSpace(VARIANT_TRUE);
     SetProperty(doc, L"ProhibitDTD", Bool(true));
+    // MSXML 3 selects with XSL patterns unless told otherwise; attributes are read with XPath.
+    const Bstr xpath{std::wstring(L"XPath")};
+    VARIANT language;
+    ::VariantInit(&language);
+    language.vt = VT_BSTR;
+    language.bstrVal = xpath.get();
+    SetProperty(doc, L"SelectionLanguage", language);
     SetProperty(doc, L"MaxElementDepth", Int(kMaxDepth + 1));
 
     // MSXML is handed UTF-8 bytes, which it reads without a declaration as it reads any
@@ -431,14 +486,10 @@ int CXMLParser::OpenBuffer(std::string_view bytes) {
     if (FAILED(doc->get_doctype(doctype.put())) || doctype) return 0;
     Ref<IXMLDOMElement> element;
     if (FAILED(doc->get_documentElement(element.put())) || !element) return 0;
-    impl->root = Ref<IXMLDOMNode>(element.release());  // an element is a node
-    if (DeeperThan(impl->root.get(), kMaxDepth)) return 0;
+    impl->root = CXMLNode(NewRecord(element.release()));  // an element is a node
+    if (DeeperThan(ToNode(impl->root.Handle()), kMaxDepth)) return 0;
     impl_ = impl.release();
     return 1;
 }
 
-CXMLNode CXMLParser::GetRoot() const {
-    if (impl_ == nullptr) return {};
-    impl_->root->AddRef();
-    return CXMLNode(impl_->root.get());
-}
+CXMLNode CXMLParser::GetRoot() const { return impl_ == nullptr ? CXMLNode() : impl_->root; }

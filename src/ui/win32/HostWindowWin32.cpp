@@ -67,9 +67,12 @@ CHostWindow::CHostWindow(const std::string& title, HWND owner) {
     if (!RegisterHostClass()) return;
     const std::wstring caption = orv::win32::Wide(title);
     tPendingLog = new MessageLog;
-    // Created hidden: the window only has to exist and receive what the library sends.
-    hwnd_ = ::CreateWindowExW(0, kClassName, caption.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                              CW_USEDEFAULT, 640, 480, owner, nullptr, ThisModule(), nullptr);
+    // Created hidden: the window only has to exist and receive what the library sends. An owned
+    // window is a popup, as a host's floating bars and dialogs are: the system walks to the root
+    // owner only through popups (GetAncestor with GA_ROOTOWNER).
+    const DWORD style = owner != nullptr ? WS_POPUPWINDOW | WS_CAPTION : WS_OVERLAPPEDWINDOW;
+    hwnd_ = ::CreateWindowExW(0, kClassName, caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                              640, 480, owner, nullptr, ThisModule(), nullptr);
     delete tPendingLog;  // still here only when the window never took it
     tPendingLog = nullptr;
 }
