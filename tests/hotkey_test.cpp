@@ -36,6 +36,7 @@ class HotKeyTest : public orv::test::MenuTest {
 protected:
     void SetUp() override {
         MenuTest::SetUp();
+        ASSERT_NE(window.GetHwnd(), nullptr) << "the host window could not be made";
         Load("<NODE TRCODE=\"8000\" TYPE=\"FUNC\">a</NODE><NODE TRCODE=\"8930\" TYPE=\"FUNC\">b</NODE>"
              "<NODE TRCODE=\"1001\" TYPE=\"FUNC\">c</NODE><NODE TRCODE=\"1002\" TYPE=\"FUNC\">d</NODE>");
         hotKey = Create();

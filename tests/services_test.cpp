@@ -19,6 +19,11 @@ TEST(CodePage, RoundTripsChineseAndMarksWhatItCannotHold) {
     // Hiragana and emoji are not in the code page; a malformed UTF-8 byte is not a character.
     EXPECT_EQ(cp950::FromUtf8("a\xF0\x9F\x98\x80" "b"), "a?b");
     EXPECT_EQ(cp950::FromUtf8("x\xC3"), "x?");
+    // The user-defined areas hold the user's own glyphs as private-use characters.
+    EXPECT_EQ(cp950::ToUtf8("\xFA\x40\x81\x40\x8E\x40"), "\xEE\x80\x80\xEE\xBA\xB8\xEE\x8C\x91");
+    EXPECT_EQ(cp950::FromUtf8("\xEE\x80\x80\xEE\xBA\xB8"), "\xFA\x40\x81\x40");
+    // A character with two codes is written with the one the code page itself prefers.
+    EXPECT_EQ(cp950::FromUtf8("═十"), "\xF9\xF9\xA4\x51");
 }
 
 TEST(CodePage, FindMatchesOnlyOnCharacterBoundaries) {

@@ -64,6 +64,13 @@ TEST(XmlReader, RefusesDtdsEntitiesAndMismatchedEncodings) {
         "",
         "\x89PNG\r\n\x1a\n\0\0\0\rIHDR",
         "<R/><R/>",
+        // What a lenient parser lets through but a conforming one refuses.
+        "<R>&nbsp;</R>",
+        "<R A=\"&unknown;\"/>",
+        "<R>a]]>b</R>",
+        "<R A=\"&#1;\"/>",
+        "<R A=\"a<b\"/>",
+        "<R>&#xD800;</R>",
     };
     for (const char* doc : refused) {
         CXMLParser parser;
@@ -90,6 +97,20 @@ TEST(XmlReader, BoundsNestingWithoutRecursing) {
     EXPECT_EQ(parser.OpenBuffer(unclosed), 0);
 }
 
+TEST(XmlReader, BlankTextIsSeenOnlyAsAnElementsSoleChild) {
+    CXMLParser parser;
+    // Comments count as siblings; a blank made by a reference is still blank.
+    ASSERT_EQ(parser.OpenBuffer("<R><A><!--c--> </A><B>&#32;<C/></B><D>&#32;</D><E><![CDATA[ ]]><F/></E></R>"), 1);
+    CXMLNode n = parser.GetRoot().GetFirstChild();
+    std::string seen;
+    for (; n; n = n.GetNextSibling()) seen += n.GetName() + "[" + n.GetText() + "]" + (n.GetFirstChild() ? "+" : "");
+    EXPECT_EQ(seen, "A[]B[]+D[ ]+E[ ]+");
+    // Entities a conforming reader knows are read; ]]> is fine in an attribute.
+    ASSERT_EQ(parser.OpenBuffer("<R A=\"]]&gt;&#x4E2D;\">&lt;&amp;&apos;&quot;&#65;</R>"), 1);
+    EXPECT_EQ(parser.GetRoot().GetText(), "<&'\"A");
+    EXPECT_EQ(Utf8(parser.GetRoot().GetAttrValue(0)), "]]>中");
+}
+
 TEST(XmlReader, TextJoinsDescendantsButNotIndentation) {
     CXMLParser parser;
     ASSERT_EQ(parser.OpenBuffer("<R>\r\n\t<A>one<B>two</B><![CDATA[ <3 ]]></A>\r\n\t<C> </C>\r\n\t<D>  x  </D>\r\n</R>"), 1);
@@ -104,18 +125,24 @@ TEST(XmlReader, TextJoinsDescendantsButNotIndentation) {
 }
 
 TEST(XmlReader, ManyAttributesReadInLinearTime) {
-    // 200,000 attributes read by index: quadratic work would not finish in the test's time.
+    // Attributes read by index: quadratic work would not finish in the test's time. (Windows'
+    // own parser takes quadratic time over attributes before we read any: fewer there.)
+#ifdef _WIN32
+    constexpr int kCount = 20000;
+#else
+    constexpr int kCount = 200000;
+#endif
     std::string doc = "<R";
-    for (int i = 0; i < 200000; ++i) doc += " a" + std::to_string(i) + "=\"" + std::to_string(i) + "\"";
+    for (int i = 0; i < kCount; ++i) doc += " a" + std::to_string(i) + "=\"" + std::to_string(i) + "\"";
     doc += "/>";
     CXMLParser parser;
     ASSERT_EQ(parser.OpenBuffer(doc), 1);
     const CXMLNode root = parser.GetRoot();
     const int count = root.GetAttrCount();
-    ASSERT_EQ(count, 200000);
+    ASSERT_EQ(count, kCount);
     long long sum = 0;
     for (int i = 0; i < count; ++i) sum += root.AttrNameIs(i, "a7") ? 1 : std::stoi(root.GetAttrValue(i)) % 2;
-    EXPECT_EQ(sum, 100000);
+    EXPECT_EQ(sum, kCount / 2);
     EXPECT_EQ(root.GetAttrValue(3), "3");  // out of order still answers right
 }
 

@@ -27,6 +27,11 @@ std::size_t Find(std::string_view text, std::string_view needle);
 
 }  // namespace orv::cp950
 
+namespace orv::utf8 {
+// Appends one character in UTF-8.
+void Append(std::string& out, char32_t cp);
+}  // namespace orv::utf8
+
 class CFmtString {
 public:
     // The UTF-8 literal text in the code page named by codePage ("CHT": 950).

@@ -10,24 +10,6 @@ namespace {
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xc0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3f)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xe0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3f)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3f)));
-    } else {
-        out.push_back(static_cast<char>(0xf0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3f)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3f)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3f)));
-    }
-}
-
 bool IsXmlChar(char32_t cp) {
     return cp == 0x9 || cp == 0xa || cp == 0xd || (cp >= 0x20 && cp <= 0xd7ff) ||
            (cp >= 0xe000 && cp <= 0xfffd) || (cp >= 0x10000 && cp <= 0x10ffff);
@@ -82,7 +64,7 @@ bool Utf16ToUtf8(std::string_view bytes, bool bigEndian, std::string& out) {
             return false;
         }
         if (!IsXmlChar(cp)) return false;
-        AppendUtf8(out, cp);
+        orv::utf8::Append(out, cp);
     }
     return true;
 }
@@ -146,7 +128,7 @@ bool ToUtf8Document(std::string_view bytes, std::string& utf8) {
         for (const char c : bytes) {
             const auto b = static_cast<unsigned char>(c);
             if (b < 0x20 && b != 0x9 && b != 0xa && b != 0xd) return false;
-            AppendUtf8(utf8, b);
+            orv::utf8::Append(utf8, b);
         }
         return true;
     }

@@ -40,8 +40,9 @@ struct HotKeyState {
 };
 
 std::string KeyName(std::int32_t keyCode) {
-    if (keyCode >= kVkF1 && keyCode <= kVkF12) return "F" + std::to_string(keyCode - kVkF1 + 1);
-    return "key " + std::to_string(keyCode);
+    std::string name = keyCode >= kVkF1 && keyCode <= kVkF12 ? "F" : "key ";
+    name += std::to_string(keyCode >= kVkF1 && keyCode <= kVkF12 ? keyCode - kVkF1 + 1 : keyCode);
+    return name;
 }
 
 std::string Combination(std::int32_t keyCode, bool ctrl, bool shift, bool alt) {

@@ -2,7 +2,7 @@
 //
 //   orvhost [--data DIR] [--user-dir DIR] [--form-dir DIR] [--menu FILE] [--grade HEX]
 //           [--derivatives 0|1] [--show8000 0|1] [--step "STEP ARGS"]... [--script FILE]
-//           [--lookup CODE]... [--quiet-menu] [--window [--screenshot PNG]]
+//           [--lookup CODE]... [--quiet-menu] [--window [--screenshot PNG] [--open-menu N]]
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -40,6 +40,7 @@ struct Options {
     bool printMenu = true;
     bool window = false;
     std::string screenshot;
+    int openMenu = 0;  // with --window: which top-level menu to open first
     std::vector<std::string> steps;
     std::vector<std::string> lookups = {"8000", "1001", "2005", "1301", "9903", "7777"};
     bool lookupsGiven = false;
@@ -109,7 +110,7 @@ public:
         if (!options_.window && (options_.steps.empty() || options_.lookupsGiven)) PrintLookups();
         for (const auto& line : options_.steps) failures += RunStep(line) ? 0 : 1;
 #ifdef _WIN32
-        if (options_.window) failures += RunWin32Window(*this, bar_, options_.screenshot);
+        if (options_.window) failures += RunWin32Window(*this, bar_, options_.screenshot, options_.openMenu);
 #endif
         for (auto it = components_.rbegin(); it != components_.rend(); ++it) it->unload(*this);
         DestroyOrvMainMenu(menu_);
@@ -254,7 +255,7 @@ void Usage() {
     std::cout << "usage: orvhost [--data DIR] [--user-dir DIR] [--form-dir DIR] [--menu FILE]\n"
                  "               [--grade HEX] [--derivatives 0|1] [--show8000 0|1]\n"
                  "               [--step \"STEP ARGS\"]... [--script FILE] [--lookup CODE]...\n"
-                 "               [--quiet-menu] [--window [--screenshot PNG]]\n"
+                 "               [--quiet-menu] [--window [--screenshot PNG] [--open-menu N]]\n"
                  "Without options: the sample terminal data, a retail investor's grades (00100401).\n"
                  "Steps: --step help lists them.\n";
 }
@@ -277,6 +278,7 @@ bool ParseOptions(int argc, char** argv, Options& o) {
         else if (a == "--quiet-menu") o.printMenu = false;
         else if (a == "--window") o.window = true;
         else if (a == "--screenshot") o.screenshot = value();
+        else if (a == "--open-menu") o.openMenu = std::stoi(value());
         else if (a == "--lookup") {
             if (!o.lookupsGiven) o.lookups.clear();
             o.lookupsGiven = true;

@@ -1,5 +1,7 @@
 // The XML reader on pugixml. pugixml neither reads DTDs nor expands entities of its own; a
-// document type declaration is refused outright so that both back ends read the same files.
+// document type declaration is refused outright. pugixml is more lenient than the Windows
+// reader in a few places (unknown entities, "]]>" in text); those documents are refused here
+// too, so that both back ends read the same files the same way.
 #include <pugixml.hpp>
 
 #include <memory>
@@ -46,6 +48,106 @@ bool IsText(pugi::xml_node n) {
     return n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata;
 }
 
+bool IsBlank(const char* text) {
+    for (; *text != '\0'; ++text) {
+        if (*text != ' ' && *text != '\t' && *text != '\r' && *text != '\n') return false;
+    }
+    return true;
+}
+
+// What a reader sees of the document: elements, CDATA sections and text, where text that is
+// only white space counts only as its element's sole child (comments and processing
+// instructions count as siblings), so indentation is never seen.
+bool IsSeen(pugi::xml_node n) {
+    switch (n.type()) {
+    case pugi::node_element:
+    case pugi::node_cdata: return true;
+    case pugi::node_pcdata: return !IsBlank(n.value()) || (!n.previous_sibling() && !n.next_sibling());
+    default: return false;
+    }
+}
+
+pugi::xml_node FirstSeen(pugi::xml_node n) {
+    while (n && !IsSeen(n)) n = n.next_sibling();
+    return n;
+}
+
+bool IsXmlChar(unsigned long cp) {
+    return cp == 0x9 || cp == 0xa || cp == 0xd || (cp >= 0x20 && cp <= 0xd7ff) ||
+           (cp >= 0xe000 && cp <= 0xfffd) || (cp >= 0x10000 && cp <= 0x10ffff);
+}
+
+// A reference at text[i] (just after '&'): one of the five predefined entities or a character
+// reference to a character XML allows.
+bool IsValidReference(std::string_view text, std::size_t i) {
+    const auto semi = text.find(';', i);
+    if (semi == std::string_view::npos || semi - i > 12) return false;
+    const std::string_view ref = text.substr(i, semi - i);
+    if (ref == "lt" || ref == "gt" || ref == "amp" || ref == "apos" || ref == "quot") return true;
+    if (ref.size() < 2 || ref[0] != '#') return false;
+    const bool hex = ref[1] == 'x';
+    const std::string_view digits = ref.substr(hex ? 2 : 1);
+    if (digits.empty()) return false;
+    unsigned long cp = 0;
+    for (const char c : digits) {
+        int d;
+        if (c >= '0' && c <= '9') d = c - '0';
+        else if (hex && c >= 'a' && c <= 'f') d = c - 'a' + 10;
+        else if (hex && c >= 'A' && c <= 'F') d = c - 'A' + 10;
+        else return false;
+        cp = cp * (hex ? 16 : 10) + static_cast<unsigned long>(d);
+        if (cp > 0x10ffff) return false;
+    }
+    return IsXmlChar(cp);
+}
+
+// Refuses what pugixml would let through but a conforming reader does not: references to
+// entities that are not declared (no DTD is ever read, so only the predefined five exist) or
+// to characters XML forbids, "]]>" in text, and '<' in attribute values.
+bool PassesStrictChecks(std::string_view text) {
+    enum class State { Text, Tag, Value } state = State::Text;
+    char quote = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        switch (state) {
+        case State::Text:
+            if (c == '<') {
+                const std::string_view rest = text.substr(i);
+                std::string_view end;
+                if (rest.starts_with("<!--")) end = "-->";
+                else if (rest.starts_with("<![CDATA[")) end = "]]>";
+                else if (rest.starts_with("<?")) end = "?>";
+                if (!end.empty()) {
+                    const auto close = text.find(end, i + 2);
+                    if (close == std::string_view::npos) return false;
+                    i = close + end.size() - 1;
+                } else {
+                    state = State::Tag;
+                }
+            } else if (c == '&') {
+                if (!IsValidReference(text, i + 1)) return false;
+            } else if (c == ']' && text.substr(i, 3) == "]]>") {
+                return false;
+            }
+            break;
+        case State::Tag:
+            if (c == '"' || c == '\'') {
+                quote = c;
+                state = State::Value;
+            } else if (c == '>') {
+                state = State::Text;
+            }
+            break;
+        case State::Value:
+            if (c == quote) state = State::Tag;
+            else if (c == '<') return false;
+            else if (c == '&' && !IsValidReference(text, i + 1)) return false;
+            break;
+        }
+    }
+    return true;
+}
+
 // Whether elements nest deeper than limit (the document element is depth 1). Counted without
 // recursion, stopping at the first element past the limit.
 bool DeeperThan(pugi::xml_node root, int limit) {
@@ -90,12 +192,11 @@ std::string CXMLNode::GetText() const {
     if (handle_ == nullptr) return {};
     const pugi::xml_node self = ToNode(handle_);
     if (IsText(self)) return orv::cp950::FromUtf8(self.value());
-    // Whitespace-only text survives parsing only as an element's sole child, so every text
-    // node below counts. Walk without recursion: documents may nest deeply.
+    // Walk without recursion: documents may nest deeply.
     std::string utf8;
     pugi::xml_node n = self.first_child();
     while (n && utf8.size() < CXMLParser::kMaxTextBytes) {
-        if (IsText(n)) utf8 += n.value();
+        if (IsText(n) && IsSeen(n)) utf8 += n.value();
         if (n.first_child()) {
             n = n.first_child();
             continue;
@@ -109,11 +210,11 @@ std::string CXMLNode::GetText() const {
 }
 
 CXMLNode CXMLNode::GetFirstChild() const {
-    return handle_ == nullptr ? CXMLNode() : CXMLNode(ToHandle(ToNode(handle_).first_child()));
+    return handle_ == nullptr ? CXMLNode() : CXMLNode(ToHandle(FirstSeen(ToNode(handle_).first_child())));
 }
 
 CXMLNode CXMLNode::GetNextSibling() const {
-    return handle_ == nullptr ? CXMLNode() : CXMLNode(ToHandle(ToNode(handle_).next_sibling()));
+    return handle_ == nullptr ? CXMLNode() : CXMLNode(ToHandle(FirstSeen(ToNode(handle_).next_sibling())));
 }
 
 int CXMLNode::GetAttrCount() const {
@@ -171,18 +272,22 @@ int CXMLParser::OpenBuffer(std::string_view bytes) {
     last = {};
     delete impl_;
     impl_ = nullptr;
+    if (bytes.size() > kMaxFileBytes) return 0;
     auto impl = std::make_unique<Impl>();
-    if (!orv::xml::ToUtf8Document(bytes, impl->text)) return 0;
+    if (!orv::xml::ToUtf8Document(bytes, impl->text) || !PassesStrictChecks(impl->text)) return 0;
 
+    // Comments, processing instructions and white space are kept so that IsSeen judges text
+    // against all its siblings, as the Windows reader does.
     constexpr unsigned kFlags = pugi::parse_cdata | pugi::parse_escapes | pugi::parse_wconv_attribute |
-                                pugi::parse_eol | pugi::parse_ws_pcdata_single | pugi::parse_doctype;
+                                pugi::parse_eol | pugi::parse_ws_pcdata | pugi::parse_comments |
+                                pugi::parse_pi | pugi::parse_doctype;
     const pugi::xml_parse_result result =
         impl->doc.load_buffer_inplace(impl->text.data(), impl->text.size(), kFlags, pugi::encoding_utf8);
     if (!result) return 0;
     // pugixml also reads fragments; a document has exactly one element and no text outside it.
     for (pugi::xml_node n = impl->doc.first_child(); n; n = n.next_sibling()) {
         if (n.type() == pugi::node_doctype) return 0;  // DTDs are refused, never read
-        if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata) return 0;
+        if ((n.type() == pugi::node_pcdata && !IsBlank(n.value())) || n.type() == pugi::node_cdata) return 0;
         if (n.type() == pugi::node_element) {
             if (impl->root) return 0;
             impl->root = n;
