@@ -61,9 +61,13 @@ void OrvTest::SetUp() {
         messageBoxes.push_back(text);
         return orv::ui::kIdOk;
     });
+    handlesAtStart_ = orv::ui::CountHandles();
 }
 
 void OrvTest::TearDown() {
+    const orv::ui::HandleCounts now = orv::ui::CountHandles();
+    EXPECT_EQ(now.user, handlesAtStart_.user) << "menus or windows left behind";
+    EXPECT_EQ(now.gdi, handlesAtStart_.gdi) << "drawing objects left behind";
     orv::ui::SetMessageBoxHook(nullptr);
     CEnvMgr::SetDataDir({});
     CEnvMgr::SetDataUserDir({});

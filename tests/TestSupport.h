@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/Resources.h"
+
 namespace orv::test {
 
 // The terminal's text for a UTF-8 literal (code page 950).
@@ -34,6 +36,9 @@ protected:
 
     std::string rootDir, dataDir, userDir, formDir, imageDir;
     std::vector<std::string> messageBoxes;  // texts, in the order shown
+
+private:
+    orv::ui::HandleCounts handlesAtStart_;
 };
 
 }  // namespace orv::test

@@ -8,3 +8,14 @@ System& GetSystem() {
 }
 
 }  // namespace orv::headless
+
+#include "ui/Resources.h"
+
+namespace orv::ui {
+
+HandleCounts CountHandles() {
+    const auto& system = headless::GetSystem();
+    return {static_cast<unsigned>(system.menus.size() + system.windows.size()), 0};
+}
+
+}  // namespace orv::ui
