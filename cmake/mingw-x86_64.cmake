@@ -1,15 +1,4 @@
 # Cross-compiling for Windows (x86_64) with MinGW-w64, posix thread model.
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(ORV_MINGW_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${ORV_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${ORV_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${ORV_MINGW_PREFIX}-windres)
-
-# Libraries and headers come from the MinGW sysroot only; programs from the build machine.
-set(CMAKE_FIND_ROOT_PATH /usr/${ORV_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -59,6 +59,11 @@ orv_wine_prefix() {
     mkdir -p "$WINEPREFIX"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         orv_quiet "$orv_logs/wineboot.log" timeout 300 "$orv_wine" wineboot -i || return 1
+        # A crashing test program must end the run, not wait for a debugger nobody attaches.
+        orv_quiet "$orv_logs/wine-reg.log" "$orv_wine" reg add \
+            'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /t REG_SZ /d 0 /f
+        orv_quiet "$orv_logs/wine-reg.log" "$orv_wine" reg delete \
+            'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /f
     fi
     timeout 120 "$orv_wineserver" -w
 }

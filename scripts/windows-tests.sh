@@ -15,7 +15,7 @@ orv_wine_prefix
 tests_dir=$orv_root/build/mingw-x64/tests
 log=$orv_logs/orv_tests.log
 status=0
-(cd "$tests_dir" && timeout 900 xvfb-run -a -s "-screen 0 1024x768x24" \
+(cd "$tests_dir" && timeout 600 xvfb-run -a -s "-screen 0 1024x768x24" \
     "$orv_wine" ./orv_tests.exe --gtest_color=no) >"$log" 2>&1 || status=$?
 ran=$(sed -n 's/^\[==========\] \([0-9]*\) tests\{0,1\} from .* ran\..*/\1/p' "$log" | tail -n 1)
 passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\{0,1\}\..*/\1/p' "$log" | tail -n 1)

@@ -5,15 +5,11 @@
 #include <cstdio>
 #include <string_view>
 
+#include "services/Numbers.h"
+
 namespace {
 
-constexpr std::string_view kBlanks = " \t\r\n";
-
-std::string_view Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
+using orv::text::Trim;
 
 // One colour component: a decimal number 0 to 255, blanks around it allowed, no sign.
 bool ParseComponent(std::string_view field, unsigned& value) {

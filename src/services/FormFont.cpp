@@ -3,17 +3,13 @@
 #include <charconv>
 #include <iterator>
 #include <string_view>
+
+#include "services/Numbers.h"
 #include <utility>
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t\r\n";
-
-std::string_view Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
+using orv::text::Trim;
 
 // A decimal field within [low, high]; blanks around it allowed, a leading minus sign too.
 bool ParseField(std::string_view field, std::int32_t low, std::int32_t high,

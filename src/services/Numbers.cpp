@@ -22,6 +22,13 @@ bool SkipSpaceAndSign(std::string_view text, std::size_t& i) {
 
 }  // namespace
 
+std::string_view Trim(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t\r\n";
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
 std::int32_t AtoI(std::string_view text) {
     std::size_t i = 0;
     const bool negative = SkipSpaceAndSign(text, i);

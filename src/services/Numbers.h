@@ -7,6 +7,9 @@
 
 namespace orv::text {
 
+// The text without the blanks (space, tab, CR, LF) around it.
+std::string_view Trim(std::string_view text);
+
 // Like atoi/atol: leading white space, an optional sign, then decimal digits up to the first
 // other character; 0 when there are no digits. Values past the 32-bit range saturate.
 std::int32_t AtoI(std::string_view text);

@@ -57,18 +57,6 @@ bool CMenu::DestroyMenu() {
     return true;
 }
 
-bool CMenu::Attach(HMENU menu) {
-    if (handle_ != nullptr || menu == nullptr) return false;
-    handle_ = menu;
-    return true;
-}
-
-HMENU CMenu::Detach() {
-    HMENU menu = handle_;
-    handle_ = nullptr;
-    return menu;
-}
-
 bool CMenu::InsertMenu(unsigned position, unsigned flags, std::uintptr_t idOrPopup,
                        const std::string& text) {
     if (!IsMenu(handle_)) return false;
