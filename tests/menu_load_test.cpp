@@ -75,6 +75,19 @@ TEST_F(MenuLoad, NumbersNodesDepthFirstAcrossComponentsAndWrapsAt16Bits) {
     DestroyOrvMainMenu(other);
 }
 
+TEST_F(MenuLoad, PastSixtyFiveThousandIdentifiersTheLaterNodeOwnsTheKey) {
+    const std::uint32_t first = COrvMenuImpl::PeekNextMenuId();
+    std::string body = "<NODE TRCODE=\"FIRST\"/>";
+    for (int i = 1; i < 65536; ++i) body += "<NODE/>";
+    body += "<NODE TRCODE=\"WRAPPED\"/>";
+    Load(body, kAllGrades, 1, 1, /*withUser=*/false);
+    const OrvMenu* wrapped = menu->GetMenuByTRCode("WRAPPED");
+    ASSERT_NE(wrapped, nullptr);
+    EXPECT_EQ(wrapped->id, first + 65536);
+    EXPECT_EQ(menu->GetMenuByID(first), wrapped);  // same low 16 bits: the later one read
+    EXPECT_EQ(menu->GetMenuByTRCode("FIRST")->id, first);
+}
+
 TEST_F(MenuLoad, FilteredEntriesKeepTheirCodeButNotTheirIdentifierOrChildren) {
     Load(R"(<NODE TRCODE="OK" GRADE="100401"/>
 <NODE TRCODE="NO" GRADE="1"><NODE TRCODE="UNDER"/></NODE>)", 0x00100401);
