@@ -7,8 +7,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <string>
 
+#include "orvmenu/OrvExports.h"
 #include "services/EnvMgr.h"
 #include "ui/MessageBox.h"
 
@@ -40,6 +42,19 @@ inline void PutFile(const std::string& name, const std::uint8_t* data, std::size
     }
     std::ofstream out(Folder() + "/" + name, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+// A main menu loaded from a small catalogue of these TR codes, for the readers that resolve
+// screens through it; made once and kept for the process.
+inline IOrvMenu* SmallMenu(std::initializer_list<const char*> codes) {
+    std::string catalogue = "<M>";
+    for (const char* code : codes) catalogue += std::string("<NODE TRCODE=\"") + code + "\"/>";
+    catalogue += "</M>";
+    PutFile("OrvMenu.xml", reinterpret_cast<const std::uint8_t*>(catalogue.data()), catalogue.size());
+    IOrvMenu* menu = CreateOrvMainMenu();
+    menu->SetMenuFile("OrvMenu.xml");
+    menu->LoadMenu();
+    return menu;
 }
 
 }  // namespace orv::fuzz

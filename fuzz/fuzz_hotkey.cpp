@@ -3,14 +3,7 @@
 #include "orvmenu/OrvExports.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static IOrvMenu* menu = [] {
-        const std::string catalogue = "<M><NODE TRCODE=\"1001\"/><NODE TRCODE=\"8000\"/><NODE TRCODE=\"\"/></M>";
-        orv::fuzz::PutFile("OrvMenu.xml", reinterpret_cast<const std::uint8_t*>(catalogue.data()), catalogue.size());
-        IOrvMenu* m = CreateOrvMainMenu();
-        m->SetMenuFile("OrvMenu.xml");
-        m->LoadMenu();
-        return m;
-    }();
+    static IOrvMenu* menu = orv::fuzz::SmallMenu({"1001", "8000", ""});
     orv::fuzz::PutFile("HotKey.xml", data, size);
     IOrvHotKey* keys = CreateOrvHotKey();
     keys->SetMenu(menu);

@@ -34,26 +34,24 @@ count_ctest() {
 stage "Installing what is missing"
 scripts/install-deps.sh all || { echo "could not install the build's packages"; exit 1; }
 
+# Configures, builds and runs one ctest preset, adding its counts to the totals.
+ctest_stage() {
+  local preset=$1 what=$2
+  if cmake --preset "$preset" >"$logs/$preset-configure.log" 2>&1 &&
+     cmake --build --preset "$preset" -j"$jobs" >"$logs/$preset-build.log" 2>&1; then
+    ctest --preset "$preset" -j"$jobs" 2>&1 | tee "$logs/$preset-test.log" | tail -n 4
+    [ "${PIPESTATUS[0]}" -eq 0 ] || fail "$what tests"
+    count_ctest "$logs/$preset-test.log"
+  else
+    tail -n 40 "$logs/$preset-build.log" "$logs/$preset-configure.log"; fail "$what build"; failed=$((failed + 1))
+  fi
+}
+
 stage "Linux: build and test"
-if cmake --preset linux >"$logs/linux-configure.log" 2>&1 &&
-   cmake --build --preset linux -j"$jobs" >"$logs/linux-build.log" 2>&1; then
-  ctest --preset linux -j"$jobs" 2>&1 | tee "$logs/linux-test.log" | tail -n 4
-  [ "${PIPESTATUS[0]}" -eq 0 ] || fail "Linux tests"
-  count_ctest "$logs/linux-test.log"
-else
-  tail -n 40 "$logs/linux-build.log" "$logs/linux-configure.log"; fail "Linux build"; failed=$((failed + 1))
-fi
+ctest_stage linux Linux
 
 stage "Linux: AddressSanitizer + UndefinedBehaviorSanitizer"
-if cmake --preset linux-asan >"$logs/asan-configure.log" 2>&1 &&
-   cmake --build --preset linux-asan -j"$jobs" >"$logs/asan-build.log" 2>&1; then
-  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --preset linux-asan -j"$jobs" 2>&1 | tee "$logs/asan-test.log" | tail -n 4
-  [ "${PIPESTATUS[0]}" -eq 0 ] || fail "sanitizer tests"
-  count_ctest "$logs/asan-test.log"
-else
-  tail -n 40 "$logs/asan-build.log" "$logs/asan-configure.log"; fail "sanitizer build"; failed=$((failed + 1))
-fi
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 ctest_stage linux-asan sanitizer
 
 stage "Fuzz targets, ${fuzz_seconds}s each"
 if cmake --preset linux-fuzz >"$logs/fuzz-configure.log" 2>&1 &&
