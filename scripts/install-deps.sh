@@ -6,7 +6,7 @@
 set -euo pipefail
 
 linux=(cmake make g++ pkg-config libpugixml-dev libgtest-dev googletest libbenchmark-dev
-       clang libclang-rt-14-dev)
+       clang libclang-rt-14-dev libstb-dev)
 windows=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686
          binutils-mingw-w64-x86-64 wine64 xvfb xauth)
 

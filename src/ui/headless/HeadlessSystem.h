@@ -28,9 +28,13 @@ struct HMENU__ {
 
 struct HWND__ {
     std::string title;
+    std::string className;  // "" for a host window; the control's class name otherwise
     HWND owner = nullptr;
+    HWND parent = nullptr;  // a child window's parent
     std::vector<CHostWindow::Message> messages;
     std::map<std::string, void*> props;
+    // A control's window procedure: SendMessage calls it instead of recording the message.
+    std::function<std::intptr_t(unsigned, std::uintptr_t, std::intptr_t)> proc;
 };
 
 namespace orv::headless {
@@ -38,6 +42,7 @@ namespace orv::headless {
 struct System {
     std::unordered_set<const HMENU__*> menus;
     std::unordered_set<const HWND__*> windows;
+    std::unordered_set<const void*> gdiObjects;  // bitmaps, pens, brushes, fonts, contexts, image lists
     std::array<bool, 256> keysDown{};
     orv::ui::MessageBoxHook messageBoxHook;
 };

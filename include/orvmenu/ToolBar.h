@@ -1,0 +1,43 @@
+// CToolBar: the host's toolbar window, which the toolbar component fills with buttons.
+//
+// On Windows it is a real toolbar common control (a child of the host's main window);
+// headless, an in-memory toolbar that answers the same messages the same way. The host
+// creates it, hands it to the toolbar component (IOrvToolBar::SetToolBarWnd) and destroys it
+// after the component. Two integers of the host's own ride along with it: the component only
+// stores them (SetWndWordA, SetWndWordB).
+#pragma once
+
+#include <cstdint>
+
+#include "orvmenu/OrvWinTypes.h"
+
+class CToolBar {
+public:
+    // Styles of SetButtonInfo: the low word is the button's style byte, the high word its
+    // state byte, as the framework's toolbar takes them.
+    static constexpr unsigned kTbbsSeparator = 0x00000001u;
+    static constexpr unsigned kTbbsHidden = 0x00080000u;
+
+    CToolBar() = default;
+    CToolBar(const CToolBar&) = delete;
+    CToolBar& operator=(const CToolBar&) = delete;
+    virtual ~CToolBar();  // destroys the window it still has
+
+    // A toolbar window as a child of parent, with the given control identifier.
+    bool Create(HWND parent, unsigned id = 0xE800);
+    bool DestroyWindow();
+    HWND GetSafeHwnd() const { return hwnd_; }
+
+    // Replaces the button at index with one of this command, style and image; for a separator
+    // the image is its width in pixels.
+    bool SetButtonInfo(int index, unsigned id, unsigned style, int image);
+
+    std::intptr_t SendMessage(unsigned message, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
+
+    // The host's two integers.
+    std::int32_t wndWordA = 0;
+    std::int32_t wndWordB = 0;
+
+private:
+    HWND hwnd_ = nullptr;
+};

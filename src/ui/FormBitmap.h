@@ -1,0 +1,28 @@
+// CFormBitmap: a picture from the terminal's image folder (a BMP file), drawn into a device
+// context at its own size.
+#pragma once
+
+#include <string>
+
+#include "ui/Gdi.h"
+
+class CFormBitmap {
+public:
+    CFormBitmap() = default;
+    CFormBitmap(const CFormBitmap&) = delete;
+    CFormBitmap& operator=(const CFormBitmap&) = delete;
+    ~CFormBitmap() = default;
+
+    // Reads a BMP file (24-bit, 32-bit, 8-bit and 4-bit palette, 1-bit). A missing or broken
+    // file leaves the bitmap empty (width and height 0) and returns false; never throws.
+    bool Load(const std::string& path);
+    bool IsLoaded() const { return bitmap_.GetSafeHandle() != nullptr; }
+    int GetWidth() const;
+    int GetHeight() const;
+    // Draws the picture with its top-left corner at point; the two integers are kept for
+    // callers that pass them and are not used. An empty bitmap draws nothing.
+    void Draw(CDC* dc, CPoint point, int unused1 = 0, int unused2 = 0);
+
+private:
+    CBitmap bitmap_;
+};

@@ -1,0 +1,149 @@
+// Drawing: device contexts, bitmaps, pens, brushes and fonts, shaped like the MFC classes the
+// components were written against.
+//
+// On Windows each object wraps a real GDI handle. Headless, bitmaps are real pixel buffers
+// (0x00BBGGRR per pixel, as COLORREF), so what a component paints can be checked pixel by
+// pixel on both back ends; text is not rasterised headless but recorded (DrawnText), and the
+// Win32 back end records the same calls, so tests can read them on both.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "orvmenu/FormFont.h"
+#include "orvmenu/OrvWinTypes.h"
+
+struct CPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const CPoint&, const CPoint&) = default;
+};
+
+// Layout-compatible with the window system's RECT (four 32-bit integers).
+struct CRect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    friend bool operator==(const CRect&, const CRect&) = default;
+};
+
+namespace orv::ui {
+
+// DrawText formats, background modes and pen styles, by the window system's values.
+constexpr unsigned kDtCenter = 0x0001;
+constexpr unsigned kDtVCenter = 0x0004;
+constexpr unsigned kDtSingleLine = 0x0020;
+constexpr int kTransparent = 1;
+constexpr int kOpaque = 2;
+constexpr int kPsSolid = 0;
+
+// A DrawText call as the toolkit saw it: for tests and orvhost.
+struct DrawnText {
+    std::string text;  // code page 950
+    CRect rect;
+    unsigned format = 0;
+    orv::Color color = 0;
+    int bkMode = 0;
+    std::string faceName;  // of the font selected at the time, empty for the system font
+    friend bool operator==(const DrawnText&, const DrawnText&) = default;
+};
+// Every DrawText of the process since the last clear, oldest first.
+const std::vector<DrawnText>& DrawnTexts();
+void ClearDrawnTexts();
+
+}  // namespace orv::ui
+
+class CDC;
+
+// The base of the drawing objects: owns its handle and deletes it when it goes.
+class CGdiObject {
+public:
+    CGdiObject() = default;
+    CGdiObject(const CGdiObject&) = delete;
+    CGdiObject& operator=(const CGdiObject&) = delete;
+    virtual ~CGdiObject();
+
+    bool DeleteObject();
+    void* GetSafeHandle() const { return handle_; }
+    // Takes over a handle; the object must be empty.
+    bool Attach(void* handle);
+    void* Detach();
+
+protected:
+    void* handle_ = nullptr;
+};
+
+class CPen : public CGdiObject {
+public:
+    bool CreatePen(int style, int width, orv::Color color);
+};
+
+class CBrush : public CGdiObject {
+public:
+    bool CreateSolidBrush(orv::Color color);
+};
+
+class CFont : public CGdiObject {
+public:
+    // A font as the terminal's form files describe it.
+    bool CreateFormFont(const CFormFont& font);
+};
+
+class CBitmap : public CGdiObject {
+public:
+    // A colour bitmap in the format of the device context's screen.
+    bool CreateCompatibleBitmap(CDC& dc, int width, int height);
+    // A 24-bit colour bitmap holding these pixels (rows top-down, 0x00BBGGRR each).
+    bool CreateFromPixels(int width, int height, const std::vector<orv::Color>& pixels);
+    int GetWidth() const;
+    int GetHeight() const;
+    // The pixel at (x, y), or 0xFFFFFFFF outside the bitmap. For tests; slow on Windows.
+    orv::Color GetPixel(int x, int y) const;
+};
+
+class CDC {
+public:
+    CDC() = default;
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+    virtual ~CDC();  // a memory context still held is deleted
+
+    // A memory context compatible with dc (or with the screen when dc is null).
+    bool CreateCompatibleDC(CDC* dc);
+    bool DeleteDC();
+    void* GetSafeHdc() const { return hdc_; }
+
+    // Select an object into the context; the result is the object's handle that was selected
+    // before (put it back with SelectHandle before the object goes).
+    void* SelectObject(CBitmap* bitmap);
+    void* SelectObject(CPen* pen);
+    void* SelectObject(CBrush* brush);
+    void* SelectObject(CFont* font);
+    void* SelectHandle(void* handle);
+
+    int SetBkMode(int mode);                   // the previous mode
+    orv::Color SetTextColor(orv::Color color); // the previous colour
+    // Outlines with the selected pen and fills with the selected brush, as the window system's
+    // Polygon does (alternate fill mode).
+    bool Polygon(const CPoint* points, int count);
+    int DrawText(const std::string& text, CRect rect, unsigned format);
+    void FillSolidRect(const CRect& rect, orv::Color color);
+    // Copies pixels from another context.
+    bool BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY);
+
+protected:
+    void* hdc_ = nullptr;
+    void* wnd_ = nullptr;  // for a window's context: the window it belongs to
+    bool memory_ = false;
+};
+
+// The client area's context of a window, released when it goes.
+class CClientDC : public CDC {
+public:
+    explicit CClientDC(HWND wnd);
+    ~CClientDC() override;
+};

@@ -1,0 +1,35 @@
+// CImageList: the images of a toolbar's buttons, all of one size.
+#pragma once
+
+#include "orvmenu/OrvWinTypes.h"
+#include "ui/Gdi.h"
+
+namespace orv::ui {
+// Image list flags, by the window system's values.
+constexpr unsigned kIlcMask = 0x0001;
+constexpr unsigned kIlcColor24 = 0x0018;
+}  // namespace orv::ui
+
+class CImageList {
+public:
+    CImageList() = default;
+    CImageList(const CImageList&) = delete;
+    CImageList& operator=(const CImageList&) = delete;
+    ~CImageList();  // deletes the list it still holds
+
+    bool Create(int cx, int cy, unsigned flags, int initial, int grow);
+    // Adds the bitmap as one image (or several, when it is wider than the list's images);
+    // pixels of the mask colour become transparent. The index of the first image, or -1.
+    int Add(CBitmap* bitmap, orv::Color mask);
+    bool DeleteImageList();
+    void* GetSafeHandle() const { return handle_; }
+    void* Detach();
+    int GetImageCount() const;
+    // The image size of the list behind a handle (the toolbar sizes its buttons from it).
+    static bool GetIconSize(void* handle, int& cx, int& cy);
+    // Draws image i at (x, y), transparent where the mask says so.
+    bool Draw(CDC* dc, int image, CPoint point);
+
+private:
+    void* handle_ = nullptr;
+};

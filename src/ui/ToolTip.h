@@ -1,0 +1,45 @@
+// CToolTipCtrl: a tooltip window with tools over rectangles of another window.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "orvmenu/OrvWinTypes.h"
+#include "ui/Gdi.h"
+
+namespace orv::ui {
+// Tooltip styles, by the window system's values.
+constexpr unsigned kTtsAlwaysTip = 0x01;
+constexpr unsigned kTtsNoPrefix = 0x02;
+constexpr unsigned kWsPopup = 0x80000000u;
+}  // namespace orv::ui
+
+class CToolTipCtrl {
+public:
+    struct Tool {
+        HWND wnd = nullptr;
+        std::uintptr_t id = 0;
+        CRect rect;
+        std::string text;  // code page 950
+        friend bool operator==(const Tool&, const Tool&) = default;
+    };
+
+    CToolTipCtrl() = default;
+    CToolTipCtrl(const CToolTipCtrl&) = delete;
+    CToolTipCtrl& operator=(const CToolTipCtrl&) = delete;
+    ~CToolTipCtrl();  // destroys the window it still has
+
+    bool Create(HWND parent, unsigned style);
+    bool DestroyWindow();
+    HWND GetSafeHwnd() const { return hwnd_; }
+    // A tool over rect of wnd (in wnd's client coordinates) showing text.
+    bool AddTool(HWND wnd, const std::string& text, const CRect& rect, std::uintptr_t id);
+    bool Activate(bool active);
+
+    // What the tooltip window holds, read back through its messages.
+    std::vector<Tool> GetTools() const;
+
+private:
+    HWND hwnd_ = nullptr;
+};
