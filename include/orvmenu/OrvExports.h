@@ -5,6 +5,7 @@
 #include "orvmenu/OrvHotKey.h"
 #include "orvmenu/OrvMenu.h"
 #include "orvmenu/OrvTabGrp.h"
+#include "orvmenu/OrvToolBar.h"
 
 #if defined(ORVMENU_STATIC)
 #define ORVMENU_API
@@ -19,8 +20,7 @@
 #endif
 
 // Every export with its fixed ordinal, in ordinal order. The module-definition file and the
-// export checks are held to this table. The toolbar's pair (CreateOrvToolBar 1100,
-// DestroyOrvToolBar 1101) joins with the toolbar component.
+// export checks are held to this table.
 #define ORVMENU_EXPORT_TABLE(X)         \
     X(CreateOrvMainMenu, 1000)          \
     X(DestroyOrvMainMenu, 1001)         \
@@ -37,6 +37,8 @@ extern "C" {
 // Factories return null when there is no memory; destroy functions ignore null.
 ORVMENU_API IOrvMenu* CreateOrvMainMenu();
 ORVMENU_API void DestroyOrvMainMenu(IOrvMenu* menu);
+ORVMENU_API IOrvToolBar* CreateOrvToolBar();
+ORVMENU_API void DestroyOrvToolBar(IOrvToolBar* toolBar);
 ORVMENU_API IOrvHotKey* CreateOrvHotKey();
 ORVMENU_API void DestroyOrvHotKey(IOrvHotKey* hotKey);
 ORVMENU_API IOrvActTab* CreateOrvActTab();

@@ -1,0 +1,144 @@
+// Reading the toolbar file into the record tree.
+//
+//   <TOOLBAR>
+//       <CONTEXTMENU>ON</CONTEXTMENU>
+//       <NODE NAME="Trade" TYPE="GROUPBTN"/>
+//       <NODE NAME="Quotes" TYPE="GROUP" ICON="grp.bmp" LASTACT="ON">
+//           <NODE TRCODE="8000" NAME="Order" ICON="btn.bmp" STYLE="CHECKGROUP"/>
+//       </NODE>
+//   </TOOLBAR>
+//
+// Names of elements, attributes and keywords are matched without regard to case; the root's own
+// name is not checked. Unknown elements, attributes and keywords are skipped.
+#include "orvmenu/OrvMenu.h"
+#include "services/CodePage.h"
+#include "services/EnvMgr.h"
+#include "services/Numbers.h"
+#include "services/XMLParser.h"
+#include "toolbar/ToolBarImpl.h"
+#include "toolbar/ToolBarTypes.h"
+#include "ui/MessageBox.h"
+
+namespace {
+
+// One counter for the process: every toolbar numbers its items from where the last one
+// stopped, so command identifiers stay unique across toolbars and reloads.
+std::uint32_t gNextCommandId = 9900;
+
+constexpr char kOpenError[] = "File open error";
+
+// Names that begin with the former brand word take the current one, whole.
+void ConvertBrand(std::string& name) {
+    static const std::string former = CFmtString::GetCodePageString("Halden", "CHT");
+    static const std::string current = CFmtString::GetCodePageString("Morvane", "CHT");
+    if (name.compare(0, former.size(), former) == 0) name = current;
+}
+
+}  // namespace
+
+std::uint32_t COrvToolBarImpl::PeekNextCommandId() { return gNextCommandId; }
+
+void COrvToolBarImpl::SetFileName(std::string fileName) {
+    filePath = CEnvMgr::GetDataDir() + "\\" + fileName;
+}
+
+void COrvToolBarImpl::Load() {
+    // A user's file ("...User...") that does not exist yet starts as the terminal's default.
+    if (filePath.find("User", 1) != std::string::npos && CXMLParser::FindXMLFile(filePath) == 0 &&
+        SeedFromDefault()) {
+        return;
+    }
+    CXMLParser parser;
+    if (parser.Open(filePath, 1) == 0) {
+        // SaveFile writes to this path: keep a file that exists but could not be read beside
+        // it first; when no copy can be made, this component never writes over it.
+        if (CXMLParser::FindXMLFile(filePath) != 0) userFiles.ReadFailed(filePath);
+        AfxMessageBox(filePath + kOpenError, orv::ui::kMbOk, 0);
+        return;
+    }
+    Release();
+    root = new OrvToolBar;
+    ParseNode(parser.GetRoot(), root);
+    BuildToolBar(toolBarWnd, root, 0);
+    for (OrvToolBar* child : root->children) {
+        if (child->type == kOrvTbGroup && child->lastAct == 1) SelectGroup(child);
+    }
+    SetupToolTips();
+}
+
+bool COrvToolBarImpl::SeedFromDefault() {
+    CXMLParser parser;
+    if (parser.Open(CEnvMgr::GetDataDir() + "\\" + std::string(orv::toolbar::kDefaultFile), 1) == 0) {
+        return false;
+    }
+    for (CXMLNode node = parser.GetRoot().GetFirstChild(); node; node = node.GetNextSibling()) {
+        if (!node.IsElement() || !node.NameIs("TOOLBAR")) continue;
+        Release();
+        root = new OrvToolBar;
+        ParseNode(node, root);
+        BuildToolBar(toolBarWnd, root, 0);
+        SaveFile();
+        return true;
+    }
+    return false;
+}
+
+void COrvToolBarImpl::ParseNode(const CXMLNode& node, OrvToolBar* parent) {
+    if (parent == nullptr) return;
+    for (CXMLNode child = node.GetFirstChild(); child; child = child.GetNextSibling()) {
+        if (!child.IsElement()) continue;
+        if (child.NameIs("MINSIZE")) {
+            minSize = orv::text::AtoI(child.GetText());
+        } else if (child.NameIs("BREAK")) {
+            breakValue = orv::text::AtoI(child.GetText());
+        } else if (child.NameIs("CONTEXTMENU")) {
+            if (child.GetText() == "ON") contextMenuOn = 1;
+        } else if (child.NameIs("NAME")) {
+            // Wherever it stands, NAME names the toolbar itself.
+            if (root != nullptr) root->name = child.GetText();
+        } else if (child.NameIs("NODE")) {
+            auto* item = new OrvToolBar;
+            item->id = gNextCommandId++;
+            ReadItem(child, item);
+            itemMap[static_cast<std::uint16_t>(item->id)] = item;
+            parent->children.push_back(item);
+            item->parent = parent;
+            nextId = gNextCommandId;
+            // The parser bounds the nesting depth, and with it this recursion.
+            ParseNode(child, item);
+        }
+    }
+}
+
+void COrvToolBarImpl::ReadItem(const CXMLNode& element, OrvToolBar* item) {
+    using orv::toolbar::CodeOf;
+    const int count = element.GetAttrCount();
+    for (int i = 0; i < count; ++i) {
+        const std::string attr = element.GetAttrName(i);
+        auto is = [&attr](std::string_view name) { return orv::xml::EqualsNoCase(attr, name); };
+        if (is("TRCODE")) {
+            item->trCode = element.GetAttrValue(i);
+            item->menuNode = menu != nullptr ? menu->GetMenuByTRCode(item->trCode) : nullptr;
+        } else if (is("NAME")) {
+            item->name = element.GetAttrValue(i);
+            ConvertBrand(item->name);
+        } else if (is("TYPE")) {
+            CodeOf(orv::toolbar::kTypeKeywords, element.GetAttrValue(i), item->type);
+        } else if (is("STYLE")) {
+            CodeOf(orv::toolbar::kStyleKeywords, element.GetAttrValue(i), item->style);
+        } else if (is("ICON")) {
+            item->icon = CEnvMgr::GetImageDir() + "\\" + element.GetAttrValue(i);
+        } else if (is("PROP")) {
+            item->prop = element.GetAttrValue(i);
+        } else if (is("VALUE")) {
+            item->value = element.GetAttrValue(i);
+        } else if (is("TOOLTIP")) {
+            item->toolTip = element.GetAttrValue(i);
+        } else if (is("LASTACT")) {
+            if (element.GetAttrValue(i) == "ON") {
+                item->lastAct = 1;
+                lastActId = item->id;
+            }
+        }
+    }
+}
