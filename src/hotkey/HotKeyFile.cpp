@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "hotkey/HotKeyGrammar.h"
 #include "hotkey/HotKeyImpl.h"
 #include "orvmenu/OrvMenu.h"
 #include "services/EnvMgr.h"
@@ -27,6 +28,8 @@ constexpr char kLoadError[] = "File Open Error For HotKey ";
 constexpr char kSaveError[] = "File Open Error For Save Hotkey";
 
 }  // namespace
+
+using namespace orv::hotkey;
 
 void COrvHotKeyImpl::Load(std::string fileName) {
     // Every hot key is resolved through the menu. Reading without one would drop them all, and
@@ -52,21 +55,26 @@ void COrvHotKeyImpl::Load(std::string fileName) {
 void COrvHotKeyImpl::ReadHotKeys(const CXMLNode& root) {
     // Loading adds to what the table holds.
     for (CXMLNode node = root.GetFirstChild(); node; node = node.GetNextSibling()) {
-        if (!node.IsElement() || !node.NameIs("NODE")) continue;
+        if (!orv::xml::FindElement(node, kHotKeyElements)) continue;
         auto hotKey = std::make_unique<OrvHotKey>();
         for (int i = 0; i < node.GetAttrCount(); ++i) {
-            if (node.AttrNameIs(i, "TRCODE")) {
+            const auto* attr = orv::xml::FindAttr(node, i, kHotKeyAttrs);
+            if (attr == nullptr) continue;
+            switch (attr->key) {
+            case HotKeyAttr::TrCode:
                 hotKey->trCode = node.GetAttrValue(i);
                 hotKey->menuNode = menu->GetMenuByTRCode(hotKey->trCode);
-            } else if (node.AttrNameIs(i, "KEYCODE")) {
-                hotKey->keyCode = orv::text::AtoI(node.GetAttrValue(i));
-            } else if (node.AttrNameIs(i, "MOD")) {
+                break;
+            case HotKeyAttr::KeyCode: hotKey->keyCode = orv::text::AtoI(node.GetAttrValue(i)); break;
+            case HotKeyAttr::Mod: {
                 const std::string mod = node.GetAttrValue(i);
-                if (orv::xml::EqualsNoCase(mod, "C")) {
+                if (orv::xml::EqualsNoCase(mod, kModCtrl)) {
                     hotKey->modifier = kOrvHotKeyCtrl;
-                } else if (orv::xml::EqualsNoCase(mod, "S")) {
+                } else if (orv::xml::EqualsNoCase(mod, kModShift)) {
                     hotKey->modifier = kOrvHotKeyShift;
                 }
+                break;
+            }
             }
         }
         // A screen the menu does not know can never open: the hot key is dropped.
