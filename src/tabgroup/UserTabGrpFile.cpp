@@ -21,12 +21,15 @@
 #include "services/XMLData.h"
 #include "services/XMLParser.h"
 #include "tabgroup/UserTabGrp.h"
+#include "tabgroup/UserTabGrpGrammar.h"
 #include "ui/MessageBox.h"
 
 namespace {
 constexpr char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
 constexpr char kSaveError[] = "File Save Error For Save TabGrp";
 }  // namespace
+
+using namespace orv::tabgroup;
 
 std::int32_t CUserTabGrp::LoadTabGrp(std::string fileName) {
     savePath = CEnvMgr::GetDataUserDir() + "\\" + fileName;
@@ -48,20 +51,20 @@ std::int32_t CUserTabGrp::LoadTabGrp(std::string fileName) {
 
 void CUserTabGrp::ParseUserTabGrp(const CXMLNode& root) {
     for (CXMLNode element = root.GetFirstChild(); element; element = element.GetNextSibling()) {
-        if (!element.IsElement() || !element.NameIs("TABGRP")) continue;
+        if (!orv::xml::FindElement(element, kUserTabGrpElements)) continue;
         auto group = std::make_unique<CUserTabGrpItem>();
         for (int i = 0; i < element.GetAttrCount(); ++i) {
-            if (element.AttrNameIs(i, "ID")) {
-                group->id = orv::text::AtoI(element.GetAttrValue(i));
-            } else if (element.AttrNameIs(i, "NAME")) {
-                group->name = element.GetAttrValue(i);
-            } else if (element.AttrNameIs(i, "TRCODE")) {
-                group->groupCode = element.GetAttrValue(i);
+            const auto* attr = orv::xml::FindAttr(element, i, kUserTabGrpAttrs);
+            if (attr == nullptr) continue;
+            switch (attr->key) {
+            case UserTabGrpAttr::Id: group->id = orv::text::AtoI(element.GetAttrValue(i)); break;
+            case UserTabGrpAttr::Name: group->name = element.GetAttrValue(i); break;
+            case UserTabGrpAttr::GroupCode: group->groupCode = element.GetAttrValue(i); break;
             }
         }
         // Every member is kept, also one the menu does not know (yet): the file is the user's.
         for (CXMLNode node = element.GetFirstChild(); node; node = node.GetNextSibling()) {
-            if (node.IsElement() && node.NameIs("NODE")) group->trCodes.push_back(node.GetText());
+            if (orv::xml::FindElement(node, kUserTabGrpMembers)) group->trCodes.push_back(node.GetText());
         }
         StoreGroup(std::move(group));
     }
