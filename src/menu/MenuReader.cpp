@@ -1,6 +1,7 @@
 // Reading the menu definition file into the node tree and the two lookup maps.
 #include <vector>
 
+#include "menu/MenuGrammar.h"
 #include "menu/MenuImpl.h"
 #include "menu/MenuTypes.h"
 #include "services/EnvMgr.h"
@@ -12,7 +13,10 @@ namespace {
 
 // One counter for the process: every menu component numbers its nodes from where the last
 // one stopped, so identifiers stay unique across components and reloads.
-std::uint32_t gNextMenuId = 7800;
+std::uint32_t gNextMenuId = orv::menu::kFirstMenuId;
+
+using orv::menu::MenuAttr;
+using orv::menu::MenuElement;
 
 }  // namespace
 
@@ -35,38 +39,42 @@ OrvMenu* COrvMenuImpl::ReadEntry(const CXMLNode& element, const std::string& for
 
     const int count = element.GetAttrCount();
     bool hasName = false;
-    for (int i = 0; i < count && !hasName; ++i) hasName = element.AttrNameIs(i, "NAME");
+    for (int i = 0; i < count && !hasName; ++i) {
+        const auto* attr = orv::xml::FindAttr(element, i, orv::menu::kMenuNodeAttrs);
+        hasName = attr != nullptr && attr->key == MenuAttr::Name;
+    }
     // A NAME attribute replaces the element's text, so the text (which for a submenu holds all
     // its descendants' text) is only gathered when it is the name.
     if (!hasName) node->name = element.GetText();
 
     for (int i = 0; i < count; ++i) {
-        const std::string attr = element.GetAttrName(i);
-        if (orv::xml::EqualsNoCase(attr, "DISP")) {
-            node->disp = element.GetAttrValue(i) == "Y" ? 1 : 0;
-        } else if (orv::xml::EqualsNoCase(attr, "MULTI")) {
-            node->multi = element.GetAttrValue(i) == "Y" ? 1 : 0;
-        } else if (orv::xml::EqualsNoCase(attr, "OPENCNT")) {
+        const auto* attr = orv::xml::FindAttr(element, i, orv::menu::kMenuNodeAttrs);
+        if (attr == nullptr) continue;  // not read
+        switch (attr->key) {
+        case MenuAttr::Disp: node->disp = element.GetAttrValue(i) == "Y" ? 1 : 0; break;
+        case MenuAttr::Multi: node->multi = element.GetAttrValue(i) == "Y" ? 1 : 0; break;
+        case MenuAttr::OpenCnt: {
             const std::int32_t n = orv::text::AtoI(element.GetAttrValue(i));
             node->openCount = n > 0 ? n : 0;
-        } else if (orv::xml::EqualsNoCase(attr, "GRADE")) {
-            orv::text::ParseHex(element.GetAttrValue(i), node->grade);
-        } else if (orv::xml::EqualsNoCase(attr, "TYPE")) {
-            node->type = orv::menu::TypeFromKeyword(element.GetAttrValue(i));
-        } else if (orv::xml::EqualsNoCase(attr, "FILE")) {
-            node->file = element.GetAttrValue(i);
-        } else if (orv::xml::EqualsNoCase(attr, "ICON")) {
-            node->icon = element.GetAttrValue(i);
-        } else if (orv::xml::EqualsNoCase(attr, "TRCODE")) {
+            break;
+        }
+        case MenuAttr::Grade: orv::text::ParseHex(element.GetAttrValue(i), node->grade); break;
+        case MenuAttr::Type: node->type = orv::menu::TypeFromKeyword(element.GetAttrValue(i)); break;
+        case MenuAttr::File: node->file = element.GetAttrValue(i); break;
+        case MenuAttr::Icon: node->icon = element.GetAttrValue(i); break;
+        case MenuAttr::TrCode:
             node->trCode = element.GetAttrValue(i);
             trCodeMap_[node->trCode] = node;  // the last entry read with a code is the one found
-        } else if (orv::xml::EqualsNoCase(attr, "NAME")) {
-            node->name = element.GetAttrValue(i);
-        } else if (orv::xml::EqualsNoCase(attr, "TABGROUP")) {
+            break;
+        case MenuAttr::Name: node->name = element.GetAttrValue(i); break;
+        case MenuAttr::TabGroup: {
             const std::int32_t n = orv::text::AtoI(element.GetAttrValue(i));
             node->tabGroup = n > 0 ? n : 0;
-        } else if (orv::xml::EqualsNoCase(attr, "HITCOUNT")) {
+            break;
+        }
+        case MenuAttr::HitCount:
             if (orv::xml::EqualsNoCase(element.GetAttrValue(i), "FALSE")) node->hitCount = 0;
+            break;
         }
     }
     if (node->type == kOrvMenuForm || node->type == kOrvMenuFormDlg) node->file = formDir + "\\" + node->file;
@@ -92,12 +100,13 @@ void COrvMenuImpl::ParseMenuNode(const CXMLNode& element, OrvMenu* parent) {
         stack.back().next = child.GetNextSibling();
         if (!child.IsElement()) continue;
 
-        if (child.NameIs("NAME")) {
+        const auto* known = orv::xml::FindElement(child, orv::menu::kMenuElements);
+        if (known == nullptr) continue;
+        if (known->key == MenuElement::Name) {
             // A NAME element names the whole catalogue, wherever it stands.
             (root_ != nullptr ? root_ : parent)->name = child.GetText();
             continue;
         }
-        if (!child.NameIs("NODE")) continue;
 
         OrvMenu* entry = ReadEntry(child, formDir);
         under->children.push_back(entry);

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "menu/MenuImpl.h"
+#include "menu/ScreenSetGrammar.h"
 #include "services/EnvMgr.h"
 #include "services/Numbers.h"
 #include "services/XMLParser.h"
@@ -16,15 +17,15 @@ void COrvMenuImpl::LoadScreenSet() {
 }
 
 void COrvMenuImpl::ParseScreenSet(const CXMLNode& element) {
-    if (!element.NameIs("USRDEFDATA")) return;
+    if (!element.NameIs(orv::menu::kScreenSetRoot)) return;
     std::vector<std::string> codes;
     std::vector<std::string> counts;
     for (CXMLNode list = element.GetFirstChild(); list; list = list.GetNextSibling()) {
-        if (!list.IsElement()) continue;
-        std::vector<std::string>* into = list.NameIs("TRCOE1") ? &codes : list.NameIs("OPENCNT") ? &counts : nullptr;
-        if (into == nullptr) continue;
+        const auto* known = orv::xml::FindElement(list, orv::menu::kScreenSetLists);
+        if (known == nullptr) continue;
+        std::vector<std::string>* into = known->key == orv::menu::ScreenSetList::Codes ? &codes : &counts;
         for (CXMLNode item = list.GetFirstChild(); item; item = item.GetNextSibling()) {
-            if (item.IsElement() && item.NameIs("ITEM")) into->push_back(item.GetText());
+            if (orv::xml::FindElement(item, orv::menu::kScreenSetItems)) into->push_back(item.GetText());
         }
     }
     // Codes and counts pair by position. A code past the end of the counts has no count and is

@@ -14,8 +14,11 @@
 #include "services/EnvMgr.h"
 #include "services/Numbers.h"
 #include "services/XMLParser.h"
+#include "tabgroup/TabGrpGrammar.h"
 #include "tabgroup/TabGrpImpl.h"
 #include "ui/MessageBox.h"
+
+using namespace orv::tabgroup;
 
 std::int32_t COrvTabGrpImpl::LoadTabGrp(std::string fileName) {
     const std::string path = CEnvMgr::GetDataDir() + "\\" + fileName;
@@ -30,19 +33,20 @@ std::int32_t COrvTabGrpImpl::LoadTabGrp(std::string fileName) {
 
 void COrvTabGrpImpl::ReadGroups(const CXMLNode& root) {
     for (CXMLNode element = root.GetFirstChild(); element; element = element.GetNextSibling()) {
-        if (!element.IsElement() || !element.NameIs("GROUP")) continue;
+        if (!orv::xml::FindElement(element, kTabGrpElements)) continue;
         auto group = std::make_unique<COrvTabGrpItem>();
         for (CXMLNode item = element.GetFirstChild(); item; item = item.GetNextSibling()) {
-            if (!item.IsElement() || !item.NameIs("ITEM")) continue;
+            if (!orv::xml::FindElement(item, kTabGrpMembers)) continue;
             for (int i = 0; i < item.GetAttrCount(); ++i) {
-                if (item.AttrNameIs(i, "TRCODE")) group->trCodes.push_back(item.GetAttrValue(i));
+                if (orv::xml::FindAttr(item, i, kTabGrpItemAttrs)) group->trCodes.push_back(item.GetAttrValue(i));
             }
         }
         for (int i = 0; i < element.GetAttrCount(); ++i) {
-            if (element.AttrNameIs(i, "ID")) {
-                group->id = orv::text::AtoI(element.GetAttrValue(i));
-            } else if (element.AttrNameIs(i, "NAME")) {
-                group->name = element.GetAttrValue(i);
+            const auto* attr = orv::xml::FindAttr(element, i, kTabGrpGroupAttrs);
+            if (attr == nullptr) continue;
+            switch (attr->key) {
+            case TabGrpGroupAttr::Id: group->id = orv::text::AtoI(element.GetAttrValue(i)); break;
+            case TabGrpGroupAttr::Name: group->name = element.GetAttrValue(i); break;
             }
         }
         // A later group of the same id replaces the earlier one, also across loads.
