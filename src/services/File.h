@@ -68,4 +68,34 @@ private:
     std::vector<std::string> refused_;  // native paths
 };
 
+// Test seam: a test arms it so that the Nth file operation of a write from now fails the way a
+// full or failing disk fails it (ENOSPC/EIO; ERROR_DISK_FULL/ERROR_WRITE_FAULT), on the real
+// system calls of either back end. Unarmed, each operation costs one test of a counter.
+namespace fault {
+
+enum class Op : unsigned char {
+    Open,         // creating the temporary file
+    Write,        // a write into it
+    Flush,        // fsync / FlushFileBuffers
+    Close,        // close / CloseHandle (the handle is released all the same)
+    Rename,       // the rename over the target
+    FolderFlush,  // the folder's entry made durable (after the rename)
+    CopyRead,     // reading an unreadable file for the copy kept beside it
+    Link,         // the second link that keeps it when it cannot be read
+};
+const char* OpName(Op op);
+
+// The nth operation from now fails (1: the next one); with persistent every later one fails
+// too, as on a full disk. n = 0 disarms.
+void FailAt(unsigned n, bool persistent = false);
+void Disarm();
+unsigned Counted();  // operations seen since FailAt
+bool Fired();        // whether an operation was made to fail since FailAt
+Op FirstFailed();    // the first one that did
+
+// For the back ends: true when this operation must fail.
+bool Inject(Op op);
+
+}  // namespace fault
+
 }  // namespace orv::file

@@ -23,8 +23,18 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+using orv::file::fault::Inject;
+using orv::file::fault::Op;
+
+// A call the fault seam makes fail: nothing happened, and errno says why as a disk would.
+bool Fail(int error) {
+    errno = error;
+    return false;
+}
+
 bool WriteAllFd(int fd, const char* data, std::size_t size) {
     while (size > 0) {
+        if (Inject(Op::Write)) return Fail(ENOSPC);
         const ssize_t n = ::write(fd, data, size);
         if (n < 0) {
             if (errno == EINTR) continue;
@@ -36,13 +46,15 @@ bool WriteAllFd(int fd, const char* data, std::size_t size) {
     return true;
 }
 
-// The rename is only durable once the folder's entry is on disk too.
-void SyncFolder(const std::string& path) {
+// The rename is only durable once the folder's entry is on disk too. A folder that cannot be
+// opened (no read permission) is left to the system; a flush that fails is a failed save.
+bool SyncFolder(const std::string& path) {
+    if (Inject(Op::FolderFlush)) return Fail(EIO);
     const int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    if (dir < 0) return true;
+    const bool ok = ::fsync(dir) == 0 || errno == EINVAL;  // EINVAL: a folder that cannot sync
+    ::close(dir);
+    return ok;
 }
 
 }  // namespace
@@ -63,7 +75,8 @@ bool CFile::Open(const std::string& path, unsigned flags) {
     impl->target = orv::file::NativePath(path);
     impl->temp = impl->target + ".orvtmp." + std::to_string(::getpid()) + "." +
                  std::to_string(counter++);
-    impl->fd = ::open(impl->temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    impl->fd = Inject(Op::Open) ? (errno = ENOSPC, -1)
+                                : ::open(impl->temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (impl->fd < 0) {
         delete impl;
         return false;
@@ -84,12 +97,18 @@ void CFile::Write(std::string_view bytes) {
 bool CFile::Close() {
     if (impl_ == nullptr) return false;
     bool ok = !impl_->failed;
-    ok = ok && ::fsync(impl_->fd) == 0;
-    ok = (::close(impl_->fd) == 0) && ok;
+    ok = ok && (Inject(Op::Flush) ? Fail(EIO) : ::fsync(impl_->fd) == 0);
+    // close releases the descriptor even when it reports an error.
+    const bool closed = ::close(impl_->fd) == 0;
+    ok = (Inject(Op::Close) ? Fail(EIO) : closed) && ok;
     impl_->fd = -1;
-    ok = ok && ::rename(impl_->temp.c_str(), impl_->target.c_str()) == 0;
-    if (ok) SyncFolder(impl_->target);
-    else ::unlink(impl_->temp.c_str());
+    ok = ok && (Inject(Op::Rename) ? Fail(EIO) : ::rename(impl_->temp.c_str(), impl_->target.c_str()) == 0);
+    if (ok) {
+        // The new file is in place, but a power cut may still bring the old one back.
+        ok = SyncFolder(impl_->target);
+    } else {
+        ::unlink(impl_->temp.c_str());
+    }
     delete impl_;
     impl_ = nullptr;
     return ok;
@@ -147,7 +166,7 @@ bool KeepUnreadable(const std::string& path) {
         keep = source + ".unreadable." + std::to_string(n);
     }
     std::string bytes;
-    if (ReadAll(source, bytes, static_cast<std::size_t>(-1))) {
+    if (!Inject(Op::CopyRead) && ReadAll(source, bytes, static_cast<std::size_t>(-1))) {
         CFile copy;
         if (copy.Open(keep, CFile::modeCreate | CFile::modeWrite)) {
             copy.Write(bytes);
@@ -155,7 +174,7 @@ bool KeepUnreadable(const std::string& path) {
         }
     }
     // A file we may not read can still be kept under the new name by a second link to it.
-    return ::link(source.c_str(), keep.c_str()) == 0;
+    return Inject(Op::Link) ? Fail(EIO) : ::link(source.c_str(), keep.c_str()) == 0;
 }
 
 }  // namespace orv::file

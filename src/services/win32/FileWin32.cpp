@@ -15,8 +15,19 @@ namespace {
 
 std::wstring WidePath(const std::string& path) { return orv::win32::Wide(orv::file::NativePath(path)); }
 
+using orv::file::fault::Inject;
+using orv::file::fault::Op;
+
+// A call the fault seam makes fail: nothing happened, and the last error says why as a disk
+// would.
+bool Fail(DWORD error) {
+    ::SetLastError(error);
+    return false;
+}
+
 bool WriteAllHandle(HANDLE handle, const char* data, std::size_t size) {
     while (size > 0) {
+        if (Inject(Op::Write)) return Fail(ERROR_DISK_FULL);
         const DWORD chunk = size > 0x10000000 ? 0x10000000 : static_cast<DWORD>(size);
         DWORD written = 0;
         if (!::WriteFile(handle, data, chunk, &written, nullptr) || written == 0) return false;
@@ -47,8 +58,9 @@ bool CFile::Open(const std::string& path, unsigned flags) {
     // Beside the target, so the final rename stays on one volume.
     impl->temp = impl->target + L".orvtmp." + std::to_wstring(::GetCurrentProcessId()) + L"." +
                  std::to_wstring(counter++);
-    impl->handle = ::CreateFileW(impl->temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    impl->handle = Inject(Op::Open) ? (Fail(ERROR_DISK_FULL), INVALID_HANDLE_VALUE)
+                                    : ::CreateFileW(impl->temp.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (impl->handle == INVALID_HANDLE_VALUE) {
         delete impl;
         return false;
@@ -69,13 +81,22 @@ void CFile::Write(std::string_view bytes) {
 bool CFile::Close() {
     if (impl_ == nullptr) return false;
     bool ok = !impl_->failed;
-    ok = ok && ::FlushFileBuffers(impl_->handle) != FALSE;
-    ok = (::CloseHandle(impl_->handle) != FALSE) && ok;
+    ok = ok && (Inject(Op::Flush) ? Fail(ERROR_WRITE_FAULT) : ::FlushFileBuffers(impl_->handle) != FALSE);
+    // CloseHandle releases the handle even when it reports an error.
+    const bool closed = ::CloseHandle(impl_->handle) != FALSE;
+    ok = (Inject(Op::Close) ? Fail(ERROR_WRITE_FAULT) : closed) && ok;
     impl_->handle = INVALID_HANDLE_VALUE;
     // Write-through: the call returns only once the rename is on disk.
-    ok = ok && ::MoveFileExW(impl_->temp.c_str(), impl_->target.c_str(),
-                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
-    if (!ok) ::DeleteFileW(impl_->temp.c_str());
+    ok = ok && (Inject(Op::Rename) ? Fail(ERROR_DISK_FULL)
+                                   : ::MoveFileExW(impl_->temp.c_str(), impl_->target.c_str(),
+                                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE);
+    if (ok) {
+        // The write-through part of the move can fail once the file is renamed: the new file
+        // is in place, but a power cut may still bring the old one back.
+        ok = !Inject(Op::FolderFlush) || Fail(ERROR_WRITE_FAULT);
+    } else {
+        ::DeleteFileW(impl_->temp.c_str());
+    }
     delete impl_;
     impl_ = nullptr;
     return ok;
@@ -138,7 +159,7 @@ bool KeepUnreadable(const std::string& path) {
         keep = source + ".unreadable." + std::to_string(n);
     }
     std::string bytes;
-    if (ReadAll(source, bytes, static_cast<std::size_t>(-1))) {
+    if (!Inject(Op::CopyRead) && ReadAll(source, bytes, static_cast<std::size_t>(-1))) {
         CFile copy;
         if (copy.Open(keep, CFile::modeCreate | CFile::modeWrite)) {
             copy.Write(bytes);
@@ -146,7 +167,8 @@ bool KeepUnreadable(const std::string& path) {
         }
     }
     // A file we may not read can still be kept under the new name by a second link to it.
-    return ::CreateHardLinkW(orv::win32::Wide(keep).c_str(), wideSource.c_str(), nullptr) != FALSE;
+    return Inject(Op::Link) ? Fail(ERROR_DISK_FULL)
+                            : ::CreateHardLinkW(orv::win32::Wide(keep).c_str(), wideSource.c_str(), nullptr) != FALSE;
 }
 
 }  // namespace orv::file

@@ -1,0 +1,49 @@
+#include "services/File.h"
+
+namespace orv::file::fault {
+
+namespace {
+// The library runs on one thread; the seam is only armed by tests.
+unsigned armedAt = 0;
+unsigned counted = 0;
+bool persistent = false;
+bool fired = false;
+Op firstFailed = Op::Open;
+}  // namespace
+
+const char* OpName(Op op) {
+    switch (op) {
+    case Op::Open: return "open";
+    case Op::Write: return "write";
+    case Op::Flush: return "flush";
+    case Op::Close: return "close";
+    case Op::Rename: return "rename";
+    case Op::FolderFlush: return "folder flush";
+    case Op::CopyRead: return "copy read";
+    case Op::Link: return "link";
+    }
+    return "?";
+}
+
+void FailAt(unsigned n, bool failLater) {
+    armedAt = n;
+    counted = 0;
+    persistent = failLater;
+    fired = false;
+}
+
+void Disarm() { armedAt = 0; }
+unsigned Counted() { return counted; }
+bool Fired() { return fired; }
+Op FirstFailed() { return firstFailed; }
+
+bool Inject(Op op) {
+    if (armedAt == 0) return false;
+    ++counted;
+    if (counted < armedAt || (counted > armedAt && !persistent)) return false;
+    if (!fired) firstFailed = op;
+    fired = true;
+    return true;
+}
+
+}  // namespace orv::file::fault
