@@ -14,12 +14,10 @@ constexpr unsigned kTbGetButton = 0x0417;
 constexpr unsigned kTbButtonCount = 0x0418;
 constexpr unsigned kTbAddButtonsA = 0x0414;
 constexpr unsigned kTbGetItemRect = 0x041D;
-constexpr unsigned kTbGetToolTips = 0x0423;
 constexpr unsigned kTbSetToolTips = 0x0424;
 constexpr unsigned kTbSetImageList = 0x0430;
 constexpr unsigned kTbSetExtendedStyle = 0x0454;
 constexpr unsigned kCcmSetColorScheme = 0x2002;
-constexpr unsigned kCcmGetColorScheme = 0x2003;
 constexpr unsigned kWmSetFont = 0x0030;
 // Also answered by the toolbar window: what CToolBar itself and tests send.
 constexpr unsigned kTbInsertButtonA = 0x0415;
