@@ -1,1 +1,34 @@
-// (being written)
+// What CToolBar does the same way on both back ends: everything but making and destroying the
+// window goes through the toolbar window's own messages.
+#include "orvmenu/ToolBar.h"
+
+#include "ui/ToolBarControl.h"
+#include "ui/Window.h"
+
+CToolBar::~CToolBar() { DestroyWindow(); }
+
+std::intptr_t CToolBar::SendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    return orv::ui::SendMessage(hwnd_, message, wParam, lParam);
+}
+
+bool CToolBar::SetButtonInfo(int index, unsigned id, unsigned style, int image) {
+    if (hwnd_ == nullptr || index < 0) return false;
+    const auto position = static_cast<std::uintptr_t>(index);
+    orv::ui::TbButton old;
+    if (SendMessage(orv::ui::kTbGetButton, position, reinterpret_cast<std::intptr_t>(&old)) == 0) return false;
+
+    // The framework's style word: the style byte in the low word, the state byte in the high
+    // word with the enabled bit inverted (its TBBS_DISABLED), so 0 means an enabled button.
+    orv::ui::TbButton button = old;  // the data and string stay
+    button.idCommand = static_cast<std::int32_t>(id);
+    button.iBitmap = image;
+    button.fsStyle = static_cast<std::uint8_t>(style & 0xFFu);
+    button.fsState = static_cast<std::uint8_t>(((style >> 16) & 0xFFu) ^ orv::ui::kTbstateEnabled);
+    if (button.idCommand == old.idCommand && button.iBitmap == old.iBitmap &&
+        button.fsStyle == old.fsStyle && button.fsState == old.fsState) {
+        return true;
+    }
+    // The control cannot change a button's kind in place: the framework replaces the button.
+    if (SendMessage(orv::ui::kTbDeleteButton, position, 0) == 0) return false;
+    return SendMessage(orv::ui::kTbInsertButtonA, position, reinterpret_cast<std::intptr_t>(&button)) != 0;
+}

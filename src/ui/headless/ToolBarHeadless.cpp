@@ -1,1 +1,192 @@
-// (being written)
+// The headless toolbar window: the buttons, image list and tooltip a real toolbar control
+// holds, answering the component's messages as the control does. Every rule below was measured
+// on the real control (tests/ui_toolbar_test.cpp runs the same checks on both back ends).
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "orvmenu/ToolBar.h"
+#include "ui/Gdi.h"
+#include "ui/ImageList.h"
+#include "ui/ToolBarControl.h"
+#include "ui/headless/HeadlessSystem.h"
+
+namespace {
+
+using orv::ui::TbButton;
+
+constexpr char kToolBarClass[] = "ToolbarWindow32";
+// Set on a tooltip window handed over with TB_SETTOOLTIPS: the toolbar it belongs to, so the
+// toolbar destroys that tooltip and never a later window that happens to reuse its address.
+constexpr char kToolTipOwnerProp[] = "orv.toolbar.tooltips";
+
+// Sizes of the control before any image list: 16x15 images in 23x22 buttons, two pixels from
+// the top until the button size first changes.
+constexpr int kDefaultButtonWidth = 23;
+constexpr int kDefaultButtonHeight = 22;
+constexpr int kDefaultTopMargin = 2;
+// A button is its image plus this much; a list that is not there counts as 1x1 images.
+constexpr int kButtonPadWidth = 7;
+constexpr int kButtonPadHeight = 6;
+// A separator whose width (its image field) is not positive.
+constexpr int kSeparatorWidth = 8;
+// The arrow of a drop-down button.
+constexpr int kDropDownArrowWidth = 11;
+
+struct ToolBarState {
+    HWND self = nullptr;
+    std::vector<TbButton> buttons;
+    void* imageList = nullptr;
+    std::uintptr_t exStyle = 0;
+    HWND toolTips = nullptr;
+    orv::ui::ColorScheme colors{0, 0xFFFFFFFFu, 0xFFFFFFFFu};  // CLR_DEFAULT until set
+    int buttonWidth = kDefaultButtonWidth;
+    int buttonHeight = kDefaultButtonHeight;
+    int top = kDefaultTopMargin;
+
+    bool Valid(std::uintptr_t index) const { return index < buttons.size(); }
+
+    int WidthOf(const TbButton& b) const {
+        if ((b.fsStyle & orv::ui::kTbstyleSep) != 0) return b.iBitmap > 0 ? b.iBitmap : kSeparatorWidth;
+        const bool arrow = (b.fsStyle & orv::ui::kBtnsWholeDropDown) != 0 ||
+                           ((b.fsStyle & orv::ui::kBtnsDropDown) != 0 &&
+                            (exStyle & orv::ui::kTbstyleExDrawDDArrows) != 0);
+        return buttonWidth + (arrow ? kDropDownArrowWidth : 0);
+    }
+
+    // Buttons sit side by side from x = 0; hidden ones take no room and have no rectangle.
+    bool ItemRect(std::uintptr_t index, CRect& rect) const {
+        if (!Valid(index) || (buttons[index].fsState & orv::ui::kTbstateHidden) != 0) return false;
+        int x = 0;
+        for (std::uintptr_t i = 0; i < index; ++i) {
+            if ((buttons[i].fsState & orv::ui::kTbstateHidden) == 0) x += WidthOf(buttons[i]);
+        }
+        rect = {x, top, x + WidthOf(buttons[index]), top + buttonHeight};
+        return true;
+    }
+
+    std::intptr_t SetImageList(void* list) {
+        void* previous = imageList;
+        imageList = list;
+        int cx = 1;
+        int cy = 1;
+        if (list == nullptr || !CImageList::GetIconSize(list, cx, cy)) cx = cy = 1;
+        // Buttons never get narrower; their height follows the images.
+        const int width = std::max(buttonWidth, cx + kButtonPadWidth);
+        const int height = cy + kButtonPadHeight;
+        if (width != buttonWidth || height != buttonHeight) top = 0;
+        buttonWidth = width;
+        buttonHeight = height;
+        return reinterpret_cast<std::intptr_t>(previous);
+    }
+
+    std::intptr_t Insert(std::uintptr_t index, const TbButton* button) {
+        if (button == nullptr) return 0;
+        // Past the end (or -1) appends.
+        const std::size_t at = std::min<std::uintptr_t>(index, buttons.size());
+        buttons.insert(buttons.begin() + static_cast<std::ptrdiff_t>(at), *button);
+        return 1;
+    }
+
+    std::intptr_t Handle(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+        using namespace orv::ui;
+        switch (message) {
+        case kTbButtonCount:
+            return static_cast<std::intptr_t>(buttons.size());
+        case kTbAddButtonsA: {
+            const auto* added = reinterpret_cast<const TbButton*>(lParam);
+            if (added == nullptr) return 0;
+            buttons.insert(buttons.end(), added, added + wParam);
+            return 1;
+        }
+        case kTbInsertButtonA:
+            return Insert(wParam, reinterpret_cast<const TbButton*>(lParam));
+        case kTbDeleteButton:
+            if (!Valid(wParam)) return 0;
+            buttons.erase(buttons.begin() + static_cast<std::ptrdiff_t>(wParam));
+            return 1;
+        case kTbGetButton: {
+            auto* out = reinterpret_cast<TbButton*>(lParam);
+            if (!Valid(wParam) || out == nullptr) return 0;
+            *out = buttons[wParam];
+            return 1;
+        }
+        case kTbGetItemRect: {
+            auto* out = reinterpret_cast<CRect*>(lParam);
+            CRect rect;
+            if (out == nullptr || !ItemRect(wParam, rect)) return 0;
+            *out = rect;
+            return 1;
+        }
+        case kTbSetImageList:
+            return SetImageList(reinterpret_cast<void*>(lParam));
+        case kTbGetImageList:
+            return reinterpret_cast<std::intptr_t>(imageList);
+        case kTbSetExtendedStyle: {
+            const std::uintptr_t previous = exStyle;
+            exStyle = static_cast<std::uintptr_t>(lParam);
+            return static_cast<std::intptr_t>(previous);
+        }
+        case kTbGetExtendedStyle:
+            return static_cast<std::intptr_t>(exStyle);
+        case kTbSetToolTips: {
+            toolTips = reinterpret_cast<HWND>(wParam);
+            if (orv::headless::IsWindow(toolTips)) toolTips->props[kToolTipOwnerProp] = self;
+            return 0;
+        }
+        case kTbGetToolTips:
+            return reinterpret_cast<std::intptr_t>(toolTips);
+        case kCcmSetColorScheme: {
+            const auto* scheme = reinterpret_cast<const ColorScheme*>(lParam);
+            if (scheme != nullptr) colors = *scheme;
+            return 0;
+        }
+        case kCcmGetColorScheme: {
+            auto* out = reinterpret_cast<ColorScheme*>(lParam);
+            if (out == nullptr) return 0;
+            out->clrBtnHighlight = colors.clrBtnHighlight;
+            out->clrBtnShadow = colors.clrBtnShadow;
+            return 1;
+        }
+        default:
+            return 0;  // TB_BUTTONSTRUCTSIZE, WM_SETFONT and the rest: nothing to keep
+        }
+    }
+};
+
+void DeleteWindow(HWND wnd) {
+    orv::headless::GetSystem().windows.erase(wnd);
+    delete wnd;
+}
+
+}  // namespace
+
+bool CToolBar::Create(HWND parent, unsigned id) {
+    (void)id;
+    if (hwnd_ != nullptr || !orv::headless::IsWindow(parent)) return false;
+    auto state = std::make_shared<ToolBarState>();
+    auto* wnd = new HWND__;
+    wnd->className = kToolBarClass;
+    wnd->parent = parent;
+    state->self = wnd;
+    wnd->proc = [state](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+        return state->Handle(message, wParam, lParam);
+    };
+    orv::headless::GetSystem().windows.insert(wnd);
+    hwnd_ = wnd;
+    return true;
+}
+
+bool CToolBar::DestroyWindow() {
+    HWND wnd = hwnd_;
+    hwnd_ = nullptr;
+    if (!orv::headless::IsWindow(wnd) || wnd->className != kToolBarClass) return false;
+    // The control destroys the tooltip window it was given, as the real one does.
+    const auto tips = reinterpret_cast<HWND>(wnd->proc(orv::ui::kTbGetToolTips, 0, 0));
+    if (orv::headless::IsWindow(tips)) {
+        const auto it = tips->props.find(kToolTipOwnerProp);
+        if (it != tips->props.end() && it->second == wnd) DeleteWindow(tips);
+    }
+    DeleteWindow(wnd);
+    return true;
+}

@@ -9,14 +9,25 @@ namespace orv::ui {
 
 std::intptr_t SendMessage(HWND wnd, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
     if (!IsWindow(wnd)) return 0;
+    // A control answers through its window procedure; a host window records what it got.
+    if (wnd->proc) return wnd->proc(message, wParam, lParam);
     wnd->messages.push_back({message, wParam, lParam});
     return 0;
 }
 
 HWND GetRootOwner(HWND wnd) {
     if (!IsWindow(wnd)) return nullptr;
-    // Owner chains are short; the bound only guards against a cycle made by hand.
-    for (int guard = 0; guard < 1000 && IsWindow(wnd->owner); ++guard) wnd = wnd->owner;
+    // Up through parents to the top-level window, then through owners. The chains are short;
+    // the bound only guards against a cycle made by hand.
+    for (int guard = 0; guard < 1000; ++guard) {
+        if (IsWindow(wnd->parent)) {
+            wnd = wnd->parent;
+        } else if (IsWindow(wnd->owner)) {
+            wnd = wnd->owner;
+        } else {
+            break;
+        }
+    }
     return wnd;
 }
 
