@@ -15,14 +15,15 @@ bool IsXmlChar(char32_t cp) {
            (cp >= 0xe000 && cp <= 0xfffd) || (cp >= 0x10000 && cp <= 0x10ffff);
 }
 
-// Strict UTF-8 check, also refusing characters XML does not allow.
-bool IsValidXmlUtf8(std::string_view s) {
+// Strict UTF-8 check, also refusing characters XML does not allow: the length of the valid
+// start of the text, s.size() when all of it is.
+std::size_t ValidXmlUtf8Length(std::string_view s) {
     const auto* p = reinterpret_cast<const unsigned char*>(s.data());
     const std::size_t n = s.size();
     for (std::size_t i = 0; i < n;) {
         const unsigned b0 = p[i];
         if (b0 < 0x80) {
-            if (b0 < 0x20 && b0 != 0x9 && b0 != 0xa && b0 != 0xd) return false;
+            if (b0 < 0x20 && b0 != 0x9 && b0 != 0xa && b0 != 0xd) return i;
             ++i;
             continue;
         }
@@ -31,16 +32,16 @@ bool IsValidXmlUtf8(std::string_view s) {
         if (b0 >= 0xc2 && b0 <= 0xdf) extra = 1, cp = b0 & 0x1f;
         else if ((b0 & 0xf0) == 0xe0) extra = 2, cp = b0 & 0x0f;
         else if (b0 >= 0xf0 && b0 <= 0xf4) extra = 3, cp = b0 & 0x07;
-        else return false;
-        if (i + extra >= n) return false;
+        else return i;
+        if (i + extra >= n) return i;
         for (std::size_t k = 1; k <= extra; ++k) {
-            if ((p[i + k] & 0xc0) != 0x80) return false;
+            if ((p[i + k] & 0xc0) != 0x80) return i;
             cp = (cp << 6) | (p[i + k] & 0x3f);
         }
-        if ((extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000) || !IsXmlChar(cp)) return false;
+        if ((extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000) || !IsXmlChar(cp)) return i;
         i += extra + 1;
     }
-    return true;
+    return n;
 }
 
 bool Utf16ToUtf8(std::string_view bytes, bool bigEndian, std::string& out) {
@@ -98,9 +99,9 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 bool ToUtf8Document(std::string_view bytes, std::string& utf8) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
         bytes.remove_prefix(3);
-        if (!IsValidXmlUtf8(bytes)) return false;
-        utf8.assign(bytes);
-        return true;
+        const std::size_t valid = ValidXmlUtf8Length(bytes);
+        utf8.assign(bytes.substr(0, valid));
+        return valid == bytes.size();
     }
     if (bytes.substr(0, 2) == "\xFF\xFE") return Utf16ToUtf8(bytes.substr(2), false, utf8);
     if (bytes.substr(0, 2) == "\xFE\xFF") return Utf16ToUtf8(bytes.substr(2), true, utf8);
@@ -109,15 +110,18 @@ bool ToUtf8Document(std::string_view bytes, std::string& utf8) {
 
     const std::string encoding = DeclaredEncoding(bytes);
     if (encoding.empty() || encoding == "utf-8" || encoding == "utf8" || encoding == "us-ascii") {
-        if (!IsValidXmlUtf8(bytes)) return false;
-        utf8.assign(bytes);
-        return true;
+        const std::size_t valid = ValidXmlUtf8Length(bytes);
+        utf8.assign(bytes.substr(0, valid));
+        return valid == bytes.size();
     }
     if (encoding == "big5" || encoding == "cp950" || encoding == "ms950" ||
         encoding == "windows-950" || encoding == "x-big5") {
-        for (const char c : bytes) {
-            const auto b = static_cast<unsigned char>(c);
-            if (b < 0x20 && b != 0x9 && b != 0xa && b != 0xd) return false;
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            const auto b = static_cast<unsigned char>(bytes[i]);
+            if (b < 0x20 && b != 0x9 && b != 0xa && b != 0xd) {
+                utf8 = orv::cp950::ToUtf8(bytes.substr(0, i));
+                return false;
+            }
         }
         utf8 = orv::cp950::ToUtf8(bytes);
         return true;
@@ -132,7 +136,23 @@ bool ToUtf8Document(std::string_view bytes, std::string& utf8) {
         }
         return true;
     }
+    utf8.clear();
     return false;  // an encoding this reader does not know: the file is unreadable, not misread
+}
+
+TextPosition PositionOf(std::string_view utf8, std::size_t offset) {
+    TextPosition at;
+    offset = std::min(offset, utf8.size());
+    for (std::size_t i = 0; i < offset; ++i) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        if (b == '\n') {
+            ++at.line;
+            at.column = 1;
+        } else if ((b & 0xc0) != 0x80 && b != '\r') {
+            ++at.column;  // a character starts here; continuation bytes and CR take no column
+        }
+    }
+    return at;
 }
 
 }  // namespace orv::xml

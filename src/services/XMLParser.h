@@ -70,9 +70,20 @@ public:
     // The document element, or a null node before a successful Open.
     CXMLNode GetRoot() const;
 
+    // Why the last Open or OpenBuffer found the document unreadable, and where: line and column
+    // counted from 1, the column in characters. Line 0 when there is no position to give (the
+    // file could not be read, or the fault is the document as a whole).
+    struct ParseError {
+        int line = 0;
+        int column = 0;
+        std::string reason;
+    };
+    const ParseError& GetParseError() const { return error_; }
+
 private:
     struct Impl;
     Impl* impl_ = nullptr;
+    ParseError error_;
 };
 
 namespace orv::xml {
@@ -82,6 +93,14 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 // A file's bytes as UTF-8 without a byte-order mark, from UTF-8 (with or without the mark),
 // UTF-16 (with the mark, or recognisable by its first characters), or a declared big5, cp950
 // or iso-8859-1 encoding. False when the bytes do not match the encoding, the encoding is
-// unknown, or the text holds characters XML forbids (NUL and other control characters).
+// unknown, or the text holds characters XML forbids (NUL and other control characters); utf8
+// then holds the text decoded before the fault, so that its end is where the fault lies.
 bool ToUtf8Document(std::string_view bytes, std::string& utf8);
+
+// Line and column (from 1; the column in characters) of the byte at offset in UTF-8 text.
+struct TextPosition {
+    int line = 1;
+    int column = 1;
+};
+TextPosition PositionOf(std::string_view utf8, std::size_t offset);
 }  // namespace orv::xml

@@ -103,8 +103,9 @@ bool IsValidReference(std::string_view text, std::size_t i) {
 
 // Refuses what pugixml would let through but a conforming reader does not: references to
 // entities that are not declared (no DTD is ever read, so only the predefined five exist) or
-// to characters XML forbids, "]]>" in text, and '<' in attribute values.
-bool PassesStrictChecks(std::string_view text) {
+// to characters XML forbids, "]]>" in text, and '<' in attribute values. Null when the text
+// passes; else why not, with the offset of the fault in at.
+const char* StrictFault(std::string_view text, std::size_t& at) {
     enum class State { Text, Tag, Value } state = State::Text;
     char quote = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -119,15 +120,15 @@ bool PassesStrictChecks(std::string_view text) {
                 else if (rest.starts_with("<?")) end = "?>";
                 if (!end.empty()) {
                     const auto close = text.find(end, i + 2);
-                    if (close == std::string_view::npos) return false;
+                    if (close == std::string_view::npos) return at = i, "a comment, CDATA section or declaration that never ends";
                     i = close + end.size() - 1;
                 } else {
                     state = State::Tag;
                 }
             } else if (c == '&') {
-                if (!IsValidReference(text, i + 1)) return false;
+                if (!IsValidReference(text, i + 1)) return at = i, "a reference to an undeclared entity or a forbidden character";
             } else if (c == ']' && text.substr(i, 3) == "]]>") {
-                return false;
+                return at = i, "\"]]>\" in text";
             }
             break;
         case State::Tag:
@@ -140,12 +141,12 @@ bool PassesStrictChecks(std::string_view text) {
             break;
         case State::Value:
             if (c == quote) state = State::Tag;
-            else if (c == '<') return false;
-            else if (c == '&' && !IsValidReference(text, i + 1)) return false;
+            else if (c == '<') return at = i, "'<' in an attribute value";
+            else if (c == '&' && !IsValidReference(text, i + 1)) return at = i, "a reference to an undeclared entity or a forbidden character";
             break;
         }
     }
-    return true;
+    return nullptr;
 }
 
 // Whether elements nest deeper than limit (the document element is depth 1). Counted without
@@ -263,6 +264,7 @@ int CXMLParser::Open(const std::string& path, int flags) {
         last = {};
         delete impl_;
         impl_ = nullptr;
+        error_ = {0, 0, "the file cannot be read, or is larger than 256 MB"};
         return 0;
     }
     return OpenBuffer(bytes);
@@ -272,9 +274,19 @@ int CXMLParser::OpenBuffer(std::string_view bytes) {
     last = {};
     delete impl_;
     impl_ = nullptr;
-    if (bytes.size() > kMaxFileBytes) return 0;
+    error_ = {};
     auto impl = std::make_unique<Impl>();
-    if (!orv::xml::ToUtf8Document(bytes, impl->text) || !PassesStrictChecks(impl->text)) return 0;
+    const auto fail = [&](std::size_t offset, const char* reason) {
+        const orv::xml::TextPosition at = orv::xml::PositionOf(impl->text, offset);
+        error_ = {at.line, at.column, reason};
+        return 0;
+    };
+    if (bytes.size() > kMaxFileBytes) return error_ = {0, 0, "larger than 256 MB"}, 0;
+    if (!orv::xml::ToUtf8Document(bytes, impl->text)) {
+        return fail(impl->text.size(), "bytes that are not text in the file's encoding, or a character XML forbids");
+    }
+    std::size_t faultAt = 0;
+    if (const char* fault = StrictFault(impl->text, faultAt)) return fail(faultAt, fault);
 
     // Comments, processing instructions and white space are kept so that IsSeen judges text
     // against all its siblings, as the Windows reader does.
@@ -283,17 +295,30 @@ int CXMLParser::OpenBuffer(std::string_view bytes) {
                                 pugi::parse_pi | pugi::parse_doctype;
     const pugi::xml_parse_result result =
         impl->doc.load_buffer_inplace(impl->text.data(), impl->text.size(), kFlags, pugi::encoding_utf8);
-    if (!result) return 0;
+    // pugixml parsed the text in place: a position is found in the text decoded again.
+    const auto failAt = [&](std::size_t offset, const char* reason) {
+        orv::xml::ToUtf8Document(bytes, impl->text);
+        return fail(offset, reason);
+    };
+    if (!result) return failAt(static_cast<std::size_t>(result.offset), result.description());
     // pugixml also reads fragments; a document has exactly one element and no text outside it.
+    // (Those faults are the document's as a whole: no position.)
     for (pugi::xml_node n = impl->doc.first_child(); n; n = n.next_sibling()) {
-        if (n.type() == pugi::node_doctype) return 0;  // DTDs are refused, never read
-        if ((n.type() == pugi::node_pcdata && !IsBlank(n.value())) || n.type() == pugi::node_cdata) return 0;
+        if (n.type() == pugi::node_doctype) {
+            // Refused, never read.
+            orv::xml::ToUtf8Document(bytes, impl->text);
+            return fail(impl->text.find("<!DOCTYPE"), "a document type declaration");
+        }
+        if ((n.type() == pugi::node_pcdata && !IsBlank(n.value())) || n.type() == pugi::node_cdata) {
+            return error_ = {0, 0, "text outside the document element"}, 0;
+        }
         if (n.type() == pugi::node_element) {
-            if (impl->root) return 0;
+            if (impl->root) return error_ = {0, 0, "a second document element"}, 0;
             impl->root = n;
         }
     }
-    if (!impl->root || DeeperThan(impl->root, kMaxDepth)) return 0;
+    if (!impl->root) return error_ = {0, 0, "no document element"}, 0;
+    if (DeeperThan(impl->root, kMaxDepth)) return error_ = {0, 0, "elements nested deeper than 256"}, 0;
     impl_ = impl.release();
     return 1;
 }

@@ -429,6 +429,7 @@ int CXMLParser::Open(const std::string& path, int flags) {
     if (!orv::file::ReadAll(path, bytes, kMaxFileBytes)) {
         delete impl_;
         impl_ = nullptr;
+        error_ = {0, 0, "the file cannot be read, or is larger than 256 MB"};
         return 0;
     }
     return OpenBuffer(bytes);
@@ -437,9 +438,15 @@ int CXMLParser::Open(const std::string& path, int flags) {
 int CXMLParser::OpenBuffer(std::string_view bytes) {
     delete impl_;
     impl_ = nullptr;
+    error_ = {};
     std::string utf8;
-    if (bytes.size() > kMaxFileBytes || !orv::xml::ToUtf8Document(bytes, utf8)) return 0;
-    if (!EnsureCom()) return 0;
+    if (bytes.size() > kMaxFileBytes) return error_ = {0, 0, "larger than 256 MB"}, 0;
+    if (!orv::xml::ToUtf8Document(bytes, utf8)) {
+        const orv::xml::TextPosition at = orv::xml::PositionOf(utf8, utf8.size());
+        error_ = {at.line, at.column, "bytes that are not text in the file's encoding, or a character XML forbids"};
+        return 0;
+    }
+    if (!EnsureCom()) return error_ = {0, 0, "COM cannot be started"}, 0;
 
     auto impl = std::make_unique<Impl>();
     impl->doc = NewDocument();
@@ -479,15 +486,36 @@ int CXMLParser::OpenBuffer(std::string_view bytes) {
     VARIANT_BOOL loaded = VARIANT_FALSE;
     const HRESULT hr = doc->load(source, &loaded);
     ::VariantClear(&source);  // destroys the array
-    if (FAILED(hr) || loaded != VARIANT_TRUE) return 0;
+    if (FAILED(hr) || loaded != VARIANT_TRUE) {
+        error_ = {0, 0, "not well-formed"};
+        Ref<IXMLDOMParseError> parseError;
+        long line = 0, column = 0;
+        Bstr reason;
+        if (SUCCEEDED(doc->get_parseError(parseError.put())) && parseError &&
+            SUCCEEDED(parseError->get_line(&line)) && SUCCEEDED(parseError->get_linepos(&column))) {
+            // MSXML was given the text without its declaration, which stood on the first line.
+            if (line == 1) column += static_cast<long>(utf8.size() - text.size());
+            error_.line = static_cast<int>(line);
+            error_.column = static_cast<int>(column);
+            if (SUCCEEDED(parseError->get_reason(reason.put())) && !reason.view().empty()) {
+                std::string why = orv::win32::Narrow(std::wstring(reason.view()));
+                while (!why.empty() && (why.back() == '\n' || why.back() == '\r' || why.back() == '.')) why.pop_back();
+                error_.reason = why;
+            }
+        }
+        return 0;
+    }
 
     // A document type declaration is refused even where MSXML could not be told to.
     Ref<IXMLDOMDocumentType> doctype;
-    if (FAILED(doc->get_doctype(doctype.put())) || doctype) return 0;
+    if (FAILED(doc->get_doctype(doctype.put())) || doctype) {
+        const orv::xml::TextPosition at = orv::xml::PositionOf(utf8, utf8.find("<!DOCTYPE"));
+        return error_ = {at.line, at.column, "a document type declaration"}, 0;
+    }
     Ref<IXMLDOMElement> element;
-    if (FAILED(doc->get_documentElement(element.put())) || !element) return 0;
+    if (FAILED(doc->get_documentElement(element.put())) || !element) return error_ = {0, 0, "no document element"}, 0;
     impl->root = CXMLNode(NewRecord(element.release()));  // an element is a node
-    if (DeeperThan(ToNode(impl->root.Handle()), kMaxDepth)) return 0;
+    if (DeeperThan(ToNode(impl->root.Handle()), kMaxDepth)) return error_ = {0, 0, "elements nested deeper than 256"}, 0;
     impl_ = impl.release();
     return 1;
 }
