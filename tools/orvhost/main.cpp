@@ -3,6 +3,8 @@
 //   orvhost [--data DIR] [--user-dir DIR] [--form-dir DIR] [--menu FILE] [--grade HEX]
 //           [--derivatives 0|1] [--show8000 0|1] [--step "STEP ARGS"]... [--script FILE]
 //           [--lookup CODE]... [--quiet-menu] [--window [--screenshot PNG] [--open-menu N]]
+//   orvhost check [DIR]
+//   orvhost grades A B [--data DIR] [--menu FILE] [--derivatives 0|1] [--show8000 0|1]
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -10,7 +12,9 @@
 #include <functional>
 #include <iostream>
 #include <map>
+#include <random>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -31,7 +35,7 @@ namespace {
 
 struct Options {
     std::string dataDir = ORV_EXAMPLES_DIR "/Data";
-    std::string userDir;  // default: a working copy beside the program, seeded from the samples
+    std::string userDir;  // default: a fresh temporary folder, seeded from the samples
     std::string formDir = ORV_EXAMPLES_DIR "/Form";
     std::string menuFile = "OrvMenu.xml";
     std::uint32_t grade = 0x00100401;  // a retail investor: basic account, stocks, internet
@@ -256,8 +260,13 @@ void Usage() {
                  "               [--grade HEX] [--derivatives 0|1] [--show8000 0|1]\n"
                  "               [--step \"STEP ARGS\"]... [--script FILE] [--lookup CODE]...\n"
                  "               [--quiet-menu] [--window [--screenshot PNG] [--open-menu N]]\n"
+                 "       orvhost check [DIR]\n"
+                 "       orvhost grades A B [--data DIR] [--menu FILE] [--derivatives 0|1] [--show8000 0|1]\n"
                  "Without options: the sample terminal data, a retail investor's grades (00100401).\n"
-                 "Steps: --step help lists them.\n";
+                 "Steps: --step help lists them. User files go to --user-dir, else a fresh temporary folder.\n"
+                 "check: every file of a terminal's data folder (default: the samples), problems as\n"
+                 "       file:line:column: error|warning: message; the exit status is 1 on any error.\n"
+                 "grades: the screens grade set A (hexadecimal) sees that B does not, and the reverse.\n";
 }
 
 bool ParseOptions(int argc, char** argv, Options& o) {
@@ -300,19 +309,66 @@ bool ParseOptions(int argc, char** argv, Options& o) {
     return true;
 }
 
-// The user's own files are written back at shut-down: work on a copy of the samples, never on
-// the samples themselves.
-std::string PrepareUserDir(const Options& o) {
-    fs::path dir = o.userDir.empty() ? fs::current_path() / "orvhost-user" : fs::path(o.userDir);
-    fs::create_directories(dir);
+// The user's own files are written back at shut-down, so they never go into the samples, the
+// checkout or the current folder: into the folder given (kept), else into a fresh temporary
+// folder seeded with the samples' user files (removed at exit).
+struct UserDir {
+    fs::path path;
+    bool temporary = false;
+};
+
+UserDir PrepareUserDir(const Options& o) {
+    if (!o.userDir.empty()) {
+        fs::create_directories(o.userDir);
+        std::cout << "user files: " << fs::path(o.userDir).generic_string() << "\n";
+        return {o.userDir, false};
+    }
+    std::random_device random;
+    fs::path dir;
+    for (int attempt = 0;; ++attempt) {
+        dir = fs::temp_directory_path() / ("orvhost-user-" + std::to_string(random() % 1000000000u));
+        if (fs::create_directory(dir)) break;  // false when it exists: someone else's folder
+        if (attempt == 100) throw std::runtime_error("cannot make a folder under " + fs::temp_directory_path().string());
+    }
     const fs::path samples = fs::path(o.dataDir) / "User";
-    if (o.userDir.empty() && fs::is_directory(samples)) {
+    if (fs::is_directory(samples)) {
         for (const auto& entry : fs::directory_iterator(samples)) {
-            const fs::path target = dir / entry.path().filename();
-            if (entry.is_regular_file() && !fs::exists(target)) fs::copy_file(entry.path(), target);
+            if (entry.is_regular_file()) fs::copy_file(entry.path(), dir / entry.path().filename());
         }
     }
-    return dir.generic_string();
+    std::cout << "user files: " << dir.generic_string() << " (a copy of " << samples.generic_string()
+              << ", removed at exit; --user-dir DIR keeps them)\n";
+    return {dir, true};
+}
+
+bool ParseGrade(const std::string& text, std::uint32_t& grade) {
+    std::size_t used = 0;
+    const unsigned long value = std::stoul(text, &used, 16);
+    grade = static_cast<std::uint32_t>(value);
+    return used == text.size() && value <= 0xffffffffUL;
+}
+
+// orvhost grades A B [options]
+int Grades(int argc, char** argv) {
+    Options options;
+    std::uint32_t a = 0, b = 0;
+    try {
+        if (argc < 4 || !ParseGrade(argv[2], a) || !ParseGrade(argv[3], b)) throw std::runtime_error("grades needs two hexadecimal grade sets");
+        if (!ParseOptions(argc - 3, argv + 3, options)) return 0;
+    } catch (const std::exception& e) {
+        std::cerr << "orvhost: " << e.what() << "\n";
+        Usage();
+        return 2;
+    }
+    SetEnv("ORV_DATA_DIR", options.dataDir);
+    SetEnv("ORV_FORM_DIR", options.formDir);
+    orv::ui::SetMessageBoxHook([](const std::string& text, unsigned) {
+        std::cout << "[message box] " << orv::cp950::ToUtf8(text) << " [OK]\n";
+        return orv::ui::kIdOk;
+    });
+    const int result = RunGrades(a, b, options.menuFile, options.derivatives, options.show8000, std::cout);
+    orv::ui::SetMessageBoxHook(nullptr);
+    return result;
 }
 
 }  // namespace
@@ -320,13 +376,24 @@ std::string PrepareUserDir(const Options& o) {
 
 int main(int argc, char** argv) {
     using namespace orvhost;
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "check") {
+        if (argc > 3) {
+            Usage();
+            return 2;
+        }
+        return RunCheck(argc == 3 ? argv[2] : ORV_EXAMPLES_DIR "/Data", std::cout);
+    }
+    if (command == "grades") return Grades(argc, argv);
     Options options;
+    UserDir userDir;
     try {
         if (!ParseOptions(argc, argv, options)) return 0;
         // The library finds the terminal's folders the way it does in any host that sets no
         // directories itself: through the environment.
         SetEnv("ORV_DATA_DIR", options.dataDir);
-        SetEnv("ORV_DATA_USER_DIR", PrepareUserDir(options));
+        userDir = PrepareUserDir(options);
+        SetEnv("ORV_DATA_USER_DIR", userDir.path.generic_string());
         SetEnv("ORV_FORM_DIR", options.formDir);
         SetEnv("ORV_IMAGE_DIR", ORV_EXAMPLES_DIR "/Image");
     } catch (const std::exception& e) {
@@ -334,6 +401,14 @@ int main(int argc, char** argv) {
         Usage();
         return 2;
     }
-    OrvHost host(options);
-    return host.Run();
+    int result = 0;
+    {
+        OrvHost host(options);
+        result = host.Run();
+    }
+    if (userDir.temporary) {
+        std::error_code ignored;
+        fs::remove_all(userDir.path, ignored);
+    }
+    return result;
 }

@@ -1,0 +1,685 @@
+// orvhost check: reads every file of a terminal's data folder with the XML reader and the name
+// tables the components use, and reports each problem as
+//
+//   file:line:column: error|warning: message
+//
+// the form compilers use, so that an editor jumps to it. An error is something the terminal
+// will not do as the file says (an entry never shown, a hot key dropped, a value ignored, a
+// file it cannot read); a warning is a likely mistake that changes nothing yet (a name no reader
+// knows, a character the terminal's code page cannot hold). Columns count characters from 1.
+//
+// The XML reader gives no positions of elements; a light scan of the text does: the n-th start
+// tag of the text is the n-th element of the document, on both back ends.
+#include <algorithm>
+#include <cstdio>
+#include <iterator>
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "Host.h"
+#include "acttab/ActTabGrammar.h"
+#include "hotkey/HotKeyGrammar.h"
+#include "menu/MenuGrammar.h"
+#include "menu/MenuTypes.h"
+#include "menu/ScreenSetGrammar.h"
+#include "orvmenu/FormColor.h"
+#include "orvmenu/FormFont.h"
+#include "services/CodePage.h"
+#include "services/File.h"
+#include "services/Numbers.h"
+#include "services/XMLGrammar.h"
+#include "services/XMLParser.h"
+#include "tabgroup/TabGrpGrammar.h"
+#include "tabgroup/UserTabGrpGrammar.h"
+
+namespace fs = std::filesystem;
+
+namespace orvhost {
+namespace {
+
+using orv::xml::TextPosition;
+
+// --- where elements and attributes stand ----------------------------------------------------
+
+struct TagPositions {
+    TextPosition at;                  // the '<'
+    std::vector<TextPosition> attrs;  // each attribute's name, in document order
+};
+
+// Start tags of a document that parsed, in document order, skipping comments, CDATA sections,
+// declarations and end tags.
+class TagScanner {
+public:
+    explicit TagScanner(std::string_view text) : text_(text) {}
+
+    std::vector<TagPositions> Scan() {
+        std::vector<TagPositions> tags;
+        for (std::size_t i = text_.find('<'); i != std::string_view::npos; i = text_.find('<', i)) {
+            const std::string_view rest = text_.substr(i);
+            std::string_view close;
+            if (rest.starts_with("<!--")) close = "-->";
+            else if (rest.starts_with("<![CDATA[")) close = "]]>";
+            else if (rest.starts_with("<?")) close = "?>";
+            else if (rest.starts_with("<!") || rest.starts_with("</")) close = ">";
+            if (!close.empty()) {
+                const std::size_t end = text_.find(close, i + 2);
+                if (end == std::string_view::npos) break;
+                i = end + close.size();
+                continue;
+            }
+            TagPositions tag;
+            tag.at = At(i);
+            i = SkipName(i + 1);
+            for (;;) {
+                while (i < text_.size() && IsSpace(text_[i])) ++i;
+                if (i >= text_.size() || text_[i] == '>' || text_[i] == '/') break;
+                tag.attrs.push_back(At(i));
+                i = SkipName(i);
+                while (i < text_.size() && (IsSpace(text_[i]) || text_[i] == '=')) ++i;
+                if (i >= text_.size()) break;
+                const std::size_t endQuote = text_.find(text_[i], i + 1);
+                if (endQuote == std::string_view::npos) break;
+                i = endQuote + 1;
+            }
+            tags.push_back(std::move(tag));
+        }
+        return tags;
+    }
+
+private:
+    static bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+    std::size_t SkipName(std::size_t i) const {
+        while (i < text_.size() && !IsSpace(text_[i]) && text_[i] != '=' && text_[i] != '>' && text_[i] != '/') ++i;
+        return i;
+    }
+
+    // Positions are asked for in increasing order: count from the last one.
+    TextPosition At(std::size_t offset) {
+        const TextPosition step = orv::xml::PositionOf(text_.substr(from_), offset - from_);
+        if (step.line > 1) {
+            pos_ = {pos_.line + step.line - 1, step.column};
+        } else {
+            pos_.column += step.column - 1;
+        }
+        from_ = offset;
+        return pos_;
+    }
+
+    std::string_view text_;
+    std::size_t from_ = 0;
+    TextPosition pos_;
+};
+
+// An element of a document with where it stands; only element children are kept.
+struct Element {
+    CXMLNode node;
+    TextPosition at;
+    std::vector<TextPosition> attrs;
+    std::vector<Element> children;
+
+    TextPosition AttrAt(int index) const {
+        return index >= 0 && static_cast<std::size_t>(index) < attrs.size() ? attrs[static_cast<std::size_t>(index)] : at;
+    }
+};
+
+void BuildTree(const CXMLNode& node, const std::vector<TagPositions>& tags, std::size_t& next, Element& into) {
+    into.node = node;
+    if (next < tags.size()) {
+        into.at = tags[next].at;
+        into.attrs = tags[next].attrs;
+    }
+    ++next;
+    for (CXMLNode child = node.GetFirstChild(); child; child = child.GetNextSibling()) {
+        if (!child.IsElement()) continue;
+        into.children.emplace_back();
+        BuildTree(child, tags, next, into.children.back());
+    }
+}
+
+// --- the report ----------------------------------------------------------------------------
+
+enum class Severity { Warning, Error };
+
+struct Problem {
+    std::size_t fileOrder;
+    std::string file;
+    TextPosition at;
+    Severity severity;
+    std::string message;
+};
+
+// Text of the terminal (code page 950) as UTF-8 for the report, quoted.
+std::string Quote(std::string_view text) { return "'" + orv::cp950::ToUtf8(text) + "'"; }
+
+// The name the table knows that is closest to a misspelt one, if any is close.
+template <typename Key, std::size_t N>
+std::string_view Nearest(std::string_view name, const orv::xml::Name<Key> (&table)[N]) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    std::string_view best;
+    std::size_t bestDistance = 3;  // a typo is at most two edits away
+    for (const auto& entry : table) {
+        const std::string_view known = entry.name;
+        std::vector<std::size_t> row(known.size() + 1);
+        for (std::size_t j = 0; j <= known.size(); ++j) row[j] = j;
+        for (std::size_t i = 1; i <= name.size(); ++i) {
+            std::size_t diagonal = row[0];
+            row[0] = i;
+            for (std::size_t j = 1; j <= known.size(); ++j) {
+                const std::size_t up = row[j];
+                row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (lower(name[i - 1]) == lower(known[j - 1]) ? 0 : 1)});
+                diagonal = up;
+            }
+        }
+        if (row[known.size()] < bestDistance) {
+            bestDistance = row[known.size()];
+            best = known;
+        }
+    }
+    return best;
+}
+
+template <typename Key, std::size_t N>
+std::string KnownNames(const orv::xml::Name<Key> (&table)[N]) {
+    std::string names;
+    for (const auto& entry : table) names += (names.empty() ? "" : ", ") + std::string(entry.name);
+    return names;
+}
+
+// Whole text is a decimal number (blanks around it allowed), as the readers' atoi would read it.
+bool IsDecimal(std::string_view text, bool allowSign) {
+    text = orv::text::Trim(text);
+    if (allowSign && !text.empty() && (text[0] == '-' || text[0] == '+')) text.remove_prefix(1);
+    return !text.empty() && text.size() <= 10 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// --- the checker -----------------------------------------------------------------------------
+
+// A file as the checker holds it: its parser (which owns the nodes) and its element tree.
+struct Document {
+    CXMLParser parser;
+    Element root;
+};
+
+class Checker {
+public:
+    Checker(std::string dataDir, std::string userDir) : dataDir_(std::move(dataDir)), userDir_(std::move(userDir)) {}
+
+    struct DataFile {
+        const char* name;
+        bool userFile;  // in the user's folder; set aside when unreadable
+        bool required;
+        const char* lost;  // what the terminal starts without when it cannot read the file
+        void (Checker::*check)(const Element& root);
+    };
+
+    // The files of a terminal's data folder, in the order they are checked: the catalogue
+    // first, since the others name its screens. The toolbar's file joins with a row here and a
+    // check that calls HasScreen for its items' TR codes and NoteToolbarItems for their count.
+    static const DataFile kFiles[6];
+
+    int Run(std::ostream& out) {
+        for (const DataFile& file : kFiles) CheckFile(file);
+        CheckCommandIds();
+        std::stable_sort(problems_.begin(), problems_.end(), [](const Problem& a, const Problem& b) {
+            if (a.fileOrder != b.fileOrder) return a.fileOrder < b.fileOrder;
+            return a.at.line != b.at.line ? a.at.line < b.at.line : a.at.column < b.at.column;
+        });
+        int errors = 0;
+        int warnings = 0;
+        for (const Problem& p : problems_) {
+            (p.severity == Severity::Error ? errors : warnings) += 1;
+            out << p.file << ":" << p.at.line << ":" << p.at.column << ": "
+                << (p.severity == Severity::Error ? "error: " : "warning: ") << p.message << "\n";
+        }
+        if (errors + warnings > 0) {
+            out << errors << (errors == 1 ? " error, " : " errors, ") << warnings
+                << (warnings == 1 ? " warning\n" : " warnings\n");
+        }
+        return errors == 0 ? 0 : 1;
+    }
+
+    // For the files that name screens: whether the catalogue has the TR code.
+    bool HasScreen(const std::string& trCode) const { return screens_.count(trCode) != 0; }
+    // For the toolbar's file: its items are numbered from 9900 by a counter of their own.
+    void NoteToolbarItems(std::uint32_t count) { toolbarItems_ = count; }
+
+private:
+    void Report(TextPosition at, Severity severity, std::string message) {
+        problems_.push_back({fileOrder_, file_, at, severity, std::move(message)});
+    }
+    void Error(TextPosition at, std::string message) { Report(at, Severity::Error, std::move(message)); }
+    void Warning(TextPosition at, std::string message) { Report(at, Severity::Warning, std::move(message)); }
+
+    void CheckFile(const DataFile& file) {
+        const fs::path path = fs::path(file.userFile ? userDir_ : dataDir_) / file.name;
+        file_ = path.generic_string();
+        fileOrder_ += 1;
+        if (!fs::exists(path)) {
+            if (file.required) Error({}, std::string("no such file: the terminal shows \"File open error\" and starts with ") + file.lost);
+            return;
+        }
+        std::string bytes;
+        Document doc;
+        if (!orv::file::ReadAll(path.string(), bytes, CXMLParser::kMaxFileBytes) || doc.parser.OpenBuffer(bytes) == 0) {
+            const CXMLParser::ParseError& why = doc.parser.GetParseError();
+            const TextPosition at = why.line > 0 ? TextPosition{why.line, std::max(why.column, 1)} : TextPosition{};
+            const std::string reason = why.reason.empty() ? "not well-formed XML" : why.reason;
+            if (file.userFile) {
+                Error(at, "the terminal cannot read this file (" + reason + "): it keeps it aside as " +
+                              path.filename().string() + ".unreadable and starts with " + file.lost);
+            } else {
+                Error(at, "the terminal cannot read this file (" + reason + "): it shows \"File open error\" and starts with " + file.lost);
+            }
+            return;
+        }
+        std::string utf8;
+        orv::xml::ToUtf8Document(bytes, utf8);
+        CheckCodePage(utf8);
+        const std::vector<TagPositions> tags = TagScanner(utf8).Scan();
+        std::size_t next = 0;
+        BuildTree(doc.parser.GetRoot(), tags, next, doc.root);
+        (this->*file.check)(doc.root);
+    }
+
+    // Characters the code page cannot hold read as '?'. Comments are never read: skipped.
+    void CheckCodePage(std::string_view utf8) {
+        std::unordered_map<char32_t, bool> fits;
+        int reportedLine = 0;
+        for (std::size_t i = 0; i < utf8.size();) {
+            if (utf8.compare(i, 4, "<!--") == 0) {
+                const std::size_t end = utf8.find("-->", i);
+                if (end == std::string_view::npos) break;
+                i = end + 3;
+                continue;
+            }
+            const auto lead = static_cast<unsigned char>(utf8[i]);
+            if (lead < 0x80) {
+                ++i;
+                continue;
+            }
+            const std::size_t length = lead >= 0xf0 ? 4 : lead >= 0xe0 ? 3 : 2;
+            const std::string_view ch = utf8.substr(i, length);
+            char32_t cp = lead & (length == 2 ? 0x1f : length == 3 ? 0x0f : 0x07);
+            for (std::size_t k = 1; k < ch.size(); ++k) cp = (cp << 6) | (static_cast<unsigned char>(ch[k]) & 0x3f);
+            auto found = fits.find(cp);
+            if (found == fits.end()) found = fits.emplace(cp, orv::cp950::ToUtf8(orv::cp950::FromUtf8(ch)) == ch).first;
+            if (!found->second) {
+                const TextPosition at = orv::xml::PositionOf(utf8, i);
+                if (at.line != reportedLine) {  // once a line is enough
+                    char code[16];
+                    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
+                    Warning(at, "'" + std::string(ch) + "' (" + code + ") is not in the terminal's code page (950): it reads as '?'");
+                    reportedLine = at.line;
+                }
+            }
+            i += length;
+        }
+    }
+
+    template <typename Key, std::size_t N>
+    const orv::xml::Name<Key>* KnownElement(const Element& e, const orv::xml::Name<Key> (&table)[N], std::string_view where) {
+        const auto* entry = orv::xml::FindElement(e.node, table);
+        if (entry == nullptr) {
+            const std::string name = e.node.GetName();
+            const std::string_view nearest = Nearest(name, table);
+            Warning(e.at, "element " + Quote(name) + " " + std::string(where) + " is ignored (the terminal reads " +
+                              KnownNames(table) + ")" + (nearest.empty() ? "" : "; a typo for '" + std::string(nearest) + "'?"));
+        }
+        return entry;
+    }
+
+    template <typename Key, std::size_t N>
+    const orv::xml::Name<Key>* KnownAttr(const Element& e, int index, const orv::xml::Name<Key> (&table)[N]) {
+        const auto* entry = orv::xml::FindAttr(e.node, index, table);
+        if (entry == nullptr) {
+            const std::string name = e.node.GetAttrName(index);
+            const std::string_view nearest = Nearest(name, table);
+            Warning(e.AttrAt(index), "attribute " + Quote(name) + " of " + e.node.GetName() + " is ignored (the terminal reads " +
+                                         KnownNames(table) + ")" + (nearest.empty() ? "" : "; a typo for '" + std::string(nearest) + "'?"));
+        }
+        return entry;
+    }
+
+    // --- the catalogue ---
+
+    void CheckCatalogue(const Element& root) { CheckMenuLevel(root, "in the catalogue"); }
+
+    void CheckMenuLevel(const Element& parent, std::string_view where) {
+        for (const Element& child : parent.children) {
+            const auto* known = KnownElement(child, orv::menu::kMenuElements, where);
+            if (known == nullptr || known->key != orv::menu::MenuElement::Node) continue;
+            CheckMenuNode(child);
+            CheckMenuLevel(child, "in a NODE");
+        }
+    }
+
+    void CheckMenuNode(const Element& e) {
+        using orv::menu::MenuAttr;
+        menuNodes_.push_back(e.at);
+        bool hasType = false;
+        for (int i = 0; i < e.node.GetAttrCount(); ++i) {
+            const auto* attr = KnownAttr(e, i, orv::menu::kMenuNodeAttrs);
+            if (attr == nullptr) continue;
+            const std::string value = e.node.GetAttrValue(i);
+            const TextPosition at = e.AttrAt(i);
+            const std::string named = std::string(attr->name) + " " + Quote(value);
+            switch (attr->key) {
+            case MenuAttr::Disp:
+                if (value != "Y" && value != "N") Error(at, named + " hides the entry: only 'Y' shows it ('N' hides it)");
+                break;
+            case MenuAttr::Multi:
+                if (value != "Y" && value != "N") Error(at, named + " reads as 'N': only 'Y' and 'N' are values");
+                break;
+            case MenuAttr::OpenCnt:
+            case MenuAttr::TabGroup:
+                if (!IsDecimal(value, false)) Error(at, named + " is not a number of 0 or more: it reads as 0");
+                break;
+            case MenuAttr::Grade: CheckGrade(at, value); break;
+            case MenuAttr::Type:
+                hasType = true;
+                // The reader's own table of kinds (its lookup lives inside the library).
+                if (std::none_of(std::begin(orv::menu::kTypeNames), std::end(orv::menu::kTypeNames),
+                                 [&](const auto& t) { return orv::xml::EqualsNoCase(value, t.keyword); })) {
+                    std::string kinds;
+                    for (const auto& t : orv::menu::kTypeNames) kinds += (kinds.empty() ? "" : ", ") + std::string(t.keyword);
+                    Error(at, named + " is not a kind of entry (" + kinds + "): the entry is never shown");
+                }
+                break;
+            case MenuAttr::TrCode: {
+                const auto [earlier, added] = screens_.emplace(value, at);
+                if (!added) {
+                    Error(at, "TR code " + Quote(value) + " is also the entry's at line " + std::to_string(earlier->second.line) +
+                                  ": screens, hot keys and tab groups reach only this later entry");
+                }
+                break;
+            }
+            case MenuAttr::HitCount:
+                if (!orv::xml::EqualsNoCase(value, "TRUE") && !orv::xml::EqualsNoCase(value, "FALSE")) {
+                    Error(at, named + " reads as TRUE: the values are TRUE and FALSE");
+                }
+                break;
+            case MenuAttr::File:
+            case MenuAttr::Icon:
+            case MenuAttr::Name: break;
+            }
+        }
+        if (!hasType) Error(e.at, "NODE without TYPE is never shown");
+    }
+
+    void CheckGrade(TextPosition at, const std::string& value) {
+        std::string_view digits = orv::text::Trim(value);
+        if (digits.starts_with("0x") || digits.starts_with("0X")) digits.remove_prefix(2);
+        const bool hex = !digits.empty() && digits.size() <= 8 && std::all_of(digits.begin(), digits.end(), [](char c) {
+            return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+        });
+        std::uint32_t grade = 0;
+        if (!hex || !orv::text::ParseHex(digits, grade)) {
+            Error(at, "GRADE " + Quote(value) + " is not a hexadecimal grade mask of up to 8 digits");
+            return;
+        }
+        if ((grade & 0x40000000u) != 0) return;  // the special grade sees it
+        if ((grade & 0x3ffu) == 0 || (grade & 0xffc00u) == 0 || (grade & 0x3ff00000u) == 0) {
+            Error(at, "GRADE " + Quote(value) + " has no bit in one of the three grade groups (3FF, FFC00, 3FF00000): no user sees the entry");
+        }
+    }
+
+    // Menu nodes are numbered from 7800 and toolbar items from 9900; the low 16 bits are the
+    // command. Past 65,536 nodes, or where the two ranges meet, two entries answer one command.
+    void CheckCommandIds() {
+        const std::uint32_t first = orv::menu::kFirstMenuId;
+        const std::uint32_t count = static_cast<std::uint32_t>(menuNodes_.size());
+        fileOrder_ = 1;
+        file_ = (fs::path(dataDir_) / kFiles[0].name).generic_string();
+        if (count > 0x10000u) {
+            const std::uint32_t id = first + 0x10000u;
+            Error(menuNodes_[0x10000u], "this entry's command identifier " + std::to_string(id) + " wraps past 16 bits to " +
+                                            std::to_string(id & 0xffffu) + ", the command of the entry at line " +
+                                            std::to_string(menuNodes_[0].line) + ": " + std::to_string(count - 0x10000u) +
+                                            " entries from here answer another entry's command");
+        }
+        const std::uint32_t toolbarFirst = 9900;
+        if (count > toolbarFirst - first) {
+            const TextPosition at = menuNodes_[toolbarFirst - first];
+            const std::string message = "from this entry on, the menu's command identifiers reach " + std::to_string(toolbarFirst) +
+                                        ", where the toolbar numbers its items";
+            if (toolbarItems_ > 0) Error(at, message + ": two entries answer one command");
+            else Warning(at, message + ": with a toolbar, two entries would answer one command");
+        }
+    }
+
+    // --- the screen settings ---
+
+    void CheckScreenSet(const Element& root) {
+        if (!root.node.NameIs(orv::menu::kScreenSetRoot)) {
+            Error(root.at, "the terminal ignores this file: its document element must be " + std::string(orv::menu::kScreenSetRoot));
+            return;
+        }
+        std::vector<const Element*> codes, counts;
+        for (const Element& list : root.children) {
+            const auto* known = KnownElement(list, orv::menu::kScreenSetLists, "in USRDEFDATA");
+            if (known == nullptr) continue;
+            for (const Element& item : list.children) {
+                if (!KnownElement(item, orv::menu::kScreenSetItems, "in a list")) continue;
+                (known->key == orv::menu::ScreenSetList::Codes ? codes : counts).push_back(&item);
+            }
+        }
+        for (const Element* count : counts) {
+            const std::string text = count->node.GetText();
+            if (!IsDecimal(text, true)) Error(count->at, "open count " + Quote(text) + " is not a number: it reads as 0");
+        }
+        // Codes and counts pair by position.
+        for (std::size_t i = counts.size(); i < codes.size(); ++i) {
+            Error(codes[i]->at, "TR code " + Quote(codes[i]->node.GetText()) + " has no count (TRCOE1 has more ITEMs than OPENCNT): it is ignored");
+        }
+        for (std::size_t i = codes.size(); i < counts.size(); ++i) {
+            Warning(counts[i]->at, "this count has no TR code (OPENCNT has more ITEMs than TRCOE1): it is ignored");
+        }
+    }
+
+    // --- the action tab style ---
+
+    void CheckActTab(const Element& root) {
+        using orv::acttab::StyleElement;
+        for (const Element& e : root.children) {
+            const auto* known = KnownElement(e, orv::acttab::kStyleElements, "in the tab style");
+            if (known == nullptr) continue;
+            const std::string text = e.node.GetText();
+            const std::string named = std::string(known->name) + " " + Quote(text);
+            switch (known->key) {
+            case StyleElement::Use:
+                if (text != "Y" && text != "N") Error(e.at, named + " reads as 'N': only 'Y' turns the tab bar on");
+                break;
+            case StyleElement::Font: {
+                CFormFont font;
+                if (!font.fromString(text)) {
+                    Error(e.at, named + " is not a font (face,width,height,weight,italic,underline,strikeout): the font stays as it was");
+                }
+                break;
+            }
+            case StyleElement::Icon: break;
+            case StyleElement::SelBackColor:
+            case StyleElement::SelForeColor:
+            case StyleElement::NorBackColor:
+            case StyleElement::NorForeColor: {
+                CFormColor color;
+                if (!color.fromString(text)) Error(e.at, named + " is not a colour (R,G,B from 0 to 255, or #RRGGBB): the colour stays as it was");
+                break;
+            }
+            }
+        }
+    }
+
+    // --- the fixed tab groups ---
+
+    void CheckTabGroups(const Element& root) {
+        using namespace orv::tabgroup;
+        std::map<std::int32_t, int> ids;  // id -> line
+        for (const Element& group : root.children) {
+            if (!KnownElement(group, kTabGrpElements, "in the tab groups")) continue;
+            bool hasId = false;
+            for (int i = 0; i < group.node.GetAttrCount(); ++i) {
+                const auto* attr = KnownAttr(group, i, kTabGrpGroupAttrs);
+                if (attr == nullptr || attr->key != TabGrpGroupAttr::Id) continue;
+                hasId = true;
+                CheckGroupId(group.AttrAt(i), group.node.GetAttrValue(i), ids);
+            }
+            if (!hasId) Error(group.at, "GROUP without ID is group 0, which the terminal never opens");
+            for (const Element& item : group.children) {
+                if (!KnownElement(item, kTabGrpMembers, "in a GROUP")) continue;
+                bool hasCode = false;
+                for (int i = 0; i < item.node.GetAttrCount(); ++i) {
+                    if (!KnownAttr(item, i, kTabGrpItemAttrs)) continue;
+                    hasCode = true;
+                    CheckMember(item.AttrAt(i), item.node.GetAttrValue(i));
+                }
+                if (!hasCode) Warning(item.at, "ITEM without TRCODE adds no screen");
+            }
+        }
+    }
+
+    void CheckGroupId(TextPosition at, const std::string& value, std::map<std::int32_t, int>& ids) {
+        if (!IsDecimal(value, true) || orv::text::AtoI(value) < 1) {
+            Error(at, "ID " + Quote(value) + " is not a group number of 1 or more: the terminal never opens the group");
+            return;
+        }
+        const auto [earlier, added] = ids.emplace(orv::text::AtoI(value), at.line);
+        if (!added) {
+            Error(at, "group " + std::to_string(earlier->first) + " is also the group at line " + std::to_string(earlier->second) +
+                          ": this later one replaces it");
+        }
+    }
+
+    void CheckMember(TextPosition at, const std::string& trCode) {
+        if (!HasScreen(trCode)) Warning(at, "TR code " + Quote(trCode) + " is not in the catalogue: the group cannot open it");
+    }
+
+    // --- the hot keys ---
+
+    void CheckHotKeys(const Element& root) {
+        using namespace orv::hotkey;
+        std::map<std::pair<std::int32_t, int>, int> keys;  // key code and modifier -> line
+        std::map<std::string, int> texts;                  // text -> line
+        for (const Element& e : root.children) {
+            if (!KnownElement(e, kHotKeyElements, "in the hot keys")) continue;
+            bool hasCode = false, hasKey = false, kept = true;
+            std::int32_t keyCode = 0;
+            int modifier = 0;
+            for (int i = 0; i < e.node.GetAttrCount(); ++i) {
+                const auto* attr = KnownAttr(e, i, kHotKeyAttrs);
+                if (attr == nullptr) continue;
+                const std::string value = e.node.GetAttrValue(i);
+                const TextPosition at = e.AttrAt(i);
+                switch (attr->key) {
+                case HotKeyAttr::TrCode:
+                    hasCode = true;
+                    if (!HasScreen(value)) {
+                        kept = false;
+                        Error(at, "TR code " + Quote(value) + " is not in the catalogue: the hot key is dropped when the file is read, and gone from it at the next save");
+                    }
+                    break;
+                case HotKeyAttr::KeyCode:
+                    hasKey = true;
+                    keyCode = orv::text::AtoI(value);
+                    if (!IsDecimal(value, false) || keyCode <= 0) {
+                        Error(at, "KEYCODE " + Quote(value) + " is not a key code (a number above 0): the hot key never fires");
+                    }
+                    break;
+                case HotKeyAttr::Mod:
+                    if (orv::xml::EqualsNoCase(value, kModCtrl)) modifier = 1;
+                    else if (orv::xml::EqualsNoCase(value, kModShift)) modifier = 2;
+                    else if (!value.empty()) Error(at, "MOD " + Quote(value) + " reads as no modifier: the values are C (Ctrl), S (Shift) or empty");
+                    break;
+                }
+            }
+            if (!hasCode) {
+                Error(e.at, "NODE without TRCODE: the hot key is dropped when the file is read");
+                continue;
+            }
+            if (!hasKey) Error(e.at, "NODE without KEYCODE: the hot key never fires");
+            if (!kept) continue;
+            const std::string text = e.node.GetText();
+            if (const auto [earlier, added] = texts.emplace(text, e.at.line); !added) {
+                Error(e.at, "text " + Quote(text) + " is also the hot key's at line " + std::to_string(earlier->second) + ": only this later one is kept");
+            }
+            if (keyCode > 0) {
+                if (const auto [earlier, added] = keys.emplace(std::make_pair(keyCode, modifier), e.at.line); !added) {
+                    const char* mod = modifier == 1 ? "Ctrl+" : modifier == 2 ? "Shift+" : "";
+                    Error(e.at, std::string(mod) + std::to_string(keyCode) + " is also bound at line " + std::to_string(earlier->second) + ": only one of the two ever fires");
+                }
+            }
+        }
+    }
+
+    // --- the user tab groups ---
+
+    void CheckUserTabGroups(const Element& root) {
+        using namespace orv::tabgroup;
+        std::map<std::int32_t, int> ids;
+        std::map<std::string, int> codes;  // group code, upper case -> line
+        for (const Element& group : root.children) {
+            if (!KnownElement(group, kUserTabGrpElements, "in the user tab groups")) continue;
+            bool hasId = false;
+            for (int i = 0; i < group.node.GetAttrCount(); ++i) {
+                const auto* attr = KnownAttr(group, i, kUserTabGrpAttrs);
+                if (attr == nullptr) continue;
+                const std::string value = group.node.GetAttrValue(i);
+                const TextPosition at = group.AttrAt(i);
+                if (attr->key == UserTabGrpAttr::Id) {
+                    hasId = true;
+                    CheckGroupId(at, value, ids);
+                } else if (attr->key == UserTabGrpAttr::GroupCode && !value.empty()) {
+                    std::string key = value;
+                    std::transform(key.begin(), key.end(), key.begin(), [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+                    if (const auto [earlier, added] = codes.emplace(key, at.line); !added) {
+                        Error(at, "group code " + Quote(value) + " is also the group's at line " + std::to_string(earlier->second) + ": a typed code finds only one of them");
+                    }
+                }
+            }
+            if (!hasId) Error(group.at, "TABGRP without ID is group 0, which the terminal never opens");
+            for (const Element& member : group.children) {
+                if (KnownElement(member, kUserTabGrpMembers, "in a TABGRP")) CheckMember(member.at, member.node.GetText());
+            }
+        }
+    }
+
+    std::string dataDir_, userDir_;
+    std::string file_;
+    std::size_t fileOrder_ = 0;
+    std::vector<Problem> problems_;
+    std::map<std::string, TextPosition> screens_;  // the catalogue's TR codes
+    std::vector<TextPosition> menuNodes_;         // every NODE, in the order they are numbered
+    std::uint32_t toolbarItems_ = 0;
+};
+
+const Checker::DataFile Checker::kFiles[6] = {
+    {"OrvMenu.xml", false, true, "no menu", &Checker::CheckCatalogue},
+    {"UserDef/Screen_Set.xml", false, false, "no open counts", &Checker::CheckScreenSet},
+    {"ActTab.xml", false, false, "its default tab style", &Checker::CheckActTab},
+    {"TabGroup.xml", false, false, "no fixed tab groups", &Checker::CheckTabGroups},
+    {"HotKey.xml", true, false, "no hot keys", &Checker::CheckHotKeys},
+    {"UserTabGrp.xml", true, false, "no user tab groups", &Checker::CheckUserTabGroups},
+};
+
+}  // namespace
+
+int RunCheck(const std::string& dir, std::ostream& out) {
+    // A terminal's data folder, or a folder holding one as Data (the samples: examples).
+    fs::path data = dir;
+    if (!fs::exists(data / Checker::kFiles[0].name) && fs::is_directory(data / "Data")) data /= "Data";
+    if (!fs::is_directory(data)) {
+        out << dir << ": error: no such folder\n";
+        return 1;
+    }
+    Checker checker(data.generic_string(), (data / "User").generic_string());
+    return checker.Run(out);
+}
+
+}  // namespace orvhost
