@@ -28,9 +28,11 @@ public:
     // target is replaced as a whole at Close). False when the file cannot be created.
     bool Open(const std::string& path, unsigned flags);
     bool IsOpen() const;
+    // Appends to the document in memory; nothing reaches the disk before Close.
     void Write(std::string_view bytes);
-    // Commits a write: flush, sync to disk, rename over the target. False when any step failed;
-    // the target is then unchanged.
+    // Commits a write: the document in one write, sync to disk, rename over the target, sync
+    // the folder. False when any step failed: the target is then unchanged, except after a
+    // failed folder sync, when it is the new file but may not survive a power cut.
     bool Close();
 
     // The last byte written, or 0 (lets the XML writer lay out end tags).

@@ -1,9 +1,13 @@
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <string>
 
 #include "services/File.h"
@@ -12,7 +16,7 @@ struct CFile::Impl {
     int fd = -1;
     std::string target;
     std::string temp;
-    bool failed = false;
+    std::string bytes;  // the whole document, written at Close in one piece
 };
 
 namespace {
@@ -57,6 +61,28 @@ bool SyncFolder(const std::string& path) {
     return ok;
 }
 
+// "NAME.orvtmp.<pid>.<n>": a save of NAME by process pid that never finished. A process that
+// no longer runs will never finish it: its temporary files go. Those of running processes,
+// this one included, may be saves in progress and stay.
+void RemoveAbandonedTemporaries(const std::string& target) {
+    const auto slash = target.find_last_of('/');
+    const std::string prefix = (slash == std::string::npos ? target : target.substr(slash + 1)) + ".orvtmp.";
+    DIR* dir = ::opendir(FolderOf(target).c_str());
+    if (dir == nullptr) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.compare(0, prefix.size(), prefix) != 0) continue;
+        const char* digits = name.c_str() + prefix.size();
+        char* end = nullptr;
+        errno = 0;
+        const long pid = std::strtol(digits, &end, 10);
+        if (errno != 0 || end == digits || *end != '.' || pid <= 1 || pid > INT_MAX) continue;
+        if (pid == ::getpid() || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        ::unlink((target.substr(0, slash == std::string::npos ? 0 : slash + 1) + name).c_str());
+    }
+    ::closedir(dir);
+}
+
 }  // namespace
 
 CFile::~CFile() {
@@ -73,6 +99,7 @@ bool CFile::Open(const std::string& path, unsigned flags) {
     static std::atomic<unsigned> counter{0};
     auto impl = new Impl;
     impl->target = orv::file::NativePath(path);
+    RemoveAbandonedTemporaries(impl->target);
     impl->temp = impl->target + ".orvtmp." + std::to_string(::getpid()) + "." +
                  std::to_string(counter++);
     impl->fd = Inject(Op::Open) ? (errno = ENOSPC, -1)
@@ -89,14 +116,15 @@ bool CFile::Open(const std::string& path, unsigned flags) {
 bool CFile::IsOpen() const { return impl_ != nullptr; }
 
 void CFile::Write(std::string_view bytes) {
-    if (impl_ == nullptr || impl_->failed || bytes.empty()) return;
-    if (!WriteAllFd(impl_->fd, bytes.data(), bytes.size())) impl_->failed = true;
+    if (impl_ == nullptr || bytes.empty()) return;
+    // Writers hand over a document token by token: one system call each would dominate a save.
+    impl_->bytes.append(bytes);
     last_ = bytes.back();
 }
 
 bool CFile::Close() {
     if (impl_ == nullptr) return false;
-    bool ok = !impl_->failed;
+    bool ok = WriteAllFd(impl_->fd, impl_->bytes.data(), impl_->bytes.size());
     ok = ok && (Inject(Op::Flush) ? Fail(EIO) : ::fsync(impl_->fd) == 0);
     // close releases the descriptor even when it reports an error.
     const bool closed = ::close(impl_->fd) == 0;

@@ -1,4 +1,5 @@
 #include <atomic>
+#include <cwchar>
 #include <string>
 
 #include "services/File.h"
@@ -8,7 +9,7 @@ struct CFile::Impl {
     HANDLE handle = INVALID_HANDLE_VALUE;
     std::wstring target;
     std::wstring temp;
-    bool failed = false;
+    std::string bytes;  // the whole document, written at Close in one piece
 };
 
 namespace {
@@ -39,6 +40,41 @@ bool WriteAllHandle(HANDLE handle, const char* data, std::size_t size) {
 
 bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
+bool IsRunning(DWORD pid) {
+    HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    // No such process; any other refusal (access denied) means one is there.
+    if (process == nullptr) return ::GetLastError() != ERROR_INVALID_PARAMETER;
+    DWORD code = 0;
+    const bool running = !::GetExitCodeProcess(process, &code) || code == STILL_ACTIVE;
+    ::CloseHandle(process);
+    return running;
+}
+
+// "NAME.orvtmp.<pid>.<n>": a save of NAME by process pid that never finished. A process that
+// no longer runs will never finish it: its temporary files go. Those of running processes,
+// this one included, may be saves in progress and stay.
+void RemoveAbandonedTemporaries(const std::wstring& target) {
+    const std::wstring prefix = target + L".orvtmp.";
+    const auto slash = target.find_last_of(L'\\');
+    const std::wstring folder = slash == std::wstring::npos ? std::wstring() : target.substr(0, slash + 1);
+    WIN32_FIND_DATAW found{};
+    HANDLE search = ::FindFirstFileW((prefix + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    const std::wstring namePrefix = prefix.substr(folder.size());
+    do {
+        const std::wstring name = found.cFileName;
+        // The pattern also matches short names: check the long one.
+        if (name.compare(0, namePrefix.size(), namePrefix) != 0) continue;
+        const wchar_t* digits = name.c_str() + namePrefix.size();
+        wchar_t* end = nullptr;
+        const unsigned long pid = std::wcstoul(digits, &end, 10);
+        if (end == digits || *end != L'.' || pid == 0) continue;
+        if (pid == ::GetCurrentProcessId() || IsRunning(static_cast<DWORD>(pid))) continue;
+        ::DeleteFileW((folder + name).c_str());
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+}
+
 }  // namespace
 
 CFile::~CFile() {
@@ -55,6 +91,7 @@ bool CFile::Open(const std::string& path, unsigned flags) {
     static std::atomic<unsigned> counter{0};
     auto impl = new Impl;
     impl->target = WidePath(path);
+    RemoveAbandonedTemporaries(impl->target);
     // Beside the target, so the final rename stays on one volume.
     impl->temp = impl->target + L".orvtmp." + std::to_wstring(::GetCurrentProcessId()) + L"." +
                  std::to_wstring(counter++);
@@ -73,14 +110,15 @@ bool CFile::Open(const std::string& path, unsigned flags) {
 bool CFile::IsOpen() const { return impl_ != nullptr; }
 
 void CFile::Write(std::string_view bytes) {
-    if (impl_ == nullptr || impl_->failed || bytes.empty()) return;
-    if (!WriteAllHandle(impl_->handle, bytes.data(), bytes.size())) impl_->failed = true;
+    if (impl_ == nullptr || bytes.empty()) return;
+    // Writers hand over a document token by token: one system call each would dominate a save.
+    impl_->bytes.append(bytes);
     last_ = bytes.back();
 }
 
 bool CFile::Close() {
     if (impl_ == nullptr) return false;
-    bool ok = !impl_->failed;
+    bool ok = WriteAllHandle(impl_->handle, impl_->bytes.data(), impl_->bytes.size());
     ok = ok && (Inject(Op::Flush) ? Fail(ERROR_WRITE_FAULT) : ::FlushFileBuffers(impl_->handle) != FALSE);
     // CloseHandle releases the handle even when it reports an error.
     const bool closed = ::CloseHandle(impl_->handle) != FALSE;
