@@ -1,0 +1,242 @@
+// orvhost check: one small bad file per rule, each fault reported once at its line and column;
+// the sample data checks clean. orvhost grades: the screens one grade set sees and another not.
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "../tools/orvhost/Host.h"
+#include "TestSupport.h"
+
+namespace orv::test {
+namespace {
+
+constexpr char kDecl[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+
+// Two screens, 1001 and 8000, in one submenu.
+constexpr char kCatalogue[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<MENU>\n"
+    "  <NODE TYPE=\"DLL\" DISP=\"Y\" GRADE=\"3FFFFFFF\" NAME=\"Quotes\">\n"
+    "    <NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FFFFFFF\" TRCODE=\"1001\" FILE=\"a.frm\">A</NODE>\n"
+    "    <NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FFFFFFF\" TRCODE=\"8000\" FILE=\"b.frm\">B</NODE>\n"
+    "  </NODE>\n"
+    "</MENU>\n";
+
+class CheckTest : public OrvTest {
+protected:
+    void SetUp() override {
+        OrvTest::SetUp();
+        WriteFile(DataPath("OrvMenu.xml"), kCatalogue);
+    }
+
+    // Runs the checker on the data folder; the report's lines without the folder in front.
+    std::vector<std::string> Check(int expectedStatus) {
+        std::ostringstream out;
+        EXPECT_EQ(orvhost::RunCheck(dataDir, out), expectedStatus) << out.str();
+        report = out.str();
+        std::vector<std::string> lines;
+        std::istringstream in(report);
+        for (std::string line; std::getline(in, line);) {
+            if (line.rfind(dataDir + "/", 0) == 0) line.erase(0, dataDir.size() + 1);
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+    // The one line that starts with "file:line:column: severity:" holds fragment.
+    void Expect(const std::vector<std::string>& lines, const std::string& start, const std::string& fragment) {
+        int found = 0;
+        for (const std::string& line : lines) {
+            if (line.rfind(start, 0) != 0) continue;
+            ++found;
+            EXPECT_NE(line.find(fragment), std::string::npos) << line;
+        }
+        EXPECT_EQ(found, 1) << "expected one \"" << start << "\" in\n" << report;
+    }
+
+    std::string report;
+};
+
+TEST_F(CheckTest, SamplesAndACleanFolderReportNothing) {
+    std::ostringstream out;
+    EXPECT_EQ(orvhost::RunCheck(ORV_SOURCE_DIR "/examples", out), 0);
+    EXPECT_EQ(out.str(), "");
+
+    WriteFile(UserPath("HotKey.xml"), std::string(kDecl) + "<HOTKEY>\n  <NODE TRCODE=\"8000\" KEYCODE=\"112\" MOD=\"c\">B</NODE>\n</HOTKEY>\n");
+    WriteFile(DataPath("ActTab.xml"), std::string(kDecl) + "<ACTTAB><use>Y</use><FONT>Arial,0,-12</FONT><NorBackColor>#102030</NorBackColor></ACTTAB>\n");
+    EXPECT_TRUE(Check(0).empty()) << report;
+}
+
+TEST_F(CheckTest, UnreadableFilesAndAMissingCatalogue) {
+    WriteFile(DataPath("OrvMenu.xml"), std::string(kDecl) + "<MENU>\n  <NODE TYPE=\"SEP\">\n</MENU>\n");
+    WriteFile(UserPath("HotKey.xml"), std::string(kDecl) + "<HOTKEY>\n  <NODE TRCODE=\"8000\"");
+    WriteFile(UserPath("UserTabGrp.xml"), std::string(kDecl) + "<TAPGRPROOT>\n\n  <TABGRP ID=\"1\">caf\xC3</TABGRP></TAPGRPROOT>\n");
+    auto lines = Check(1);
+    // The parser's own column differs between back ends; the line is the fault's.
+    Expect(lines, "OrvMenu.xml:4:", "error: the terminal cannot read this file");
+    Expect(lines, "OrvMenu.xml:4:", "\"File open error\" and starts with no menu");
+    Expect(lines, "User/HotKey.xml:3:", "keeps it aside as HotKey.xml.unreadable and starts with no hot keys");
+    // Bytes that are not UTF-8 are found by the reader itself, at the same place on both.
+    Expect(lines, "User/UserTabGrp.xml:4:21: error:", "UserTabGrp.xml.unreadable");
+    EXPECT_EQ(lines.back(), "3 errors, 0 warnings");
+
+    std::filesystem::remove(DataPath("OrvMenu.xml"));
+    std::filesystem::remove(UserPath("HotKey.xml"));
+    std::filesystem::remove(UserPath("UserTabGrp.xml"));
+    lines = Check(1);
+    Expect(lines, "OrvMenu.xml:1:1: error:", "no such file");
+}
+
+TEST_F(CheckTest, CatalogueNamesValuesAndTrCodes) {
+    WriteFile(DataPath("OrvMenu.xml"),
+              std::string(kDecl) +
+                  "<MENU>\n"
+                  "  <NOED TYPE=\"FORM\"/>\n"                                                  // 3
+                  "  <NODE TYPE=\"FROM\" DISP=\"Y\" GRADE=\"3FFFFFFF\" TRCOD=\"1\">x</NODE>\n"  // 4
+                  "  <NODE TYPE=\"FORM\" DISP=\"y\" GRADE=\"XYZ\" OPENCNT=\"abc\">x</NODE>\n"   // 5
+                  "  <NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FF\" TRCODE=\"1001\">x</NODE>\n"   // 6
+                  "  <NODE DISP=\"Y\" GRADE=\"7FFFFFFF\" TRCODE=\"1001\">x</NODE>\n"            // 7
+                  "</MENU>\n");
+    const auto lines = Check(1);
+    Expect(lines, "OrvMenu.xml:3:3: warning:", "element 'NOED' in the catalogue is ignored (the terminal reads NAME, NODE); a typo for 'NODE'?");
+    Expect(lines, "OrvMenu.xml:4:9: error:", "TYPE 'FROM' is not a kind of entry (FORM, DLL, SEP, FUNC, EXEC, SHELL, WFORM, FORMDLG)");
+    Expect(lines, "OrvMenu.xml:4:47: warning:", "attribute 'TRCOD' of NODE is ignored");
+    Expect(lines, "OrvMenu.xml:4:47: warning:", "a typo for 'TRCODE'?");
+    Expect(lines, "OrvMenu.xml:5:21: error:", "DISP 'y' hides the entry: only 'Y' shows it");
+    Expect(lines, "OrvMenu.xml:5:30: error:", "GRADE 'XYZ' is not a hexadecimal grade mask");
+    Expect(lines, "OrvMenu.xml:5:42: error:", "OPENCNT 'abc' is not a number of 0 or more");
+    Expect(lines, "OrvMenu.xml:6:30: error:", "GRADE '3FF' has no bit in one of the three grade groups");
+    Expect(lines, "OrvMenu.xml:7:3: error:", "NODE without TYPE is never shown");
+    Expect(lines, "OrvMenu.xml:7:35: error:", "TR code '1001' is also the entry's at line 6: screens, hot keys and tab groups reach only this later entry");
+    EXPECT_EQ(lines.back(), "7 errors, 2 warnings");
+}
+
+TEST_F(CheckTest, CommandIdentifiersPastTheToolbarsAndPast16Bits) {
+    // 7800 + 2100 = 9900, the toolbar's first item; 7800 + 65536 wraps onto 7800.
+    const auto catalogue = [](int nodes) {
+        std::string text = std::string(kDecl) + "<MENU>\n";
+        for (int i = 0; i < nodes; ++i) text += "<NODE TYPE=\"SEP\"/>\n";
+        return text + "</MENU>\n";
+    };
+    WriteFile(DataPath("OrvMenu.xml"), catalogue(2101));
+    auto lines = Check(0);
+    Expect(lines, "OrvMenu.xml:2103:1: warning:", "the menu's command identifiers reach 9900, where the toolbar numbers its items");
+    EXPECT_EQ(lines.size(), 2u) << report;
+
+    WriteFile(DataPath("OrvMenu.xml"), catalogue(65538));
+    lines = Check(1);
+    Expect(lines, "OrvMenu.xml:65539:1: error:", "command identifier 73336 wraps past 16 bits to 7800, the command of the entry at line 3: 2 entries");
+}
+
+TEST_F(CheckTest, ScreenSettings) {
+    WriteFile(DataPath("UserDef/Screen_Set.xml"),
+              std::string(kDecl) +
+                  "<USRDEFDATA>\n"
+                  "  <TRCOE1><ITEM>8000</ITEM><ITEM>1001</ITEM><IETM>1</IETM></TRCOE1>\n"  // 3
+                  "  <TRCODE><ITEM>8000</ITEM></TRCODE>\n"                                 // 4
+                  "  <OPENCNT><ITEM>x1</ITEM></OPENCNT>\n"                                 // 5
+                  "</USRDEFDATA>\n");
+    auto lines = Check(1);
+    Expect(lines, "UserDef/Screen_Set.xml:3:45: warning:", "element 'IETM' in a list is ignored (the terminal reads ITEM)");
+    Expect(lines, "UserDef/Screen_Set.xml:3:28: error:", "TR code '1001' has no count");
+    Expect(lines, "UserDef/Screen_Set.xml:4:3: warning:", "element 'TRCODE' in USRDEFDATA is ignored (the terminal reads TRCOE1, OPENCNT); a typo for 'TRCOE1'?");
+    Expect(lines, "UserDef/Screen_Set.xml:5:12: error:", "open count 'x1' is not a number: it reads as 0");
+
+    WriteFile(DataPath("UserDef/Screen_Set.xml"), std::string(kDecl) + "<USERDATA/>\n");
+    lines = Check(1);
+    Expect(lines, "UserDef/Screen_Set.xml:2:1: error:", "the terminal ignores this file: its document element must be USRDEFDATA");
+}
+
+TEST_F(CheckTest, ActionTabStyle) {
+    WriteFile(DataPath("ActTab.xml"), std::string(kDecl) +
+                                          "<ACTTAB>\n"
+                                          "  <USE>y</USE>\n"                      // 3
+                                          "  <FONT>Arial,0,x</FONT>\n"            // 4
+                                          "  <SELBAKCOLOR>1,2,3</SELBAKCOLOR>\n"  // 5
+                                          "  <NORFORECOLOR>300,0,0</NORFORECOLOR>\n"
+                                          "</ACTTAB>\n");
+    const auto lines = Check(1);
+    Expect(lines, "ActTab.xml:3:3: error:", "USE 'y' reads as 'N': only 'Y' turns the tab bar on");
+    Expect(lines, "ActTab.xml:4:3: error:", "FONT 'Arial,0,x' is not a font");
+    Expect(lines, "ActTab.xml:5:3: warning:", "a typo for 'SELBACKCOLOR'?");
+    Expect(lines, "ActTab.xml:6:3: error:", "NORFORECOLOR '300,0,0' is not a colour");
+}
+
+TEST_F(CheckTest, FixedTabGroups) {
+    WriteFile(DataPath("TabGroup.xml"), std::string(kDecl) +
+                                            "<TABGROUP>\n"
+                                            "  <GROUP NAME=\"a\"><ITEM TRCODE=\"8000\"/></GROUP>\n"  // 3
+                                            "  <GROUP ID=\"2\" NAME=\"b\"><ITEM/><ITEM TRCODE=\"7777\"/></GROUP>\n"
+                                            "  <GROUP ID=\"2\"/>\n"   // 5
+                                            "  <GROUP ID=\"x\"/>\n"   // 6
+                                            "</TABGROUP>\n");
+    const auto lines = Check(1);
+    Expect(lines, "TabGroup.xml:3:3: error:", "GROUP without ID is group 0, which the terminal never opens");
+    Expect(lines, "TabGroup.xml:4:26: warning:", "ITEM without TRCODE adds no screen");
+    Expect(lines, "TabGroup.xml:4:39: warning:", "TR code '7777' is not in the catalogue: the group cannot open it");
+    Expect(lines, "TabGroup.xml:5:10: error:", "group 2 is also the group at line 4: this later one replaces it");
+    Expect(lines, "TabGroup.xml:6:10: error:", "ID 'x' is not a group number of 1 or more");
+}
+
+TEST_F(CheckTest, HotKeys) {
+    WriteFile(UserPath("HotKey.xml"), std::string(kDecl) +
+                                          "<HOTKEY>\n"
+                                          "  <NODE TRCODE=\"8000\" KEYCODE=\"112\" MOD=\"C\">a</NODE>\n"  // 3
+                                          "  <NODE TRCODE=\"1001\" KEYCODE=\"112\" MOD=\"c\">b</NODE>\n"  // 4
+                                          "  <NODE TRCODE=\"1001\" KEYCODE=\"F1\" MOD=\"X\">a</NODE>\n"   // 5
+                                          "  <NODE TRCODE=\"7777\" KEYCODE=\"113\">c</NODE>\n"           // 6
+                                          "  <NODE KEYCODE=\"114\">d</NODE>\n"                            // 7
+                                          "</HOTKEY>\n");
+    const auto lines = Check(1);
+    Expect(lines, "User/HotKey.xml:4:3: error:", "Ctrl+112 is also bound at line 3: only one of the two ever fires");
+    Expect(lines, "User/HotKey.xml:5:3: error:", "text 'a' is also the hot key's at line 3: only this later one is kept");
+    Expect(lines, "User/HotKey.xml:5:23: error:", "KEYCODE 'F1' is not a key code (a number above 0): the hot key never fires");
+    Expect(lines, "User/HotKey.xml:5:36: error:", "MOD 'X' reads as no modifier");
+    Expect(lines, "User/HotKey.xml:6:9: error:", "TR code '7777' is not in the catalogue: the hot key is dropped when the file is read");
+    Expect(lines, "User/HotKey.xml:7:3: error:", "NODE without TRCODE: the hot key is dropped");
+}
+
+TEST_F(CheckTest, UserTabGroupsAndCodePage) {
+    WriteFile(UserPath("UserTabGrp.xml"),
+              std::string(kDecl) +
+                  "<TAPGRPROOT>\n"
+                  "  <TABGRP ID=\"1\" NAME=\"a\" TRCODE=\"G01\"><NODE>8000</NODE><NODE>7777</NODE></TABGRP>\n"  // 3
+                  "  <TABGRP ID=\"1\" NAME=\"\xED\x95\x9C\" TRCODE=\"g01\"/>\n"                             // 4
+                  "  <TABGRP ID=\"0\" NAME=\"c\" TRCODE=\"G03\" CODE=\"x\"/>\n"                            // 5
+                  "</TAPGRPROOT>\n");
+    const auto lines = Check(1);
+    Expect(lines, "User/UserTabGrp.xml:3:57: warning:", "TR code '7777' is not in the catalogue");
+    Expect(lines, "User/UserTabGrp.xml:4:11: error:", "group 1 is also the group at line 3: this later one replaces it");
+    Expect(lines, "User/UserTabGrp.xml:4:24: warning:", "(U+D55C) is not in the terminal's code page (950): it reads as '?'");
+    Expect(lines, "User/UserTabGrp.xml:4:27: error:", "group code 'g01' is also the group's at line 3: a typed code finds only one of them");
+    Expect(lines, "User/UserTabGrp.xml:5:11: error:", "ID '0' is not a group number of 1 or more");
+    Expect(lines, "User/UserTabGrp.xml:5:40: warning:", "attribute 'CODE' of TABGRP is ignored (the terminal reads ID, NAME, TRCODE)");
+}
+
+TEST_F(CheckTest, GradesListTheScreensOneGradeSetSeesAndTheOtherNot) {
+    WriteFile(DataPath("OrvMenu.xml"),
+              std::string(kDecl) +
+                  "<MENU>\n"
+                  "  <NODE TYPE=\"DLL\" DISP=\"Y\" GRADE=\"3FFFFFFF\" NAME=\"All\">\n"
+                  "    <NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"00100401\" TRCODE=\"1001\">Basic</NODE>\n"
+                  "    <NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"00100402\" TRCODE=\"1002\">Pro</NODE>\n"
+                  "    <NODE TYPE=\"FORM\" DISP=\"N\" GRADE=\"00100402\" TRCODE=\"1003\">Hidden</NODE>\n"
+                  "  </NODE>\n"
+                  "  <NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"00100403\" TRCODE=\"1004\">Both</NODE>\n"
+                  "</MENU>\n");
+    std::ostringstream out;
+    EXPECT_EQ(orvhost::RunGrades(0x00100401, 0x00100402, "OrvMenu.xml", 1, 1, out), 0);
+    EXPECT_EQ(out.str(),
+              "Grades 00100401 and 00100402 (derivatives shown, screen 8000 shown), catalogue OrvMenu.xml\n"
+              "Seen with 00100401, not with 00100402: 1\n"
+              "  (1001) Basic\n"
+              "Seen with 00100402, not with 00100401: 1\n"
+              "  (1002) Pro\n");
+
+    std::ostringstream none;
+    EXPECT_EQ(orvhost::RunGrades(1, 2, "Missing.xml", 0, 1, none), 1);
+    EXPECT_EQ(messageBoxes.size(), 1u);
+}
+
+}  // namespace
+}  // namespace orv::test
