@@ -3,6 +3,8 @@
 // Steps:
 //   key <keycode|F1..F12> [ctrl] [shift] [alt]   a key press with those modifiers held
 //   hotkeys                                     the hot keys, in the order they are tried
+//   hotkeys-save                                writes the user's file and prints it (or says
+//                                               the save failed and the old file stayed)
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -10,9 +12,11 @@
 #include <string>
 
 #include "Host.h"
+#include "SaveReport.h"
 #include "orvmenu/OrvExports.h"
 #include "orvmenu/OrvHotKeyTable.h"
 #include "orvmenu/OrvMenu.h"
+#include "services/EnvMgr.h"
 #include "services/XMLParser.h"
 #include "ui/Keyboard.h"
 
@@ -131,6 +135,12 @@ void RegisterHotKeyPart(Host& host) {
         if (state->hotKey == nullptr || !args.empty()) return false;
         PrintHotKeys(h, *state->hotKey->GetHotKeyTable());
         return true;
+    });
+
+    host.AddStep("hotkeys-save", "hotkeys-save", [state](Host& h, const Host::Args& args) {
+        if (state->hotKey == nullptr || !args.empty()) return false;
+        const std::string path = CEnvMgr::GetDataUserDir() + "/" + kHotKeyFile;
+        return SaveAndReport(h, path, "File Open Error For Save Hotkey", [&] { state->hotKey->Save(path); });
     });
 }
 

@@ -8,7 +8,8 @@
 //   usergroup-remove <id> <trcode>          a screen leaves a group
 //   usergroup-swap <id> <trcode> <trcode>   two screens of a group change places
 //   usergroup-delete <id>                   a group goes
-//   usergroup-save                          writes the user's file and prints it
+//   usergroup-save                          writes the user's file and prints it (or says the
+//                                           save failed and the old file stayed)
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -17,6 +18,7 @@
 #include <string>
 
 #include "Host.h"
+#include "SaveReport.h"
 #include "orvmenu/OrvExports.h"
 #include "orvmenu/OrvMenu.h"
 #include "services/CodePage.h"
@@ -188,19 +190,8 @@ void RegisterTabGroupPart(Host& host) {
 
     host.AddStep("usergroup-save", "usergroup-save", [state](Host& h, const Host::Args& args) {
         if (state->user == nullptr || !args.empty()) return false;
-        state->user->SaveUserTabGrp();
-        const std::string path = CEnvMgr::GetDataUserDir() + "/" + kUserFile;
-        std::ifstream in(path, std::ios::binary);
-        if (!in) {
-            h.Out() << "cannot read " << path << "\n";
-            return false;
-        }
-        h.Out() << "wrote " << path << ":\n";
-        for (std::string line; std::getline(in, line);) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            h.Out() << "  " << line << "\n";
-        }
-        return true;
+        return SaveAndReport(h, CEnvMgr::GetDataUserDir() + "/" + kUserFile, "File Save Error For Save TabGrp",
+                             [state] { state->user->SaveUserTabGrp(); });
     });
 }
 
