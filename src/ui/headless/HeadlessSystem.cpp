@@ -15,7 +15,8 @@ namespace orv::ui {
 
 HandleCounts CountHandles() {
     const auto& system = headless::GetSystem();
-    return {static_cast<unsigned>(system.menus.size() + system.windows.size()), 0};
+    return {static_cast<unsigned>(system.menus.size() + system.windows.size()),
+            static_cast<unsigned>(system.gdiObjects.size())};
 }
 
 }  // namespace orv::ui

@@ -1,1 +1,115 @@
-// (being written)
+#include "ui/ImageList.h"
+
+#include <utility>
+
+#include "ui/headless/GdiHeadless.h"
+
+using namespace orv::headless;
+
+namespace {
+
+GdiImageList* ListOf(const void* handle) { return Lookup<GdiImageList>(handle, GdiKind::ImageList); }
+
+}  // namespace
+
+CImageList::~CImageList() { DeleteImageList(); }
+
+bool CImageList::Create(int cx, int cy, unsigned flags, int initial, int grow) {
+    (void)initial;
+    (void)grow;
+    if (handle_ != nullptr || cx <= 0 || cy <= 0 || cx > kMaxBitmapSide || cy > kMaxBitmapSide) {
+        return false;
+    }
+    auto* list = new GdiImageList;
+    list->cx = cx;
+    list->cy = cy;
+    list->flags = flags;
+    handle_ = RegisterGdi(list);
+    return true;
+}
+
+int CImageList::Add(CBitmap* bitmap, orv::Color mask) {
+    GdiImageList* list = ListOf(handle_);
+    auto* source =
+        bitmap == nullptr ? nullptr : Lookup<GdiBitmap>(bitmap->GetSafeHandle(), GdiKind::Bitmap);
+    if (list == nullptr || source == nullptr || source->stock) return -1;
+    // As many whole images as the bitmap's width holds; a narrower bitmap adds none but still
+    // answers the index the next image would have.
+    const int count = source->width / list->cx;
+    const int first = static_cast<int>(list->images.size());
+    mask &= 0xFFFFFF;
+    const bool masked = (list->flags & orv::ui::kIlcMask) != 0;
+    for (int n = 0; n < count; ++n) {
+        GdiImageList::Image image;
+        const auto size = static_cast<std::size_t>(list->cx) * static_cast<std::size_t>(list->cy);
+        image.pixels.assign(size, 0);
+        image.transparent.assign(size, false);
+        for (int y = 0; y < list->cy && y < source->height; ++y) {
+            for (int x = 0; x < list->cx; ++x) {
+                const orv::Color pixel =
+                    source->pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(source->width) +
+                                   static_cast<std::size_t>(n * list->cx + x)];
+                const auto at = static_cast<std::size_t>(y) * static_cast<std::size_t>(list->cx) +
+                                static_cast<std::size_t>(x);
+                // Pixels of the mask colour are kept black behind a transparent mask.
+                const bool clear = masked && pixel == mask;
+                image.transparent[at] = clear;
+                image.pixels[at] = clear ? 0 : pixel;
+            }
+        }
+        list->images.push_back(std::move(image));
+    }
+    // The masked add leaves the mask colour black in the bitmap it was given.
+    if (masked) {
+        for (auto& pixel : source->pixels) {
+            if (pixel == mask) pixel = 0;
+        }
+    }
+    return first;
+}
+
+bool CImageList::DeleteImageList() {
+    void* handle = std::exchange(handle_, nullptr);
+    return handle != nullptr && DeleteGdi(handle);
+}
+
+void* CImageList::Detach() { return std::exchange(handle_, nullptr); }
+
+int CImageList::GetImageCount() const {
+    const GdiImageList* list = ListOf(handle_);
+    return list == nullptr ? 0 : static_cast<int>(list->images.size());
+}
+
+bool CImageList::GetIconSize(void* handle, int& cx, int& cy) {
+    const GdiImageList* list = ListOf(handle);
+    if (list == nullptr) return false;
+    cx = list->cx;
+    cy = list->cy;
+    return true;
+}
+
+bool CImageList::Draw(CDC* dc, int image, CPoint point) {
+    const GdiImageList* list = ListOf(handle_);
+    GdiDc* target = dc == nullptr ? nullptr : Lookup<GdiDc>(dc->GetSafeHdc(), GdiKind::Dc);
+    if (list == nullptr || target == nullptr || image < 0 ||
+        image >= static_cast<int>(list->images.size())) {
+        return false;
+    }
+    GdiBitmap* pixels = TargetOf(*target);
+    if (pixels == nullptr) return true;
+    const GdiImageList::Image& from = list->images[static_cast<std::size_t>(image)];
+    for (int y = 0; y < list->cy; ++y) {
+        const long ty = static_cast<long>(point.y) + y;
+        if (ty < 0 || ty >= pixels->height) continue;
+        for (int x = 0; x < list->cx; ++x) {
+            const long tx = static_cast<long>(point.x) + x;
+            if (tx < 0 || tx >= pixels->width) continue;
+            const auto at = static_cast<std::size_t>(y) * static_cast<std::size_t>(list->cx) +
+                            static_cast<std::size_t>(x);
+            if (from.transparent[at]) continue;
+            pixels->pixels[static_cast<std::size_t>(ty) * static_cast<std::size_t>(pixels->width) +
+                           static_cast<std::size_t>(tx)] = from.pixels[at];
+        }
+    }
+    return true;
+}

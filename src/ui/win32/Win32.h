@@ -16,3 +16,4 @@
 #undef RemoveProp
 #undef MessageBox
 #undef LoadMenu
+#undef DrawText
