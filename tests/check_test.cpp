@@ -188,7 +188,7 @@ TEST_F(CheckTest, HotKeys) {
                                           "  <NODE KEYCODE=\"114\">d</NODE>\n"                            // 7
                                           "</HOTKEY>\n");
     const auto lines = Check(1);
-    Expect(lines, "User/HotKey.xml:4:3: error:", "Ctrl+112 is also bound at line 3: only one of the two ever fires");
+    Expect(lines, "User/HotKey.xml:4:3: error:", "Ctrl+F1 (112) is also bound at line 3: only one of the two ever fires");
     Expect(lines, "User/HotKey.xml:5:3: error:", "text 'a' is also the hot key's at line 3: only this later one is kept");
     Expect(lines, "User/HotKey.xml:5:23: error:", "KEYCODE 'F1' is not a key code (a number above 0): the hot key never fires");
     Expect(lines, "User/HotKey.xml:5:36: error:", "MOD 'X' reads as no modifier");

@@ -612,7 +612,10 @@ private:
             if (keyCode > 0) {
                 if (const auto [earlier, added] = keys.emplace(std::make_pair(keyCode, modifier), e.at.line); !added) {
                     const char* mod = modifier == 1 ? "Ctrl+" : modifier == 2 ? "Shift+" : "";
-                    Error(e.at, std::string(mod) + std::to_string(keyCode) + " is also bound at line " + std::to_string(earlier->second) + ": only one of the two ever fires");
+                    // Key codes 112 to 123 are the function keys F1 to F12.
+                    const std::string key = keyCode >= 112 && keyCode <= 123 ? "F" + std::to_string(keyCode - 111) + " (" + std::to_string(keyCode) + ")"
+                                                                             : "key " + std::to_string(keyCode);
+                    Error(e.at, std::string(mod) + key + " is also bound at line " + std::to_string(earlier->second) + ": only one of the two ever fires");
                 }
             }
         }
