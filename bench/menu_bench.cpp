@@ -202,7 +202,9 @@ int main(int argc, char** argv) {
     };
     ratio("BM_LoadHotKeys", "BM_Baseline_ParseHotKeyFile", "ratio hot-key load (500) / pugixml parse of the file");
     ratio("BM_LoadUserTabGrp", "BM_Baseline_ParseUserTabGrpFile",
-          "ratio user tab group load (300 groups) / pugixml parse of the file");
+          "ratio user tab group load (200 groups x 20 screens) / pugixml parse of the file");
+    ratio("BM_SaveHotKeys", "BM_Baseline_WriteHotKeyBytes",
+          "ratio hot-key save (500) / one write of the same bytes, flushed and renamed");
     std::error_code ec;
     std::filesystem::remove_all(TheCatalogue().dir, ec);
     benchmark::Shutdown();
