@@ -24,6 +24,8 @@
 #define ORVMENU_EXPORT_TABLE(X)         \
     X(CreateOrvMainMenu, 1000)          \
     X(DestroyOrvMainMenu, 1001)         \
+    X(CreateOrvToolBar, 1100)           \
+    X(DestroyOrvToolBar, 1101)          \
     X(CreateOrvHotKey, 1200)            \
     X(DestroyOrvHotKey, 1201)           \
     X(CreateOrvActTab, 1202)            \

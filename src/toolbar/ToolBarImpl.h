@@ -17,6 +17,12 @@
 #include "ui/ImageList.h"
 #include "ui/ToolTip.h"
 
+namespace orv::toolbar {
+// The toolbar's button highlight and shadow colour: the base moved 42 per channel away from its
+// brightness (a bright colour darker, a dark one lighter), each channel wrapping as 8 bits.
+orv::Color SchemeColor(orv::Color base);
+}  // namespace orv::toolbar
+
 class COrvToolBarImpl final : public IOrvToolBar {
 public:
     COrvToolBarImpl() = default;

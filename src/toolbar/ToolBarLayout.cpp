@@ -37,18 +37,16 @@ constexpr BoxPlace kBoxPlaces[] = {
     {kOrvTbCodeCombo, CToolBar::kTbbsSeparator, 70},
 };
 
-// The button highlight and shadow colour: the base moved 42 per channel away from its
-// brightness, each channel wrapping as an 8-bit value.
-orv::Color SchemeColor(orv::Color base) {
+HWND WindowOf(CToolBar* wnd) { return wnd != nullptr ? wnd->GetSafeHwnd() : nullptr; }
+
+}  // namespace
+
+orv::Color orv::toolbar::SchemeColor(orv::Color base) {
     const unsigned r = base & 0xffu, g = (base >> 8) & 0xffu, b = (base >> 16) & 0xffu;
     const bool bright = r + g + b >= kBrightness;
     auto shift = [bright](unsigned c) { return (bright ? c - kColorShift : c + kColorShift) & 0xffu; };
     return orv::Rgb(shift(r), shift(g), shift(b));
 }
-
-HWND WindowOf(CToolBar* wnd) { return wnd != nullptr ? wnd->GetSafeHwnd() : nullptr; }
-
-}  // namespace
 
 bool COrvToolBarImpl::IsShown(const OrvToolBar* item) {
     if (item->trCode.empty()) return true;
@@ -74,7 +72,7 @@ void COrvToolBarImpl::BuildToolBar(CToolBar* wnd, OrvToolBar* rootRecord, std::i
     toolBarWnd->SendMessage(orv::ui::kTbSetExtendedStyle, 0, orv::ui::kTbstyleExDrawDDArrows);
     toolBarWnd->SendMessage(orv::ui::kTbDeleteButton, 0, 0);
     orv::ui::ColorScheme scheme;
-    scheme.clrBtnHighlight = scheme.clrBtnShadow = SchemeColor(CFormColor::GetFormColor(kSchemeBaseColor));
+    scheme.clrBtnHighlight = scheme.clrBtnShadow = orv::toolbar::SchemeColor(CFormColor::GetFormColor(kSchemeBaseColor));
     toolBarWnd->SendMessage(orv::ui::kCcmSetColorScheme, 0, reinterpret_cast<std::intptr_t>(&scheme));
 
     // With a group switch button the index counts GROUP children only; without, every child.

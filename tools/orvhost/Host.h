@@ -46,6 +46,7 @@ public:
 };
 
 // Each component's part registers itself here (one function per source file).
+void RegisterToolBarPart(Host& host);
 void RegisterHotKeyPart(Host& host);
 void RegisterTabGroupPart(Host& host);
 void RegisterActTabPart(Host& host);

@@ -102,6 +102,7 @@ public:
             return orv::ui::kIdOk;
         });
         RegisterBuiltInSteps();
+        RegisterToolBarPart(*this);
         RegisterHotKeyPart(*this);
         RegisterTabGroupPart(*this);
         RegisterActTabPart(*this);

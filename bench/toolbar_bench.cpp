@@ -1,0 +1,149 @@
+// A toolbar far longer than any user's: 40 groups of 50 buttons. Loading and building the shown
+// group, and switching groups, each beside pugixml parsing the same file in the same run.
+#include <benchmark/benchmark.h>
+#include <pugixml.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "orvmenu/OrvExports.h"
+#include "orvmenu/ToolBar.h"
+#include "services/EnvMgr.h"
+#include "ui/HostWindow.h"
+
+namespace {
+
+constexpr int kGroups = 40;
+constexpr int kItems = 50;
+constexpr int kIcons = 5;  // buttons share a few bitmaps, as real toolbars do
+
+// A 24-bit BMP of 56 by 24 pixels.
+std::string Bitmap(unsigned char shade) {
+    const int w = 56, h = 24, row = (w * 3 + 3) & ~3;
+    std::string b(54 + static_cast<std::size_t>(row * h), static_cast<char>(shade));
+    const auto put = [&b](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) b[at + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xff);
+    };
+    for (std::size_t i = 0; i < 54; ++i) b[i] = 0;
+    b[0] = 'B';
+    b[1] = 'M';
+    put(2, static_cast<std::uint32_t>(b.size()));
+    put(10, 54);
+    put(14, 40);
+    put(18, w);
+    put(22, h);
+    b[26] = 1;
+    b[28] = 24;
+    return b;
+}
+
+struct Files {
+    std::string dir, toolBar;
+};
+
+const Files& TheFiles() {
+    static const Files f = [] {
+        Files files;
+        files.dir = (std::filesystem::temp_directory_path() / ("orvbench-t-" + std::to_string(std::random_device{}()))).string();
+        std::filesystem::create_directories(files.dir);
+        std::string menu = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<M>\r\n";
+        for (int i = 0; i < kGroups * kItems; ++i) {
+            menu += "\t<NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FFFFFFF\" TRCODE=\"" + std::to_string(1000 + i) + "\">畫面</NODE>\r\n";
+        }
+        menu += "</M>\r\n";
+        std::ofstream(files.dir + "/OrvMenu.xml", std::ios::binary) << menu;
+        for (int i = 0; i < kIcons; ++i) {
+            std::ofstream(files.dir + "/b" + std::to_string(i) + ".bmp", std::ios::binary)
+                << Bitmap(static_cast<unsigned char>(40 * i));
+        }
+        files.toolBar = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<TOOLBAR>\r\n"
+                        "\t<NODE NAME=\"groups\" TYPE=\"GROUPBTN\"/>\r\n";
+        for (int g = 0; g < kGroups; ++g) {
+            files.toolBar += "\t<NODE NAME=\"群組" + std::to_string(g) + "\" TYPE=\"GROUP\" ICON=\"b0.bmp\">\r\n";
+            for (int i = 0; i < kItems; ++i) {
+                const int screen = 1000 + g * kItems + i;
+                files.toolBar += "\t\t<NODE TRCODE=\"" + std::to_string(screen) + "\" NAME=\"鍵" + std::to_string(i) +
+                                 "\" TYPE=\"BUTTON\" ICON=\"b" + std::to_string(i / 10 % kIcons) + ".bmp\"/>\r\n";
+            }
+            files.toolBar += "\t</NODE>\r\n";
+        }
+        files.toolBar += "</TOOLBAR>\r\n";
+        std::ofstream(files.dir + "/ToolBar.xml", std::ios::binary) << files.toolBar;
+        CEnvMgr::SetDataDir(files.dir);
+        CEnvMgr::SetDataUserDir(files.dir);
+        CEnvMgr::SetImageDir(files.dir);
+        return files;
+    }();
+    return f;
+}
+
+IOrvMenu* Menu() {
+    static IOrvMenu* menu = [] {
+        TheFiles();
+        IOrvMenu* m = CreateOrvMainMenu();
+        m->SetMenuFile("OrvMenu.xml");
+        OrvUserInfo user;
+        user.gradeMask = 0x3fffffff;
+        m->SetUserInfo(&user, 1);
+        m->LoadMenu();
+        return m;
+    }();
+    return menu;
+}
+
+struct Bar {
+    CHostWindow main{"bench"};
+    CToolBar window;
+    Bar() { window.Create(main.GetHwnd()); }
+};
+
+IOrvToolBar* NewToolBar(Bar& bar) {
+    IOrvToolBar* t = CreateOrvToolBar();
+    t->SetFileName("ToolBar.xml");
+    t->SetToolBarWnd(&bar.window);
+    t->SetMenu(Menu());
+    return t;
+}
+
+void BM_Baseline_ParseToolBarFile(benchmark::State& state) {
+    const std::string& bytes = TheFiles().toolBar;
+    for (auto _ : state) {
+        pugi::xml_document doc;
+        benchmark::DoNotOptimize(doc.load_buffer(bytes.data(), bytes.size()));
+    }
+}
+BENCHMARK(BM_Baseline_ParseToolBarFile)->Unit(benchmark::kMicrosecond);
+
+// The whole file read into records, and the first group laid out and painted.
+void BM_LoadToolBar(benchmark::State& state) {
+    Menu();
+    Bar bar;
+    for (auto _ : state) {
+        IOrvToolBar* t = NewToolBar(bar);
+        t->Load();
+        state.PauseTiming();
+        DestroyOrvToolBar(t);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_LoadToolBar)->Unit(benchmark::kMicrosecond);
+
+// One switch to another group of 50 buttons: the buttons go, the new ones are painted and added.
+void BM_SelectGroup(benchmark::State& state) {
+    Menu();
+    Bar bar;
+    IOrvToolBar* t = NewToolBar(bar);
+    t->Load();
+    OrvToolBar* root = t->GetRoot();
+    std::size_t next = 1;
+    for (auto _ : state) {
+        t->SelectGroup(root->children[next]);
+        next = next % kGroups + 1;
+    }
+    DestroyOrvToolBar(t);
+}
+BENCHMARK(BM_SelectGroup)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,282 @@
+// orvhost's toolbar: the user's toolbar file (seeded from the terminal's default the first
+// time), the buttons as the user sees them, and what pressing them does.
+//
+// Steps:
+//   toolbar                      the buttons of the shown group
+//   toolbar-group <name|index>   the user switches group (the switch button's menu)
+//   toolbar-press <position>     the user presses a button: what the host receives and does
+//   toolbar-menu <position>      the drop-down of a button with items of its own
+//   toolbar-context              the toolbar's context menu
+//   toolbar-check <position>     the check mark moves to that button
+//   toolbar-save                 the toolbar file is written
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "Host.h"
+#include "orvmenu/Menu.h"
+#include "orvmenu/OrvExports.h"
+#include "orvmenu/OrvMenu.h"
+#include "orvmenu/OrvToolBar.h"
+#include "orvmenu/ToolBar.h"
+#include "ui/Gdi.h"
+#include "ui/ToolBarControl.h"
+#include "ui/ToolTip.h"
+
+namespace orvhost {
+namespace {
+
+// A user's toolbar lives in a "User" folder under the data folder; the first start seeds it.
+constexpr const char* kToolBarFile = "User/ToolBar.xml";
+
+struct ToolBarState {
+    CToolBar window;
+    IOrvToolBar* toolBar = nullptr;
+    std::vector<std::string> captions;  // painted on each button, in button order
+};
+
+std::intptr_t Send(ToolBarState& s, unsigned message, std::uintptr_t wParam = 0, std::intptr_t lParam = 0) {
+    return s.window.SendMessage(message, wParam, lParam);
+}
+
+int ButtonCount(ToolBarState& s) { return static_cast<int>(Send(s, orv::ui::kTbButtonCount)); }
+
+orv::ui::TbButton ButtonAt(ToolBarState& s, int i) {
+    orv::ui::TbButton b;
+    Send(s, orv::ui::kTbGetButton, static_cast<std::uintptr_t>(i), reinterpret_cast<std::intptr_t>(&b));
+    return b;
+}
+
+CRect RectAt(ToolBarState& s, int i) {
+    CRect r;
+    Send(s, orv::ui::kTbGetItemRect, static_cast<std::uintptr_t>(i), reinterpret_cast<std::intptr_t>(&r));
+    return r;
+}
+
+// Runs a change of the buttons and remembers the captions it painted.
+template <typename Change>
+void Rebuild(ToolBarState& s, Change change) {
+    orv::ui::ClearDrawnTexts();
+    change();
+    s.captions.clear();
+    for (const auto& t : orv::ui::DrawnTexts()) s.captions.push_back(t.text);
+    orv::ui::ClearDrawnTexts();
+}
+
+const char* StyleName(std::uint8_t style) {
+    switch (style) {
+    case kOrvTbStyleButton: return "button";
+    case kOrvTbStyleSep: return "separator";
+    case kOrvTbStyleCheck: return "check";
+    case kOrvTbStyleGroup: return "group";
+    case kOrvTbStyleCheckGroup: return "check group";
+    default: return "?";
+    }
+}
+
+void PrintToolBar(Host& h, ToolBarState& s) {
+    std::ostream& out = h.Out();
+    const OrvToolBar* root = s.toolBar->GetRoot();
+    if (root == nullptr) {
+        out << "toolbar: nothing loaded\n";
+        return;
+    }
+    std::vector<CToolTipCtrl::Tool> tips;
+    if (const auto tipWnd = reinterpret_cast<HWND>(Send(s, orv::ui::kTbGetToolTips))) {
+        tips = CToolTipCtrl::ToolsOf(tipWnd);
+    }
+    out << "toolbar " << h.Show(root->name) << ": " << ButtonCount(s) << " buttons\n";
+    std::size_t painted = 0;
+    for (int i = 0; i < ButtonCount(s); ++i) {
+        const orv::ui::TbButton b = ButtonAt(s, i);
+        const CRect r = RectAt(s, i);
+        const auto id = static_cast<std::uint32_t>(b.idCommand);
+        const OrvToolBar* item = s.toolBar->GetItem(id);
+        out << "  " << i << "  x " << r.left << "-" << r.right << "  [" << id << "] ";
+        // A separator carrying the group's command stands in for a box; its width is the box's.
+        if ((b.fsStyle & orv::ui::kTbstyleSep) != 0 && item != nullptr && item->type == kOrvTbGroup) {
+            out << "box placeholder, width " << b.iBitmap
+                << ((b.fsState & orv::ui::kTbstateHidden) != 0 ? ", hidden" : "") << "\n";
+            continue;
+        }
+        const std::string caption = painted < s.captions.size() ? s.captions[painted] : std::string();
+        ++painted;
+        out << StyleName(b.fsStyle) << " \"" << h.Show(caption) << "\"";
+        if (item != nullptr && item->type == kOrvTbGroupBtn) out << " (switches group)";
+        const OrvToolBar* shows = item;
+        if (item != nullptr && item->type == kOrvTbGroupBtn) {
+            // The switch button carries the selected group's picture.
+            for (const OrvToolBar* g : root->children) {
+                if (g->type == kOrvTbGroup && g->name == caption) shows = g;
+            }
+        }
+        if (shows != nullptr && !shows->children.empty()) out << " with triangle";
+        if (item != nullptr && item->lastAct != 0) out << " checked";
+        for (const auto& t : tips) {
+            if (t.id == id) out << "  tip \"" << h.Show(t.text) << "\"";
+        }
+        out << "\n";
+    }
+}
+
+OrvToolBar* GroupByNameOrIndex(ToolBarState& s, const std::string& text) {
+    OrvToolBar* root = s.toolBar->GetRoot();
+    if (root == nullptr) return nullptr;
+    char* end = nullptr;
+    const long index = std::strtol(text.c_str(), &end, 10);
+    const bool isIndex = end != text.c_str() && *end == '\0';
+    long rank = 0;
+    for (OrvToolBar* child : root->children) {
+        if (child->type != kOrvTbGroup) continue;
+        if (isIndex ? rank == index : child->name == text) return child;
+        ++rank;
+    }
+    return nullptr;
+}
+
+bool ParsePosition(ToolBarState& s, const std::string& text, int& position) {
+    char* end = nullptr;
+    const long value = std::strtol(text.c_str(), &end, 10);
+    if (end == text.c_str() || *end != '\0' || value < 0 || value >= ButtonCount(s)) return false;
+    position = static_cast<int>(value);
+    return true;
+}
+
+void PrintMenu(Host& h, HMENU handle, int level) {
+    CMenu m(handle);
+    const std::string indent(static_cast<std::size_t>(level) * 2 + 2, ' ');
+    for (int i = 0; i < m.GetMenuItemCount(); ++i) {
+        switch (m.GetItemKind(i)) {
+        case CMenu::ItemKind::Separator: h.Out() << indent << "--------\n"; break;
+        case CMenu::ItemKind::Popup:
+            h.Out() << indent << h.Show(m.GetMenuString(i)) << " >\n";
+            PrintMenu(h, m.GetSubMenu(i), level + 1);
+            break;
+        default: h.Out() << indent << h.Show(m.GetMenuString(i)) << "  [" << m.GetMenuItemID(i) << "]\n"; break;
+        }
+    }
+    m.Detach();
+}
+
+}  // namespace
+
+void RegisterToolBarPart(Host& host) {
+    auto state = std::make_shared<ToolBarState>();
+
+    host.AddComponent(
+        "toolbar",
+        [state](Host& h) {
+            if (!state->window.Create(h.MainWindow())) {
+                h.Out() << "toolbar: the toolbar window could not be made\n";
+                return;
+            }
+            state->toolBar = CreateOrvToolBar();
+            if (state->toolBar == nullptr) return;
+            state->toolBar->SetFileName(kToolBarFile);
+            state->toolBar->SetToolBarWnd(&state->window);
+            state->toolBar->SetMenu(h.Menu());
+            Rebuild(*state, [&] { state->toolBar->Load(); });
+            state->toolBar->SetupToolTips();
+            const OrvToolBar* root = state->toolBar->GetRoot();
+            h.Out() << "toolbar: " << (root ? root->children.size() : 0) << " root items from "
+                    << state->toolBar->GetFilePath() << "\n";
+        },
+        [state](Host&) {
+            DestroyOrvToolBar(state->toolBar);  // before its window and the main menu
+            state->toolBar = nullptr;
+            state->window.DestroyWindow();
+        });
+
+    host.AddStep("toolbar", "toolbar", [state](Host& h, const Host::Args& args) {
+        if (state->toolBar == nullptr || !args.empty()) return false;
+        PrintToolBar(h, *state);
+        return true;
+    });
+
+    host.AddStep("toolbar-group", "toolbar-group <name|index>", [state](Host& h, const Host::Args& args) {
+        if (state->toolBar == nullptr || args.size() != 1) return false;
+        OrvToolBar* group = GroupByNameOrIndex(*state, args[0]);
+        if (group == nullptr) return false;
+        Rebuild(*state, [&] { state->toolBar->SelectGroup(group); });
+        state->toolBar->SetupToolTips();
+        PrintToolBar(h, *state);
+        return true;
+    });
+
+    host.AddStep("toolbar-press", "toolbar-press <position>", [state](Host& h, const Host::Args& args) {
+        int position = 0;
+        if (state->toolBar == nullptr || args.size() != 1 || !ParsePosition(*state, args[0], position)) return false;
+        // The button sends its command to the host, which looks the record up and acts on it.
+        const auto id = static_cast<std::uint32_t>(ButtonAt(*state, position).idCommand);
+        OrvToolBar* item = state->toolBar->GetItem(id);
+        h.Out() << "WM_COMMAND " << id << " -> ";
+        if (item == nullptr) {
+            h.Out() << "no toolbar item\n";
+        } else if (item->type == kOrvTbGroupBtn) {
+            h.Out() << "the group switch button: the host shows the groups (toolbar-group)\n";
+        } else if (item->menuNode != nullptr) {
+            h.Out() << "item " << h.Show(item->name) << ": the host opens (" << item->trCode << ") "
+                    << h.Show(item->menuNode->name) << "\n";
+            state->toolBar->AddRecentScreen(item->menuNode);
+        } else if (!item->children.empty()) {
+            h.Out() << "item " << h.Show(item->name) << ": the host drops its menu down (toolbar-menu)\n";
+        } else {
+            h.Out() << "item " << h.Show(item->name) << ": nothing to open\n";
+        }
+        return true;
+    });
+
+    host.AddStep("toolbar-menu", "toolbar-menu <position>", [state](Host& h, const Host::Args& args) {
+        int position = 0;
+        if (state->toolBar == nullptr || args.size() != 1 || !ParsePosition(*state, args[0], position)) return false;
+        OrvToolBar* item = state->toolBar->GetItem(static_cast<std::uint32_t>(ButtonAt(*state, position).idCommand));
+        if (item == nullptr) return false;
+        CMenu drop;
+        drop.CreatePopupMenu();
+        // The switch button drops down the groups; any other button its own items.
+        if (item->type == kOrvTbGroupBtn) state->toolBar->BuildPlainMenu(&drop, state->toolBar->GetRoot());
+        else state->toolBar->BuildContextMenu(&drop, item);
+        h.Out() << "drop-down of " << h.Show(item->name) << ":\n";
+        PrintMenu(h, drop.GetSafeHmenu(), 0);
+        drop.DestroyMenu();
+        return true;
+    });
+
+    host.AddStep("toolbar-context", "toolbar-context", [state](Host& h, const Host::Args& args) {
+        if (state->toolBar == nullptr || !args.empty() || state->toolBar->GetRoot() == nullptr) return false;
+        if (state->toolBar->IsContextMenuOn() == 0) {
+            h.Out() << "the toolbar has no context menu\n";
+            return true;
+        }
+        CMenu context;
+        context.CreatePopupMenu();
+        state->toolBar->BuildContextMenu(&context, state->toolBar->GetRoot());
+        h.Out() << "context menu:\n";
+        PrintMenu(h, context.GetSafeHmenu(), 0);
+        context.DestroyMenu();
+        return true;
+    });
+
+    host.AddStep("toolbar-check", "toolbar-check <position>", [state](Host& h, const Host::Args& args) {
+        int position = 0;
+        if (state->toolBar == nullptr || args.size() != 1 || !ParsePosition(*state, args[0], position)) return false;
+        const auto id = static_cast<std::uint32_t>(ButtonAt(*state, position).idCommand);
+        if (state->toolBar->GetItem(id) == nullptr) return false;
+        state->toolBar->SetLastAct(id);
+        const OrvToolBar* checked = state->toolBar->GetLastAct();
+        h.Out() << "checked: " << (checked ? h.Show(checked->name) : std::string("nothing")) << "\n";
+        return true;
+    });
+
+    host.AddStep("toolbar-save", "toolbar-save", [state](Host& h, const Host::Args& args) {
+        if (state->toolBar == nullptr || !args.empty()) return false;
+        state->toolBar->SaveFile();
+        h.Out() << "toolbar written to " << state->toolBar->GetFilePath() << "\n";
+        return true;
+    });
+}
+
+}  // namespace orvhost
