@@ -39,6 +39,8 @@ public:
 
     // What the tooltip window holds, read back through its messages.
     std::vector<Tool> GetTools() const;
+    // The same for any tooltip window, such as the one a toolbar holds.
+    static std::vector<Tool> ToolsOf(HWND tooltip);
 
 private:
     HWND hwnd_ = nullptr;
