@@ -72,10 +72,17 @@ TEST_F(CheckTest, UnreadableFilesAndAMissingCatalogue) {
     WriteFile(UserPath("HotKey.xml"), std::string(kDecl) + "<HOTKEY>\n  <NODE TRCODE=\"8000\"");
     WriteFile(UserPath("UserTabGrp.xml"), std::string(kDecl) + "<TAPGRPROOT>\n\n  <TABGRP ID=\"1\">caf\xC3</TABGRP></TAPGRPROOT>\n");
     auto lines = Check(1);
-    // The parser's own column differs between back ends; the line is the fault's.
-    Expect(lines, "OrvMenu.xml:4:", "error: the terminal cannot read this file");
-    Expect(lines, "OrvMenu.xml:4:", "\"File open error\" and starts with no menu");
-    Expect(lines, "User/HotKey.xml:3:", "keeps it aside as HotKey.xml.unreadable and starts with no hot keys");
+    // Where a document stops being XML is the XML reader's to say: the line of the fault here
+    // (the column differs between readers). On Windows it is MSXML's parse error, which under
+    // Wine gives no position: the report then stands at the start of the file.
+#ifdef _WIN32
+    const std::string menuAt = "OrvMenu.xml:", hotKeyAt = "User/HotKey.xml:";
+#else
+    const std::string menuAt = "OrvMenu.xml:4:", hotKeyAt = "User/HotKey.xml:3:";
+#endif
+    Expect(lines, menuAt, "error: the terminal cannot read this file");
+    Expect(lines, menuAt, "\"File open error\" and starts with no menu");
+    Expect(lines, hotKeyAt, "keeps it aside as HotKey.xml.unreadable and starts with no hot keys");
     // Bytes that are not UTF-8 are found by the reader itself, at the same place on both.
     Expect(lines, "User/UserTabGrp.xml:4:21: error:", "UserTabGrp.xml.unreadable");
     EXPECT_EQ(lines.back(), "3 errors, 0 warnings");

@@ -497,7 +497,8 @@ int CXMLParser::OpenBuffer(std::string_view bytes) {
             if (line == 1) column += static_cast<long>(utf8.size() - text.size());
             error_.line = static_cast<int>(line);
             error_.column = static_cast<int>(column);
-            if (SUCCEEDED(parseError->get_reason(reason.put())) && !reason.view().empty()) {
+            // Without a line (Wine's MSXML gives none) the reason says no more than "error".
+            if (line > 0 && SUCCEEDED(parseError->get_reason(reason.put())) && !reason.view().empty()) {
                 std::string why = orv::win32::Narrow(std::wstring(reason.view()));
                 while (!why.empty() && (why.back() == '\n' || why.back() == '\r' || why.back() == '.')) why.pop_back();
                 error_.reason = why;
