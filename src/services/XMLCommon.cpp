@@ -1,6 +1,7 @@
 // What both XML back ends share: name comparison and turning a file's bytes into UTF-8.
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "services/CodePage.h"
 #include "services/XMLParser.h"
@@ -15,12 +16,24 @@ bool IsXmlChar(char32_t cp) {
            (cp >= 0xe000 && cp <= 0xfffd) || (cp >= 0x10000 && cp <= 0x10ffff);
 }
 
+// Eight bytes of ASCII at or above 0x20: none has its top bit set, and adding 0x60 to each
+// carries into bit 7 exactly for those at 0x20 or above.
+bool IsPlainAsciiRun(const unsigned char* p) {
+    std::uint64_t w;
+    std::memcpy(&w, p, 8);
+    constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+    return (w & kHigh) == 0 && ((w + 0x6060606060606060ull) & kHigh) == kHigh;
+}
+
 // Strict UTF-8 check, also refusing characters XML does not allow: the length of the valid
 // start of the text, s.size() when all of it is.
 std::size_t ValidXmlUtf8Length(std::string_view s) {
     const auto* p = reinterpret_cast<const unsigned char*>(s.data());
     const std::size_t n = s.size();
     for (std::size_t i = 0; i < n;) {
+        // Markup is nearly all ASCII: skip runs of plain characters eight at a time.
+        while (i + 8 <= n && IsPlainAsciiRun(p + i)) i += 8;
+        if (i == n) break;
         const unsigned b0 = p[i];
         if (b0 < 0x80) {
             if (b0 < 0x20 && b0 != 0x9 && b0 != 0xa && b0 != 0xd) return i;

@@ -4,6 +4,7 @@
 // too, so that both back ends read the same files the same way.
 #include <pugixml.hpp>
 
+#include <array>
 #include <memory>
 
 #include "services/CodePage.h"
@@ -22,26 +23,45 @@ void* ToHandle(pugi::xml_node node) { return node.internal_object(); }
 // Attributes are a list in pugixml but are asked for by index, nearly always in order: the
 // last answer is remembered so that a walk over all of them stays linear. Forgotten whenever a
 // document goes, so a node at a reused address never finds another document's attribute.
+// Plain pointers, so that the thread-local needs no initialisation check; initial-exec, so that
+// reaching it costs no call: readers come here for every attribute.
 struct LastAttr {
-    void* node = nullptr;
-    int index = -1;
-    pugi::xml_attribute attr;
+    void* node;
+    int index;
+    pugi::xml_attribute_struct* attr;
+    void* countedNode;  // readers ask for the count at every step of their walk
+    int count;
 };
-thread_local LastAttr last;
+[[gnu::tls_model("initial-exec")]] thread_local LastAttr last{};
 
 pugi::xml_attribute AttrAt(void* handle, int index) {
     if (handle == nullptr || index < 0) return {};
     pugi::xml_attribute a;
     int i = 0;
     if (last.node == handle && last.index >= 0 && last.index <= index) {
-        a = last.attr;
+        a = pugi::xml_attribute(last.attr);
         i = last.index;
     } else {
         a = ToNode(handle).first_attribute();
     }
     for (; a && i < index; ++i) a = a.next_attribute();
-    if (a) last = {handle, index, a};
+    if (a) {
+        last.node = handle;
+        last.index = index;
+        last.attr = a.internal_object();
+    }
     return a;
+}
+
+// A zero-terminated name against an ASCII name, ignoring case, without measuring it first.
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualsNoCaseZ(const char* z, std::string_view name) {
+    for (const char c : name) {
+        if (*z == '\0' || Lower(*z) != Lower(c)) return false;
+        ++z;
+    }
+    return *z == '\0';
 }
 
 bool IsText(pugi::xml_node n) {
@@ -105,10 +125,23 @@ bool IsValidReference(std::string_view text, std::size_t i) {
 // entities that are not declared (no DTD is ever read, so only the predefined five exist) or
 // to characters XML forbids, "]]>" in text, and '<' in attribute values. Null when the text
 // passes; else why not, with the offset of the fault in at.
+// The bytes each state of StrictFault must look at; all others are skipped in a tight loop.
+enum : unsigned char { kTextStop = 1, kTagStop = 2, kValueStop = 4 };
+constexpr auto kStops = [] {
+    std::array<unsigned char, 256> t{};
+    for (const unsigned char c : {'<', '&', ']'}) t[c] |= kTextStop;
+    for (const unsigned char c : {'"', '\'', '>'}) t[c] |= kTagStop;
+    for (const unsigned char c : {'"', '\'', '<', '&'}) t[c] |= kValueStop;
+    return t;
+}();
+
 const char* StrictFault(std::string_view text, std::size_t& at) {
     enum class State { Text, Tag, Value } state = State::Text;
     char quote = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char stop = state == State::Text ? kTextStop : state == State::Tag ? kTagStop : kValueStop;
+        while (i < text.size() && (kStops[static_cast<unsigned char>(text[i])] & stop) == 0) ++i;
+        if (i == text.size()) break;
         const char c = text[i];
         switch (state) {
         case State::Text:
@@ -186,13 +219,17 @@ std::string CXMLNode::GetName() const {
 }
 
 bool CXMLNode::NameIs(std::string_view name) const {
-    return handle_ != nullptr && orv::xml::EqualsNoCase(ToNode(handle_).name(), name);
+    return handle_ != nullptr && EqualsNoCaseZ(ToNode(handle_).name(), name);
 }
 
 std::string CXMLNode::GetText() const {
     if (handle_ == nullptr) return {};
     const pugi::xml_node self = ToNode(handle_);
     if (IsText(self)) return orv::cp950::FromUtf8(self.value());
+    // Most elements hold one text and nothing else.
+    if (const pugi::xml_node only = self.first_child(); only && !only.next_sibling() && IsText(only)) {
+        return orv::cp950::FromUtf8(std::string_view(only.value()).substr(0, CXMLParser::kMaxTextBytes));
+    }
     // Walk without recursion: documents may nest deeply.
     std::string utf8;
     pugi::xml_node n = self.first_child();
@@ -219,10 +256,12 @@ CXMLNode CXMLNode::GetNextSibling() const {
 }
 
 int CXMLNode::GetAttrCount() const {
+    if (handle_ == nullptr) return 0;
+    if (last.countedNode == handle_) return last.count;
     int count = 0;
-    if (handle_ != nullptr) {
-        for (pugi::xml_attribute a = ToNode(handle_).first_attribute(); a; a = a.next_attribute()) ++count;
-    }
+    for (pugi::xml_attribute a = ToNode(handle_).first_attribute(); a; a = a.next_attribute()) ++count;
+    last.countedNode = handle_;
+    last.count = count;
     return count;
 }
 
@@ -233,7 +272,7 @@ std::string CXMLNode::GetAttrName(int index) const {
 
 bool CXMLNode::AttrNameIs(int index, std::string_view name) const {
     const pugi::xml_attribute a = AttrAt(handle_, index);
-    return a && orv::xml::EqualsNoCase(a.name(), name);
+    return a && EqualsNoCaseZ(a.name(), name);
 }
 
 std::string CXMLNode::GetAttrValue(int index) const {
@@ -288,10 +327,12 @@ int CXMLParser::OpenBuffer(std::string_view bytes) {
     std::size_t faultAt = 0;
     if (const char* fault = StrictFault(impl->text, faultAt)) return fail(faultAt, fault);
 
-    // Comments, processing instructions and white space are kept so that IsSeen judges text
-    // against all its siblings, as the Windows reader does.
+    // Comments and processing instructions are kept so that IsSeen judges text against all its
+    // siblings, as the Windows reader does. White space that is not an element's sole child is
+    // never seen: pugixml drops it while parsing (parse_ws_pcdata_single), so indentation costs
+    // no nodes.
     constexpr unsigned kFlags = pugi::parse_cdata | pugi::parse_escapes | pugi::parse_wconv_attribute |
-                                pugi::parse_eol | pugi::parse_ws_pcdata | pugi::parse_comments |
+                                pugi::parse_eol | pugi::parse_ws_pcdata_single | pugi::parse_comments |
                                 pugi::parse_pi | pugi::parse_doctype;
     const pugi::xml_parse_result result =
         impl->doc.load_buffer_inplace(impl->text.data(), impl->text.size(), kFlags, pugi::encoding_utf8);
