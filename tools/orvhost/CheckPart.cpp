@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <map>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -221,12 +222,13 @@ public:
     };
 
     // The files of a terminal's data folder, in the order they are checked: the catalogue
-    // first, since the others name its screens. The toolbar's file joins with a row here and a
-    // check that calls HasScreen for its items' TR codes and NoteToolbarItems for their count.
-    static const DataFile kFiles[6];
+    // first, since the others name its screens. The toolbar's file joins with a row in this
+    // table (below the class) and a check that reads it with the toolbar's name tables, calls
+    // HasScreen for its items' TR codes and NoteToolbarItems for their count.
+    static std::span<const DataFile> Files();
 
     int Run(std::ostream& out) {
-        for (const DataFile& file : kFiles) CheckFile(file);
+        for (const DataFile& file : Files()) CheckFile(file);
         CheckCommandIds();
         std::stable_sort(problems_.begin(), problems_.end(), [](const Problem& a, const Problem& b) {
             if (a.fileOrder != b.fileOrder) return a.fileOrder < b.fileOrder;
@@ -437,7 +439,7 @@ private:
         const std::uint32_t first = orv::menu::kFirstMenuId;
         const std::uint32_t count = static_cast<std::uint32_t>(menuNodes_.size());
         fileOrder_ = 1;
-        file_ = (fs::path(dataDir_) / kFiles[0].name).generic_string();
+        file_ = (fs::path(dataDir_) / Files()[0].name).generic_string();
         if (count > 0x10000u) {
             const std::uint32_t id = first + 0x10000u;
             Error(menuNodes_[0x10000u], "this entry's command identifier " + std::to_string(id) + " wraps past 16 bits to " +
@@ -662,21 +664,24 @@ private:
     std::uint32_t toolbarItems_ = 0;
 };
 
-const Checker::DataFile Checker::kFiles[6] = {
-    {"OrvMenu.xml", false, true, "no menu", &Checker::CheckCatalogue},
-    {"UserDef/Screen_Set.xml", false, false, "no open counts", &Checker::CheckScreenSet},
-    {"ActTab.xml", false, false, "its default tab style", &Checker::CheckActTab},
-    {"TabGroup.xml", false, false, "no fixed tab groups", &Checker::CheckTabGroups},
-    {"HotKey.xml", true, false, "no hot keys", &Checker::CheckHotKeys},
-    {"UserTabGrp.xml", true, false, "no user tab groups", &Checker::CheckUserTabGroups},
-};
+std::span<const Checker::DataFile> Checker::Files() {
+    static const DataFile files[] = {
+        {"OrvMenu.xml", false, true, "no menu", &Checker::CheckCatalogue},
+        {"UserDef/Screen_Set.xml", false, false, "no open counts", &Checker::CheckScreenSet},
+        {"ActTab.xml", false, false, "its default tab style", &Checker::CheckActTab},
+        {"TabGroup.xml", false, false, "no fixed tab groups", &Checker::CheckTabGroups},
+        {"HotKey.xml", true, false, "no hot keys", &Checker::CheckHotKeys},
+        {"UserTabGrp.xml", true, false, "no user tab groups", &Checker::CheckUserTabGroups},
+    };
+    return files;
+}
 
 }  // namespace
 
 int RunCheck(const std::string& dir, std::ostream& out) {
     // A terminal's data folder, or a folder holding one as Data (the samples: examples).
     fs::path data = dir;
-    if (!fs::exists(data / Checker::kFiles[0].name) && fs::is_directory(data / "Data")) data /= "Data";
+    if (!fs::exists(data / Checker::Files()[0].name) && fs::is_directory(data / "Data")) data /= "Data";
     if (!fs::is_directory(data)) {
         out << dir << ": error: no such folder\n";
         return 1;
