@@ -129,22 +129,18 @@ TEST_F(ToolBarTest, ButtonImagesAreTheBitmapWithCaptionAndTriangle) {
     WriteBitmap("b.bmp", 24, 20, blue);
     CFormBitmap bitmap;
     ASSERT_TRUE(bitmap.Load(imageDir + "/b.bmp"));
+    // Without captions, so that only the bitmap and the triangle paint pixels.
     OrvToolBar leaf;
-    leaf.name = "Leaf";
     OrvToolBar parent;
-    parent.name = "Parent";
     parent.children.push_back(&leaf);
 
     CBitmap plain, withChildren;
-    orv::ui::ClearDrawnTexts();
     toolBar->PaintButtonImage(nullptr, &bitmap, &plain, &leaf);
     toolBar->PaintButtonImage(nullptr, &bitmap, &withChildren, &parent);
-    parent.children.clear();  // the records are the test's own
-
     ASSERT_EQ(plain.GetWidth(), 24);
     ASSERT_EQ(plain.GetHeight(), 20);
-    // Away from the caption the bitmap shows as it is; the triangle's corner (19,10)-(19,15)-
-    // (14,15) is dark red on its edges and red inside, only on items with children.
+    // The bitmap shows as it is; the triangle's corner (19,10)-(19,15)-(14,15) is dark red on
+    // its edges and red inside, only on items with children.
     for (const auto& [x, y] : std::vector<std::pair<int, int>>{{0, 0}, {23, 19}, {16, 12}, {18, 14}}) {
         EXPECT_EQ(plain.GetPixel(x, y), blue) << x << "," << y;
     }
@@ -155,6 +151,16 @@ TEST_F(ToolBarTest, ButtonImagesAreTheBitmapWithCaptionAndTriangle) {
     EXPECT_EQ(withChildren.GetPixel(20, 12), blue);
 
     // Each caption is drawn over the whole image: centred, one line, black, transparent.
+    leaf.name = "Leaf";
+    parent.name = "Parent";
+    CFont font;
+    CFormFont verdana;
+    ASSERT_TRUE(verdana.fromString("Verdana,0,-12,400,0,0,0"));
+    ASSERT_TRUE(font.CreateFormFont(verdana));
+    orv::ui::ClearDrawnTexts();
+    toolBar->PaintButtonImage(&font, &bitmap, &plain, &leaf);
+    toolBar->PaintButtonImage(&font, &bitmap, &withChildren, &parent);
+    parent.children.clear();  // the records are the test's own
     const unsigned format = orv::ui::kDtCenter | orv::ui::kDtVCenter | orv::ui::kDtSingleLine;
     ASSERT_EQ(orv::ui::DrawnTexts().size(), 2u);
     for (const auto& t : orv::ui::DrawnTexts()) {
@@ -162,8 +168,10 @@ TEST_F(ToolBarTest, ButtonImagesAreTheBitmapWithCaptionAndTriangle) {
         EXPECT_EQ(t.format, format);
         EXPECT_EQ(t.color, orv::Rgb(0, 0, 0));
         EXPECT_EQ(t.bkMode, orv::ui::kTransparent);
+        EXPECT_EQ(t.faceName, "Verdana");
     }
     EXPECT_EQ(orv::ui::DrawnTexts()[0].text, "Leaf");
+    EXPECT_EQ(orv::ui::DrawnTexts()[1].text, "Parent");
 }
 
 TEST_F(ToolBarTest, MissingBitmapsStillGiveButtonsAndSwitchingLeaksNothing) {
