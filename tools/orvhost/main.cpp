@@ -310,36 +310,57 @@ bool ParseOptions(int argc, char** argv, Options& o) {
     return true;
 }
 
-// The user's own files are written back at shut-down, so they never go into the samples, the
-// checkout or the current folder: into the folder given (kept), else into a fresh temporary
-// folder seeded with the samples' user files (removed at exit).
-struct UserDir {
-    fs::path path;
-    bool temporary = false;
+// orvhost works on a copy of the terminal's data folder in a fresh temporary folder, laid out
+// as a terminal lays it out: the user's files in its "User" folder, where the toolbar's file
+// ("User/ToolBar.xml", named from the data folder) lives too. So nothing orvhost writes lands in
+// the samples, the checkout or the current folder. The user folder starts as a copy of the one
+// given with --user-dir (else of the samples' "User" folder); with --user-dir, what the session
+// left there is copied back at exit.
+struct WorkDirs {
+    fs::path root;  // removed at exit
+    fs::path data;
+    fs::path user;
+    fs::path keep;  // the folder the user's files go back to, or empty
 };
 
-UserDir PrepareUserDir(const Options& o) {
-    if (!o.userDir.empty()) {
-        fs::create_directories(o.userDir);
-        std::cout << "user files: " << fs::path(o.userDir).generic_string() << "\n";
-        return {o.userDir, false};
-    }
+fs::path FreshTempFolder() {
     std::random_device random;
-    fs::path dir;
-    for (int attempt = 0;; ++attempt) {
-        dir = fs::temp_directory_path() / ("orvhost-user-" + std::to_string(random() % 1000000000u));
-        if (fs::create_directory(dir)) break;  // false when it exists: someone else's folder
-        if (attempt == 100) throw std::runtime_error("cannot make a folder under " + fs::temp_directory_path().string());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path dir = fs::temp_directory_path() / ("orvhost-" + std::to_string(random() % 1000000000u));
+        if (fs::create_directory(dir)) return dir;  // false when it exists: someone else's folder
     }
-    const fs::path samples = fs::path(o.dataDir) / "User";
-    if (fs::is_directory(samples)) {
-        for (const auto& entry : fs::directory_iterator(samples)) {
-            if (entry.is_regular_file()) fs::copy_file(entry.path(), dir / entry.path().filename());
-        }
+    throw std::runtime_error("cannot make a folder under " + fs::temp_directory_path().string());
+}
+
+WorkDirs PrepareWorkDirs(const Options& o) {
+    WorkDirs dirs;
+    dirs.root = FreshTempFolder();
+    dirs.data = dirs.root / "Data";
+    dirs.user = dirs.data / "User";
+    const auto copy = fs::copy_options::recursive | fs::copy_options::overwrite_existing;
+    if (fs::is_directory(o.dataDir)) fs::copy(o.dataDir, dirs.data, copy);
+    fs::create_directories(dirs.data);
+    const fs::path user = o.userDir.empty() ? fs::path(o.dataDir) / "User" : fs::path(o.userDir);
+    fs::remove_all(dirs.user);
+    fs::create_directories(dirs.user);
+    if (!o.userDir.empty()) {
+        fs::create_directories(user);
+        dirs.keep = user;
     }
-    std::cout << "user files: " << dir.generic_string() << " (a copy of " << samples.generic_string()
-              << ", removed at exit; --user-dir DIR keeps them)\n";
-    return {dir, true};
+    if (fs::is_directory(user)) fs::copy(user, dirs.user, copy);
+    std::cout << "user files: " << user.generic_string()
+              << (dirs.keep.empty() ? " (a copy in " + dirs.user.generic_string() + ", removed at exit; --user-dir DIR keeps them)"
+                                    : " (through " + dirs.user.generic_string() + ")")
+              << "\n";
+    return dirs;
+}
+
+void FinishWorkDirs(const WorkDirs& dirs) {
+    std::error_code ignored;
+    if (!dirs.keep.empty()) {
+        fs::copy(dirs.user, dirs.keep, fs::copy_options::recursive | fs::copy_options::overwrite_existing, ignored);
+    }
+    if (!dirs.root.empty()) fs::remove_all(dirs.root, ignored);
 }
 
 bool ParseGrade(const std::string& text, std::uint32_t& grade) {
@@ -387,14 +408,14 @@ int main(int argc, char** argv) {
     }
     if (command == "grades") return Grades(argc, argv);
     Options options;
-    UserDir userDir;
+    WorkDirs work;
     try {
         if (!ParseOptions(argc, argv, options)) return 0;
         // The library finds the terminal's folders the way it does in any host that sets no
         // directories itself: through the environment.
-        SetEnv("ORV_DATA_DIR", options.dataDir);
-        userDir = PrepareUserDir(options);
-        SetEnv("ORV_DATA_USER_DIR", userDir.path.generic_string());
+        work = PrepareWorkDirs(options);
+        SetEnv("ORV_DATA_DIR", work.data.generic_string());
+        SetEnv("ORV_DATA_USER_DIR", work.user.generic_string());
         SetEnv("ORV_FORM_DIR", options.formDir);
         SetEnv("ORV_IMAGE_DIR", ORV_EXAMPLES_DIR "/Image");
     } catch (const std::exception& e) {
@@ -407,9 +428,6 @@ int main(int argc, char** argv) {
         OrvHost host(options);
         result = host.Run();
     }
-    if (userDir.temporary) {
-        std::error_code ignored;
-        fs::remove_all(userDir.path, ignored);
-    }
+    FinishWorkDirs(work);
     return result;
 }
