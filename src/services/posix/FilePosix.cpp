@@ -159,7 +159,9 @@ bool Exists(const std::string& path) {
 
 bool ReadAll(const std::string& path, std::string& out, std::size_t maxBytes) {
     out.clear();
-    const int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a FIFO that stands where a file should be waits for a writer
+    // forever; it is refused below as anything that is not a regular file is.
+    const int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return false;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||

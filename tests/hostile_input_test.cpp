@@ -1,0 +1,261 @@
+// Input no terminal should ever see, and input far larger than any real one: each ends with the
+// system's own message or a correct load, never a crash or a hang, and on Linux within a
+// stated multiple of the file's size in memory (an address-space limit set in a child process).
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+#include "MenuFixture.h"
+#include "orvmenu/OrvExports.h"
+#include "orvmenu/OrvHotKeyTable.h"
+#include "orvmenu/OrvTabGrp.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#define ORV_SANITIZED 1  // the sanitizer reserves terabytes of address space: no limit can hold
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ORV_SANITIZED 1
+#endif
+#endif
+
+namespace {
+
+const std::string kDecl = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
+
+// The address space a load may take beyond what the process held before it, as a multiple of
+// the file's size, plus a fixed allowance for the allocator's own arenas. The densest file, a
+// catalogue of 42-byte entries, takes about 14 times its size: each entry becomes a node with
+// its strings, two map entries and a menu item.
+constexpr std::size_t kMemoryPerFileByte = 16;
+constexpr std::size_t kMemoryAllowance = 64u << 20;
+
+// Runs body with the address space limited to what the process holds now plus limit bytes:
+// in a child on Linux (true when body returned true there), directly elsewhere.
+bool WithinMemory(std::size_t limit, const std::function<bool()>& body) {
+#if defined(_WIN32) || defined(ORV_SANITIZED)
+    (void)limit;
+    return body();
+#else
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const rlim_t now = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE));
+        const rlimit cap{now + limit, now + limit};
+        ::setrlimit(RLIMIT_AS, &cap);
+        bool ok = false;
+        try {
+            ok = body();
+        } catch (...) {
+            ok = false;  // std::bad_alloc: the limit was reached
+        }
+        std::fflush(nullptr);
+        ::_exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child) return false;
+    EXPECT_TRUE(WIFEXITED(status)) << "the child died of signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+#endif
+}
+
+std::size_t Limit(std::size_t fileBytes) { return kMemoryPerFileByte * fileBytes + kMemoryAllowance; }
+
+class HostileInputTest : public orv::test::MenuTest {
+protected:
+    void TearDown() override {
+        DestroyOrvHotKey(keys);
+        DestroyUserTabGrp(groups);
+        MenuTest::TearDown();
+    }
+    // Loads the catalogue file as written (not wrapped as MenuTest::Load wraps it).
+    void LoadCatalogue() {
+        menu->SetMenuFile("OrvMenu.xml");
+        menu->SetMainMenu(&bar);
+        menu->LoadMenu();
+    }
+    bool ToldCatalogueUnreadable() const {
+        return messageBoxes.size() == 1 && messageBoxes[0].ends_with("OrvMenu.xmlFile open error");
+    }
+
+    IOrvHotKey* keys = nullptr;
+    IOrvTabGrp* groups = nullptr;
+};
+
+TEST_F(HostileInputTest, DeepNestingIsRefusedWithTheMessage) {
+#if !defined(_WIN32) && !defined(ORV_SANITIZED)
+    // The limit holds: a body that takes more fails.
+    EXPECT_FALSE(WithinMemory(16u << 20, [] {
+        std::vector<char> big(256u << 20, 1);
+        return big[12345] == 1;
+    }));
+#endif
+    std::string deep = kDecl;
+    for (int i = 0; i < 100000; ++i) deep += "<NODE TYPE=\"DLL\" NAME=\"n\">";
+    for (int i = 0; i < 100000; ++i) deep += "</NODE>";
+    orv::test::WriteFile(DataPath("OrvMenu.xml"), deep);
+    EXPECT_TRUE(WithinMemory(Limit(deep.size()), [&] {
+        LoadCatalogue();
+        return ToldCatalogueUnreadable();
+    }));
+    messageBoxes.clear();
+    LoadCatalogue();
+    EXPECT_TRUE(ToldCatalogueUnreadable()) << (messageBoxes.empty() ? "no message" : messageBoxes[0]);
+}
+
+TEST_F(HostileInputTest, TenMegabyteAttributeLoadsAndSavesWhole) {
+    Load("<NODE TRCODE=\"8000\" TYPE=\"FUNC\">a</NODE>");
+    // Ten million bytes: the most Wine's reader takes in one value.
+    const std::string name(10000000, 'n');
+    const std::string file = kDecl + "<TAPGRPROOT><TABGRP ID=\"1\" NAME=\"" + name +
+                             "\" TRCODE=\"G1\"><NODE>8000</NODE></TABGRP></TAPGRPROOT>";
+    orv::test::WriteFile(UserPath("UserTabGrp.xml"), file);
+    const auto loadWhole = [&] {
+        groups = CreateUserTabGrp();
+        groups->SetMenu(menu);
+        const bool ok = groups->LoadTabGrp("UserTabGrp.xml") == 1 && groups->GetUserTabGrp(1) != nullptr &&
+                        groups->GetUserTabGrp(1)->name == name;
+        return ok;
+    };
+    EXPECT_TRUE(WithinMemory(Limit(file.size()), loadWhole));
+    DestroyUserTabGrp(groups);  // set only when the body ran in this process
+    groups = nullptr;
+    ASSERT_TRUE(loadWhole());
+    EXPECT_EQ(menu->GetMenuByTRCode("8000")->userTabGroup, 1);
+    DestroyUserTabGrp(groups);  // writes it back
+    groups = nullptr;
+    ASSERT_TRUE(loadWhole());
+    EXPECT_TRUE(messageBoxes.empty());
+}
+
+// A catalogue fifty times the largest a terminal ships. Too slow for real menus under Wine.
+#ifndef _WIN32
+TEST_F(HostileInputTest, MillionEntryCatalogueLoads) {
+    std::string x = kDecl + "<ORVMENU>";
+    constexpr int kEntries = 1000000;
+    for (int top = 0, made = 0; made < kEntries; ++top) {
+        x += "<NODE TYPE=\"DLL\" NAME=\"m" + std::to_string(top) + "\">";
+        for (int leaf = 0; leaf < 999 && made < kEntries; ++leaf, ++made) {
+            x += "<NODE TYPE=\"FORM\" TRCODE=\"" + std::to_string(100000 + made) + "\">s</NODE>";
+        }
+        x += "</NODE>";
+    }
+    x += "</ORVMENU>";
+    orv::test::WriteFile(DataPath("OrvMenu.xml"), x);
+    const auto loaded = [&] {
+        LoadCatalogue();
+        const OrvMenu* last = menu->GetMenuByTRCode(std::to_string(100000 + kEntries - 1));
+        return messageBoxes.empty() && last != nullptr && menu->GetMenuByID(last->id) == last;
+    };
+    EXPECT_TRUE(WithinMemory(Limit(x.size()), loaded)) << x.size() << " bytes";
+}
+#endif
+
+TEST_F(HostileInputTest, InvalidBytesInABig5File) {
+    Load("<NODE TRCODE=\"8000\" TYPE=\"FUNC\">a</NODE>");
+    // A lead byte with a trail byte the code page does not define, a lone lead byte before
+    // markup, and a byte that leads nothing: each character becomes '?'.
+    const std::string big5 = "<?xml version=\"1.0\" encoding=\"big5\"?>\r\n<HOTKEY>"
+                             "<NODE TRCODE=\"8000\" KEYCODE=\"112\">\x81\x20|\xA4<b/>|\xFF|\xB7\x73</NODE></HOTKEY>";
+    orv::test::WriteFile(UserPath("HotKey.xml"), big5);
+    keys = CreateOrvHotKey();
+    keys->SetMenu(menu);
+    keys->Load("HotKey.xml");
+    EXPECT_TRUE(messageBoxes.empty());
+    ASSERT_EQ(keys->GetHotKeyTable()->GetCount(), 1u);
+    const std::string text = keys->GetHotKeyTable()->begin()->key;
+    EXPECT_EQ(text.substr(text.size() - 2), "\xB7\x73");  // the valid character survives
+    EXPECT_EQ(std::count(text.begin(), text.end(), '|'), 3);
+
+    // A control character no XML may hold: unreadable, reported, and kept.
+    const std::string control = "<?xml version=\"1.0\" encoding=\"big5\"?>\r\n<HOTKEY>\x01</HOTKEY>";
+    orv::test::WriteFile(UserPath("HotKey.xml"), control);
+    IOrvHotKey* second = CreateOrvHotKey();
+    second->SetMenu(menu);
+    second->Load("HotKey.xml");
+    EXPECT_EQ(messageBoxes, std::vector<std::string>{"HotKey.xmlFile Open Error For HotKey "});
+    DestroyOrvHotKey(second);
+    EXPECT_EQ(orv::test::ReadFile(UserPath("HotKey.xml.unreadable")), control);
+}
+
+TEST_F(HostileInputTest, FolderOrFifoWhereAFileShouldBe) {
+    std::filesystem::create_directory(DataPath("OrvMenu.xml"));
+    LoadCatalogue();
+    EXPECT_TRUE(ToldCatalogueUnreadable());
+
+    messageBoxes.clear();
+    std::filesystem::create_directory(UserPath("HotKey.xml"));
+    keys = CreateOrvHotKey();
+    keys->SetMenu(menu);
+    keys->Load("HotKey.xml");  // nothing to read; the new file cannot take the folder's place
+    EXPECT_EQ(messageBoxes, std::vector<std::string>{"File Open Error For Save Hotkey"});
+    EXPECT_TRUE(std::filesystem::is_directory(UserPath("HotKey.xml")));
+#ifndef _WIN32
+    // A FIFO is never opened for reading (that would wait for a writer forever).
+    IOrvMenu* other = CreateOrvMainMenu();
+    ASSERT_EQ(::mkfifo(DataPath("Fifo.xml").c_str(), 0600), 0);
+    other->SetMenuFile("Fifo.xml");
+    messageBoxes.clear();
+    other->LoadMenu();
+    EXPECT_EQ(messageBoxes.size(), 1u);
+    DestroyOrvMainMenu(other);
+    ASSERT_EQ(::mkfifo(UserPath("Fifo.xml").c_str(), 0600), 0);
+    groups = CreateUserTabGrp();
+    groups->SetMenu(menu);
+    messageBoxes.clear();
+    EXPECT_EQ(groups->LoadTabGrp("Fifo.xml"), 1);  // no file to read: a first start
+    EXPECT_TRUE(messageBoxes.empty());
+#endif
+}
+
+// Another program appends to the catalogue while it is read: whatever the reader sees is
+// either a whole document (comments after the document element are allowed) or reported.
+TEST_F(HostileInputTest, FileGrowingWhileRead) {
+    std::string x = kDecl + "<ORVMENU>";
+    for (int i = 0; i < 20000; ++i) x += "<NODE TYPE=\"FORM\" TRCODE=\"" + std::to_string(10000 + i) + "\">s</NODE>";
+    x += "</ORVMENU>";
+    const std::string path = DataPath("OrvMenu.xml");
+    for (int round = 0; round < 5; ++round) {
+        SCOPED_TRACE(round);
+        orv::test::WriteFile(path, x);
+        std::atomic<bool> stop{false};
+        std::thread writer([&] {
+            std::ofstream out(path, std::ios::binary | std::ios::app);
+            for (std::size_t written = 0; !stop && written < (64u << 20); written += 4096) {
+                out << "<!--" << std::string(4089, 'g') << "-->";
+                out.flush();
+            }
+        });
+        messageBoxes.clear();
+        CMenu roundBar;
+        ASSERT_TRUE(roundBar.CreateMenu());
+        IOrvMenu* reader = CreateOrvMainMenu();
+        reader->SetMenuFile("OrvMenu.xml");
+        reader->SetMainMenu(&roundBar);
+        reader->LoadMenu();
+        stop = true;
+        writer.join();
+        if (messageBoxes.empty()) {
+            EXPECT_NE(reader->GetMenuByTRCode("29999"), nullptr);
+        } else {
+            EXPECT_EQ(messageBoxes.size(), 1u);
+        }
+        DestroyOrvMainMenu(reader);
+        roundBar.DestroyMenu();
+    }
+}
+
+}  // namespace
