@@ -1,0 +1,135 @@
+// CComboBox and CComboBoxEx: the combo boxes the toolbar's boxes are made of, shaped like the
+// framework classes they were written against.
+//
+// A box's own notifications come back to the box object, as the framework's reflection does:
+// CBN_SELCHANGE calls OnSelChange, CBN_EDITCHANGE OnEditChange, and the parent never sees them.
+// Enter in the box's edit field calls OnEditReturn although the host's message loop never
+// calls the library. On Windows each box is a real control: the toolkit subclasses its parent
+// (for the reflected notifications and WM_CTLCOLOR*), the box (WM_PAINT, WM_NCPAINT) and its
+// edit child (Enter). Headless, the box is an in-memory control that answers the same messages
+// the same way, and the user's actions are driven through orv::ui::combo below on both back
+// ends.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "orvmenu/OrvWinTypes.h"
+#include "ui/Gdi.h"
+
+namespace orv::ui {
+
+// Combo box messages, notifications and styles, by the window system's values.
+constexpr unsigned kCbAddString = 0x0143;
+constexpr unsigned kCbDeleteString = 0x0144;
+constexpr unsigned kCbGetCount = 0x0146;
+constexpr unsigned kCbGetCurSel = 0x0147;
+constexpr unsigned kCbGetLbText = 0x0148;
+constexpr unsigned kCbGetLbTextLen = 0x0149;
+constexpr unsigned kCbInsertString = 0x014A;
+constexpr unsigned kCbFindString = 0x014C;
+constexpr unsigned kCbSelectString = 0x014D;
+constexpr unsigned kCbSetCurSel = 0x014E;
+constexpr unsigned kCbSetEditSel = 0x0142;
+constexpr unsigned kCbSetItemHeight = 0x0153;
+constexpr unsigned kCbFindStringExact = 0x0158;
+constexpr unsigned kCbSetDroppedWidth = 0x0160;
+constexpr int kCbErr = -1;
+constexpr unsigned kCbnSelChange = 1;
+constexpr unsigned kCbnEditChange = 5;
+constexpr unsigned kCtlColorEdit = 1;
+constexpr unsigned kCtlColorListBox = 2;
+constexpr int kSwShow = 5;
+constexpr unsigned kVkReturn = 0x0D;
+constexpr unsigned kWmKeyDown = 0x0100;
+
+}  // namespace orv::ui
+
+class CComboBox {
+public:
+    CComboBox() = default;
+    CComboBox(const CComboBox&) = delete;
+    CComboBox& operator=(const CComboBox&) = delete;
+    virtual ~CComboBox();  // destroys the window it still has
+
+    // style: the window and combo box styles (e.g. 0x50A00042); rect in the parent's client
+    // coordinates, the bottom being that of the dropped list.
+    virtual bool Create(unsigned style, const CRect& rect, HWND parent, unsigned id);
+    bool DestroyWindow();
+    HWND GetSafeHwnd() const { return hwnd_; }
+    std::intptr_t SendMessage(unsigned message, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
+
+    // The list, through the control's messages. Texts are in the terminal's code page.
+    int AddString(const std::string& text);
+    int InsertString(int index, const std::string& text);
+    int DeleteString(int index);
+    int FindString(int startAfter, const std::string& text);       // case-insensitive prefix
+    int FindStringExact(int startAfter, const std::string& text);  // case-insensitive, whole
+    int SelectString(int startAfter, const std::string& text);
+    int GetCount();
+    int GetCurSel();
+    int SetCurSel(int index);
+    std::string GetLBText(int index);
+    bool SetEditSel(int start, int end);
+
+    // The window.
+    std::string GetWindowText();
+    void SetWindowText(const std::string& text);
+    void SetFocus();
+    bool HasFocus() const;  // the keyboard focus is in the box or its edit field
+    bool ShowWindow(int command);
+    bool IsWindowVisible() const;
+    // Moves the window to (x, y) of its parent, keeping its size and z-order (flags 0x115).
+    bool MoveTo(int x, int y);
+    CRect GetWindowRect() const;  // in the parent's client coordinates
+    void SetFont(CFont* font, bool redraw);
+    void* GetFont() const;
+
+    // The box's own handlers, called by the toolkit.
+    virtual void OnSelChange() {}
+    virtual void OnEditChange() {}
+    // Enter in the edit field; true when the box consumed the key.
+    virtual bool OnEditReturn() { return false; }
+    // WM_CTLCOLOR* of the box's edit field (kCtlColorEdit) and list (kCtlColorListBox): the
+    // brush handle to paint with; defaultBrush is what the control would use.
+    virtual void* OnCtlColor(CDC& dc, unsigned kind, void* defaultBrush) { (void)dc; (void)kind; return defaultBrush; }
+    // WM_PAINT and WM_NCPAINT; true when the box painted and the control's own painting is to
+    // be skipped.
+    virtual bool OnPaint(CDC& dc) { (void)dc; return false; }
+    virtual bool OnNcPaint(CDC& dc) { (void)dc; return false; }
+
+protected:
+    // The class the window is made of ("ComboBox", "ComboBoxEx32").
+    virtual const char* ClassName() const { return "ComboBox"; }
+    HWND hwnd_ = nullptr;
+};
+
+class CComboBoxEx : public CComboBox {
+public:
+    // Inserts a text item at index (-1: at the end); the index it got, or -1.
+    int InsertItem(int index, const std::string& text);
+
+protected:
+    const char* ClassName() const override { return "ComboBoxEx32"; }
+};
+
+// What a user does to a box, for tests and orvhost: the same calls on both back ends (on
+// Windows they are real keyboard messages to the real edit field and list).
+namespace orv::ui::combo {
+// Types one character into the edit field (as WM_CHAR does): the box sees an edit change.
+void TypeChar(CComboBox& box, char c);
+// Presses Enter in the edit field.
+void PressReturn(CComboBox& box);
+// Chooses the entry at index from the list: the box sees a selection change.
+void Choose(CComboBox& box, int index);
+// Paints the box now (WM_NCPAINT, then WM_PAINT), into its own window.
+void Paint(CComboBox& box);
+// A pixel of the box's window as last painted, (0, 0) being the window's top-left corner.
+orv::Color WindowPixel(CComboBox& box, int x, int y);
+}  // namespace orv::ui::combo
+
+namespace orv::ui {
+constexpr int kSmCxHThumb = 10;
+// The window system's metric of that index (the value measured on the real system headless).
+int GetSystemMetrics(int index);
+}  // namespace orv::ui
