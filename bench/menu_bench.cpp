@@ -134,6 +134,29 @@ void BM_LoadMenu(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadMenu)->Unit(benchmark::kMillisecond);
 
+// The catalogue at 100,000 and 1,000,000 entries, side by side: the load grows linearly.
+void BM_LoadMenuAtSize(benchmark::State& state) {
+    static std::map<std::int64_t, Catalogue> made;
+    auto found = made.find(state.range(0));
+    if (found == made.end()) found = made.emplace(state.range(0), MakeCatalogue(static_cast<int>(state.range(0)))).first;
+    CEnvMgr::SetDataDir(found->second.dir);
+    for (auto _ : state) {
+        CMenu bar;
+        IOrvMenu* menu = LoadedMenu(bar);
+        state.PauseTiming();
+        DestroyOrvMainMenu(menu);
+        bar.DestroyMenu();
+        state.ResumeTiming();
+    }
+    state.counters["ns_per_entry"] = benchmark::Counter(
+        static_cast<double>(state.range(0)), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    CEnvMgr::SetDataDir(TheCatalogue().dir);
+    std::error_code ec;
+    std::filesystem::remove_all(found->second.dir, ec);
+    made.erase(found);
+}
+BENCHMARK(BM_LoadMenuAtSize)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 void BM_GetMenuByTRCode(benchmark::State& state) {
     const auto& codes = TheCatalogue().codes;
     CMenu bar;
@@ -203,6 +226,8 @@ int main(int argc, char** argv) {
     ratio("BM_LoadHotKeys", "BM_Baseline_ParseHotKeyFile", "ratio hot-key load (500) / pugixml parse of the file");
     ratio("BM_LoadUserTabGrp", "BM_Baseline_ParseUserTabGrpFile",
           "ratio user tab group load (200 groups x 20 screens) / pugixml parse of the file");
+    ratio("BM_LoadMenuAtSize/1000000/iterations:3", "BM_LoadMenuAtSize/100000/iterations:3",
+          "ratio LoadMenu 1,000,000 entries / 100,000 entries (10 is linear)");
     ratio("BM_SaveHotKeys", "BM_Baseline_WriteHotKeyBytes",
           "ratio hot-key save (500) / one write of the same bytes, flushed and renamed");
     std::error_code ec;
