@@ -417,6 +417,18 @@ TEST_F(GdiTest, ObjectsAreFreedWithTheirOwners) {
         void* handle = pen.Detach();
         CPen other;
         EXPECT_TRUE(other.Attach(handle));
+        // An object deleted while a context holds it goes when the context lets it go.
+        CBrush brush;
+        ASSERT_TRUE(brush.CreateSolidBrush(kRed));
+        void* oldBrush = first.SelectObject(&brush);
+        void* brushHandle = brush.GetSafeHandle();
+        EXPECT_TRUE(brush.DeleteObject());
+        EXPECT_EQ(brush.GetSafeHandle(), nullptr);
+        EXPECT_EQ(first.SelectHandle(oldBrush), brushHandle);
+        ASSERT_NE(first.SelectObject(&bitmap), nullptr);
+        void* bitmapHandle = bitmap.GetSafeHandle();
+        EXPECT_TRUE(bitmap.DeleteObject());
+        EXPECT_EQ(first.SelectHandle(previous), bitmapHandle);
         CImageList list;
         ASSERT_TRUE(list.Create(4, 4, orv::ui::kIlcColor24 | orv::ui::kIlcMask, 8, 8));
         EXPECT_FALSE(list.Create(4, 4, orv::ui::kIlcColor24 | orv::ui::kIlcMask, 8, 8));
