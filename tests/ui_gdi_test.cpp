@@ -335,6 +335,72 @@ TEST_F(GdiTest, FormBitmapLoadsBmpFilesOfEveryDepth) {
     }
 }
 
+// The rarer layouts: the short core header with a 3-byte palette-less 24-bit row, 16-bit pixels
+// with 5-6-5 bit fields. A picture wider than 4096 pixels is refused.
+TEST_F(GdiTest, FormBitmapReadsCoreHeadersAndBitFields) {
+    std::string core = "BM";
+    Put32(core, 14 + 12 + 8);
+    Put32(core, 0);
+    Put32(core, 14 + 12);
+    Put32(core, 12);
+    Put16(core, 2);   // width
+    Put16(core, 1);   // height
+    Put16(core, 1);   // planes
+    Put16(core, 24);  // bits
+    core += std::string("\x10\x20\x30\x40\x50\x60\0\0", 8);  // blue, green, red per pixel
+
+    std::string fields = "BM";
+    Put32(fields, 14 + 40 + 12 + 4);
+    Put32(fields, 0);
+    Put32(fields, 14 + 40 + 12);
+    Put32(fields, 40);
+    Put32(fields, 2);
+    Put32(fields, 1);
+    Put16(fields, 1);
+    Put16(fields, 16);
+    Put32(fields, 3);  // bit fields
+    Put32(fields, 4);
+    Put32(fields, 0);
+    Put32(fields, 0);
+    Put32(fields, 0);
+    Put32(fields, 0);
+    Put32(fields, 0xF800);
+    Put32(fields, 0x07E0);
+    Put32(fields, 0x001F);
+    Put16(fields, 0xF800);  // red
+    Put16(fields, 0x07FF);  // green and blue
+
+    std::string wide = "BM";
+    Put32(wide, 14 + 40 + 5000 * 3);
+    Put32(wide, 0);
+    Put32(wide, 14 + 40);
+    Put32(wide, 40);
+    Put32(wide, 5000);
+    Put32(wide, 1);
+    Put16(wide, 1);
+    Put16(wide, 24);
+    for (int i = 0; i < 6; ++i) Put32(wide, 0);
+    wide += std::string(5000 * 3, '\x7f');
+
+    WriteFile(imageDir + "/core.bmp", core);
+    WriteFile(imageDir + "/fields.bmp", fields);
+    WriteFile(imageDir + "/wide.bmp", wide);
+    for (const auto& [name, expected] : std::vector<std::pair<std::string, std::vector<orv::Color>>>{
+             {"core.bmp", {Rgb(0x30, 0x20, 0x10), Rgb(0x60, 0x50, 0x40)}},
+             {"fields.bmp", {Rgb(255, 0, 0), Rgb(0, 255, 255)}}}) {
+        SCOPED_TRACE(name);
+        CFormBitmap bitmap;
+        ASSERT_TRUE(bitmap.Load(imageDir + "/" + name));
+        Canvas canvas(window_.GetHwnd(), 2, 1);
+        canvas.Fill(kWhite);
+        bitmap.Draw(&canvas.Dc(), {0, 0});
+        EXPECT_EQ(canvas.Pixels(), expected);
+    }
+    CFormBitmap tooWide;
+    EXPECT_FALSE(tooWide.Load(imageDir + "/wide.bmp"));
+    EXPECT_EQ(tooWide.GetWidth(), 0);
+}
+
 // A missing, truncated or garbage file is not loaded, leaves an earlier picture gone, and draws
 // nothing.
 TEST_F(GdiTest, FormBitmapRefusesBrokenFiles) {
