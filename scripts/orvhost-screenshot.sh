@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# A picture of orvhost as a Windows user sees it: the x86_64 build runs under Wine on a virtual
-# X display in a Traditional Chinese setting, opens the first menu of its menu bar (and the
-# first submenu in it) and saves the window with its open menus as docs/orvhost-menu.png.
-# Usage: scripts/orvhost-screenshot.sh [output.png] [menu number, 0 = first]
+# Pictures of orvhost as a Windows user sees it: the x86_64 build runs under Wine on a virtual
+# X display in a Traditional Chinese setting. Without arguments it saves two: the window with the
+# painted toolbar under the menu bar (docs/orvhost-toolbar.png), and the same with the first
+# menu of the menu bar and its first submenu open (docs/orvhost-menu.png).
+# Usage: scripts/orvhost-screenshot.sh [output.png] [menu number, 0 = first, -1 = none]
 set -euo pipefail
 source "$(dirname "$0")/windows-env.sh"
 
-out=${1:-$orv_root/docs/orvhost-menu.png}
-menu=${2:-0}
-mkdir -p "$(dirname "$out")"
-out=$(cd "$(dirname "$out")" && pwd)/$(basename "$out")
+pictures=()
+if [ $# -gt 0 ]; then
+    pictures+=("$1" "${2:-0}")
+else
+    pictures+=("$orv_root/docs/orvhost-toolbar.png" -1 "$orv_root/docs/orvhost-menu.png" 0)
+fi
 
 # A font with the Chinese characters the menu shows.
 orv_install_missing fonts-wqy-microhei
@@ -37,17 +40,29 @@ if [ "$fresh" = 1 ]; then
     timeout 120 "$orv_wineserver" -w
 fi
 
-rm -f "$out"
-win_out=$("$orv_wine" winepath -w "$out" 2>/dev/null | tr -d '\r')
-log=$orv_logs/orvhost-screenshot.log
-# A virtual desktop, so that Wine draws the window's caption and frame itself.
-args=(--window --screenshot "$win_out")
-[ "$menu" = 0 ] || args+=(--open-menu "$menu")
-(cd "$host_dir" && timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" \
-    "$orv_wine" explorer /desktop=orvhost,1024x768 orvhost.exe "${args[@]}") >"$log" 2>&1 || true
-if [ ! -s "$out" ] || [ "$(head -c 8 "$out" | od -An -tx1 | tr -d ' \n')" != 89504e470d0a1a0a ]; then
-    echo "orvhost-screenshot: no picture was written (log: $log)" >&2
-    tail -n 20 "$log" >&2
-    exit 1
-fi
-echo "orvhost-screenshot: $(grep -m1 '^screenshot:' "$log" | sed 's/^screenshot: //') -> ${out#$orv_root/}"
+# shot OUT MENU: one picture.
+shot() {
+    local out=$1 menu=$2
+    mkdir -p "$(dirname "$out")"
+    out=$(cd "$(dirname "$out")" && pwd)/$(basename "$out")
+    rm -f "$out"
+    local win_out log
+    win_out=$("$orv_wine" winepath -w "$out" 2>/dev/null | tr -d '\r')
+    log=$orv_logs/orvhost-screenshot.log
+    # A virtual desktop, so that Wine draws the window's caption and frame itself.
+    local args=(--window --screenshot "$win_out" --open-menu "$menu")
+    (cd "$host_dir" && timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" \
+        "$orv_wine" explorer /desktop=orvhost,1024x768 orvhost.exe "${args[@]}") >"$log" 2>&1 || true
+    if [ ! -s "$out" ] || [ "$(head -c 8 "$out" | od -An -tx1 | tr -d ' \n')" != 89504e470d0a1a0a ]; then
+        echo "orvhost-screenshot: no picture was written (log: $log)" >&2
+        tail -n 20 "$log" >&2
+        return 1
+    fi
+    echo "orvhost-screenshot: $(grep -m1 '^screenshot:' "$log" | sed 's/^screenshot: //') -> ${out#$orv_root/}"
+}
+
+status=0
+for ((i = 0; i < ${#pictures[@]}; i += 2)); do
+    shot "${pictures[i]}" "${pictures[i + 1]}" || status=1
+done
+exit "$status"

@@ -14,6 +14,7 @@
 #include "orvmenu/OrvWinTypes.h"
 
 struct IOrvMenu;
+class CToolBar;
 
 namespace orvhost {
 
@@ -43,6 +44,12 @@ public:
                               std::function<void(Host&)> unload) = 0;
     // A step a script or the command line can name: "name arg arg ...".
     virtual void AddStep(std::string name, std::string usage, Step step) = 0;
+
+    // The toolbar window a part made: in orvhost's window it stands under the menu bar, and
+    // describe tells the user what a button's command does there.
+    virtual void SetToolBar(CToolBar* window, std::function<std::string(unsigned id)> describe) = 0;
+    virtual CToolBar* ToolBarWindow() = 0;
+    virtual std::string DescribeToolBarCommand(unsigned id) = 0;
 };
 
 // Each component's part registers itself here (one function per source file).

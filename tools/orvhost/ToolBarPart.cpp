@@ -161,6 +161,18 @@ void PrintMenu(Host& h, HMENU handle, int level) {
     m.Detach();
 }
 
+// What the host does with a button's command, in the terminal's code page.
+std::string DescribeCommand(ToolBarState& s, std::uint32_t id) {
+    const OrvToolBar* item = s.toolBar->GetItem(id);
+    if (item == nullptr) return "no toolbar item";
+    if (item->type == kOrvTbGroupBtn) return "the group switch button: the host drops the groups down";
+    if (item->menuNode != nullptr) {
+        return "item " + item->name + ": the host opens (" + item->trCode + ") " + item->menuNode->name;
+    }
+    if (!item->children.empty()) return "item " + item->name + ": the host drops its menu down";
+    return "item " + item->name + ": nothing to open";
+}
+
 }  // namespace
 
 void RegisterToolBarPart(Host& host) {
@@ -180,11 +192,13 @@ void RegisterToolBarPart(Host& host) {
             state->toolBar->SetMenu(h.Menu());
             Rebuild(*state, [&] { state->toolBar->Load(); });
             state->toolBar->SetupToolTips();
+            h.SetToolBar(&state->window, [state](unsigned id) { return DescribeCommand(*state, id); });
             const OrvToolBar* root = state->toolBar->GetRoot();
             h.Out() << "toolbar: " << (root ? root->children.size() : 0) << " root items from "
                     << state->toolBar->GetFilePath() << "\n";
         },
-        [state](Host&) {
+        [state](Host& h) {
+            h.SetToolBar(nullptr, nullptr);
             DestroyOrvToolBar(state->toolBar);  // before its window and the main menu
             state->toolBar = nullptr;
             state->window.DestroyWindow();
@@ -211,20 +225,9 @@ void RegisterToolBarPart(Host& host) {
         if (state->toolBar == nullptr || args.size() != 1 || !ParsePosition(*state, args[0], position)) return false;
         // The button sends its command to the host, which looks the record up and acts on it.
         const auto id = static_cast<std::uint32_t>(ButtonAt(*state, position).idCommand);
-        OrvToolBar* item = state->toolBar->GetItem(id);
-        h.Out() << "WM_COMMAND " << id << " -> ";
-        if (item == nullptr) {
-            h.Out() << "no toolbar item\n";
-        } else if (item->type == kOrvTbGroupBtn) {
-            h.Out() << "the group switch button: the host shows the groups (toolbar-group)\n";
-        } else if (item->menuNode != nullptr) {
-            h.Out() << "item " << h.Show(item->name) << ": the host opens (" << item->trCode << ") "
-                    << h.Show(item->menuNode->name) << "\n";
+        h.Out() << "WM_COMMAND " << id << " -> " << h.Show(DescribeCommand(*state, id)) << "\n";
+        if (OrvToolBar* item = state->toolBar->GetItem(id); item != nullptr && item->menuNode != nullptr) {
             state->toolBar->AddRecentScreen(item->menuNode);
-        } else if (!item->children.empty()) {
-            h.Out() << "item " << h.Show(item->name) << ": the host drops its menu down (toolbar-menu)\n";
-        } else {
-            h.Out() << "item " << h.Show(item->name) << ": nothing to open\n";
         }
         return true;
     });

@@ -7,9 +7,11 @@
 #include "Host.h"
 #include "orvmenu/Menu.h"
 #include "orvmenu/OrvMenu.h"
+#include "orvmenu/ToolBar.h"
 #include "services/CodePage.h"
 #include "services/win32/Win32.h"
 
+#include <commctrl.h>
 #include <wincodec.h>
 
 namespace orvhost {
@@ -24,6 +26,7 @@ constexpr UINT kGiveUpMs = 20000;
 struct Frame {
     Host* host = nullptr;
     CMenu* bar = nullptr;
+    HWND toolBar = nullptr;  // the toolbar component's window, under the menu bar
     std::string screenshot;
     std::wstring status;
     HFONT font = nullptr;
@@ -172,12 +175,28 @@ LRESULT CALLBACK FrameProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
             ShowCommand(wnd, *frame, LOWORD(wParam));
             return 0;
         }
+        // A toolbar button: the host looks its record up.
+        if (frame->toolBar != nullptr && reinterpret_cast<HWND>(lParam) == frame->toolBar) {
+            const std::string what = frame->host->DescribeToolBarCommand(LOWORD(wParam));
+            frame->status = L"Toolbar command " + std::to_wstring(LOWORD(wParam)) + L": " + orv::win32::Wide(what);
+            frame->host->Out() << "toolbar command " << LOWORD(wParam) << ": " << frame->host->Show(what) << "\n";
+            ::InvalidateRect(wnd, nullptr, TRUE);
+            return 0;
+        }
+        break;
+    case WM_SIZE:
+        if (frame->toolBar != nullptr) ::SendMessageW(frame->toolBar, TB_AUTOSIZE, 0, 0);
         break;
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = ::BeginPaint(wnd, &paint);
         RECT client;
         ::GetClientRect(wnd, &client);
+        if (frame->toolBar != nullptr) {
+            RECT bar{};
+            ::GetWindowRect(frame->toolBar, &bar);
+            client.top += bar.bottom - bar.top;
+        }
         ::InflateRect(&client, -16, -16);
         HGDIOBJ old = frame->font != nullptr ? ::SelectObject(dc, frame->font) : nullptr;
         ::SetBkMode(dc, TRANSPARENT);
@@ -203,8 +222,10 @@ LRESULT CALLBACK FrameProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_CLOSE:
-        // The menu bar belongs to the host's code, which destroys it: take it back first.
+        // The menu bar and the toolbar belong to the host's code, which destroys them: take
+        // them back first.
         ::SetMenu(wnd, nullptr);
+        if (frame->toolBar != nullptr) ::SetParent(frame->toolBar, frame->host->MainWindow());
         ::DestroyWindow(wnd);
         return 0;
     case WM_DESTROY:
@@ -246,7 +267,7 @@ int RunWin32Window(Host& host, CMenu& bar, const std::string& screenshot, int op
     frame.bar = &bar;
     frame.screenshot = screenshot;
     frame.font = MenuFont();
-    frame.status = L"Choose a screen from the menu: the window shows which screen the host opens.";
+    frame.status = L"Choose a screen from the menu or press a toolbar button: the window shows which screen the host opens.";
 
     const std::wstring title = FromUtf8("orvhost - 證券交易終端");
     HWND wnd = ::CreateWindowExW(0, kFrameClass, title.c_str(), WS_OVERLAPPEDWINDOW, 0, 0, 760, 440,
@@ -257,12 +278,20 @@ int RunWin32Window(Host& host, CMenu& bar, const std::string& screenshot, int op
     }
     ::SetMenu(wnd, bar.GetSafeHmenu());
     ::DrawMenuBar(wnd);
+    // The toolbar the host made for the toolbar component stands under the menu bar.
+    CToolBar* toolBar = host.ToolBarWindow();
+    if (toolBar != nullptr && toolBar->GetSafeHwnd() != nullptr) {
+        frame.toolBar = toolBar->GetSafeHwnd();
+        ::SetParent(frame.toolBar, wnd);
+        ::SendMessageW(frame.toolBar, TB_AUTOSIZE, 0, 0);
+        ::ShowWindow(frame.toolBar, SW_SHOW);
+    }
     ::ShowWindow(wnd, SW_SHOWNORMAL);
     ::UpdateWindow(wnd);
     ::SetForegroundWindow(wnd);
 
     if (!screenshot.empty()) {
-        OpenMenu(wnd, bar, openMenu);
+        if (openMenu >= 0) OpenMenu(wnd, bar, openMenu);
         ::SetTimer(wnd, kCaptureTimer, kCaptureDelayMs, nullptr);
         ::SetTimer(wnd, kGiveUpTimer, kGiveUpMs, nullptr);
     }
@@ -273,6 +302,7 @@ int RunWin32Window(Host& host, CMenu& bar, const std::string& screenshot, int op
         ::DispatchMessageW(&msg);
     }
     if (frame.font != nullptr) ::DeleteObject(frame.font);
+    if (frame.toolBar != nullptr && ::IsWindow(frame.toolBar)) ::SetParent(frame.toolBar, host.MainWindow());
     return frame.failed ? 1 : 0;
 }
 

@@ -92,6 +92,15 @@ public:
         components_.push_back({std::move(name), std::move(load), std::move(unload)});
     }
 
+    void SetToolBar(CToolBar* window, std::function<std::string(unsigned)> describe) override {
+        toolBar_ = window;
+        describeToolBar_ = std::move(describe);
+    }
+    CToolBar* ToolBarWindow() override { return toolBar_; }
+    std::string DescribeToolBarCommand(unsigned id) override {
+        return describeToolBar_ ? describeToolBar_(id) : std::string();
+    }
+
     void AddStep(std::string name, std::string usage, Step step) override {
         steps_[name] = {std::move(usage), std::move(step)};
     }
@@ -254,6 +263,8 @@ private:
     IOrvMenu* menu_ = nullptr;
     std::vector<Component> components_;
     std::map<std::string, StepEntry> steps_;
+    CToolBar* toolBar_ = nullptr;
+    std::function<std::string(unsigned)> describeToolBar_;
 };
 
 void Usage() {
