@@ -187,10 +187,11 @@ Ref<IXMLDOMNode> FirstSeen(Ref<IXMLDOMNode> node) {
 
 CXMLNode Wrap(Ref<IXMLDOMNode> node) { return CXMLNode(NewRecord(node.release())); }
 
-// The element's attributes in document order, read in one pass. The map's own by-index access
-// may walk its list from the start each time (Wine's does), so it is used only to count: an
-// XPath selection gives them in linear time, and only when it misses some (namespace
-// declarations are no attributes to XPath) is the map walked by index.
+// The element's attributes in document order, read once per element through the attribute
+// map's get_length and get_item. Real MSXML answers get_item at once; Wine's walks the list
+// from the start for each index, so an element with a great many attributes is read through
+// one XPath selection instead, which is linear everywhere, and the map is walked by index only
+// when that selection misses some (namespace declarations are no attributes to XPath).
 const std::vector<std::pair<std::wstring, std::wstring>>& AttrsOf(void* handle) {
     static const std::vector<std::pair<std::wstring, std::wstring>> none;
     NodeRecord* record = ToRecord(handle);
@@ -208,6 +209,19 @@ const std::vector<std::pair<std::wstring, std::wstring>>& AttrsOf(void* handle) 
     const auto add = [record](IXMLDOMNode* attr) {
         record->attrs.emplace_back(NameOf(attr), ValueOf(attr));
     };
+    const auto byIndex = [&] {
+        record->attrs.reserve(static_cast<std::size_t>(count));
+        for (long i = 0; i < count; ++i) {
+            Ref<IXMLDOMNode> attr;
+            if (FAILED(map->get_item(i, attr.put())) || !attr) break;
+            add(attr.get());
+        }
+    };
+    constexpr long kMapItems = 32;  // a real element's attributes, with room to spare
+    if (count <= kMapItems) {
+        byIndex();
+        return record->attrs;
+    }
     Ref<IXMLDOMNodeList> selected;
     long selectedCount = 0;
     const Bstr all{std::wstring(L"@*")};
@@ -218,11 +232,7 @@ const std::vector<std::pair<std::wstring, std::wstring>>& AttrsOf(void* handle) 
         if (static_cast<long>(record->attrs.size()) == count) return record->attrs;
         record->attrs.clear();
     }
-    for (long i = 0; i < count; ++i) {
-        Ref<IXMLDOMNode> attr;
-        if (FAILED(map->get_item(i, attr.put())) || !attr) break;
-        add(attr.get());
-    }
+    byIndex();
     return record->attrs;
 }
 
