@@ -71,6 +71,7 @@ TEST(XmlReader, RefusesDtdsEntitiesAndMismatchedEncodings) {
         "<R A=\"&#1;\"/>",
         "<R A=\"a<b\"/>",
         "<R>&#xD800;</R>",
+        "<R><NODE NAME=\"a\" TYPE=\"b\" NAME=\"c\"/></R>",  // one attribute named twice
     };
     for (const char* doc : refused) {
         CXMLParser parser;

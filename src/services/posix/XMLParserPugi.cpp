@@ -6,6 +6,8 @@
 
 #include <array>
 #include <memory>
+#include <string_view>
+#include <unordered_set>
 
 #include "services/CodePage.h"
 #include "services/File.h"
@@ -203,6 +205,28 @@ bool DeeperThan(pugi::xml_node root, int limit) {
     }
 }
 
+// Whether an element names one attribute twice, which XML forbids (the Windows reader refuses such
+// a document; pugixml would keep both). Walked without recursion.
+bool RepeatsAnAttribute(pugi::xml_node root) {
+    std::unordered_set<std::string_view> names;
+    for (pugi::xml_node n = root; n;) {
+        if (n.type() == pugi::node_element && n.first_attribute() != n.last_attribute()) {
+            names.clear();
+            for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+                if (!names.insert(a.name()).second) return true;
+            }
+        }
+        if (const pugi::xml_node child = n.first_child()) {
+            n = child;
+            continue;
+        }
+        while (n != root && !n.next_sibling()) n = n.parent();
+        if (n == root) break;
+        n = n.next_sibling();
+    }
+    return false;
+}
+
 }  // namespace
 
 // --- CXMLNode ---------------------------------------------------------------------------------
@@ -360,6 +384,7 @@ int CXMLParser::OpenBuffer(std::string_view bytes) {
     }
     if (!impl->root) return error_ = {0, 0, "no document element"}, 0;
     if (DeeperThan(impl->root, kMaxDepth)) return error_ = {0, 0, "elements nested deeper than 256"}, 0;
+    if (RepeatsAnAttribute(impl->root)) return error_ = {0, 0, "an element with an attribute named twice"}, 0;
     impl_ = impl.release();
     return 1;
 }
