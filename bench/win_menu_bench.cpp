@@ -1,0 +1,162 @@
+// The main menu on Windows (run under Wine by bench/run-wine.sh): LoadMenu of a generated
+// catalogue into a real menu, beside its floor measured in the same run: MSXML loading the same
+// bytes, plus the same items inserted into popup menus with AppendMenuA.
+//
+// Usage: orv_win_bench [ENTRIES...]   (default 2000 20000)
+#include <windows.h>
+#include <msxml2.h>
+#include <oleauto.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "orvmenu/Menu.h"
+#include "orvmenu/OrvExports.h"
+#include "services/CodePage.h"
+#include "services/EnvMgr.h"
+
+namespace {
+
+// {2933BF95-7B36-11D2-B20E-00C04F983E60}
+constexpr IID kIidXmlDomDocument2 = {0x2933bf95, 0x7b36, 0x11d2, {0xb2, 0x0e, 0x00, 0xc0, 0x4f, 0x98, 0x3e, 0x60}};
+
+struct Catalogue {
+    std::string bytes;
+    // The menu's shape: per submenu, the captions of its items (code page 950).
+    std::vector<std::vector<std::string>> popups;
+};
+
+// Shaped like the terminal's: submenus of forms with TR codes, names in Traditional Chinese.
+Catalogue Make(int entries) {
+    static const char* words[] = {"台股", "報價", "走勢", "成交", "明細", "分析", "排行", "買賣超",
+                                  "融資", "融券", "期貨", "選擇權", "權證", "庫存", "損益", "帳務"};
+    std::mt19937 rng(12345);
+    const auto name = [&] {
+        std::string s;
+        for (int i = 0, n = 2 + static_cast<int>(rng() % 3); i < n; ++i) s += words[rng() % std::size(words)];
+        return s;
+    };
+    Catalogue c;
+    c.bytes = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<ORVMENU>\r\n";
+    int made = 0, code = 1000;
+    while (made < entries) {
+        c.bytes += "\t<NODE TYPE=\"DLL\" DISP=\"Y\" GRADE=\"3FFFFFFF\" NAME=\"" + name() + "\">\r\n";
+        ++made;
+        c.popups.emplace_back();
+        for (int leaf = 0; leaf < 40 && made < entries; ++leaf, ++made) {
+            const std::string caption = name();
+            const std::string tr = std::to_string(code++);
+            c.bytes += "\t\t<NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FFFFFFF\" TRCODE=\"" + tr + "\" FILE=\"F" + tr +
+                       ".frm\">" + caption + "</NODE>\r\n";
+            c.popups.back().push_back(orv::cp950::FromUtf8("(" + tr + ")" + caption));
+        }
+        c.bytes += "\t</NODE>\r\n";
+    }
+    c.bytes += "</ORVMENU>\r\n";
+    return c;
+}
+
+double Millis(const std::function<void()>& run, const std::function<void()>& undo) {
+    double best = 1e300;
+    for (int i = 0; i < 5; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        run();
+        const auto end = std::chrono::steady_clock::now();
+        undo();
+        best = std::min(best, std::chrono::duration<double, std::milli>(end - start).count());
+    }
+    return best;
+}
+
+bool MsxmlLoad(const std::string& bytes) {
+    IXMLDOMDocument2* doc = nullptr;
+    CLSID clsid;
+    if (FAILED(::CLSIDFromProgID(L"Msxml2.DOMDocument.6.0", &clsid)) &&
+        FAILED(::CLSIDFromProgID(L"Msxml2.DOMDocument.3.0", &clsid))) {
+        return false;
+    }
+    if (FAILED(::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, kIidXmlDomDocument2,
+                                  reinterpret_cast<void**>(&doc)))) {
+        return false;
+    }
+    doc->put_async(VARIANT_FALSE);
+    SAFEARRAY* array = ::SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(bytes.size()));
+    void* data = nullptr;
+    ::SafeArrayAccessData(array, &data);
+    std::memcpy(data, bytes.data(), bytes.size());
+    ::SafeArrayUnaccessData(array);
+    VARIANT source;
+    ::VariantInit(&source);
+    source.vt = VT_ARRAY | VT_UI1;
+    source.parray = array;
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    doc->load(source, &loaded);
+    ::VariantClear(&source);
+    doc->Release();
+    return loaded == VARIANT_TRUE;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    std::vector<int> sizes;
+    for (int i = 1; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
+    if (sizes.empty()) sizes = {2000, 20000};
+    const auto dir = std::filesystem::temp_directory_path() / ("orvwinbench-" + std::to_string(::GetCurrentProcessId()));
+    std::filesystem::create_directories(dir);
+    CEnvMgr::SetDataDir(dir.string());
+    CEnvMgr::SetFormDir(dir.string());
+    std::printf("%10s %14s %14s %14s %14s %8s\n", "entries", "LoadMenu ms", "MSXML load ms", "AppendMenu ms",
+                "floor ms", "ratio");
+    int failures = 0;
+    for (const int entries : sizes) {
+        const Catalogue c = Make(entries);
+        std::ofstream(dir / "OrvMenu.xml", std::ios::binary) << c.bytes;
+
+        CMenu bar;
+        IOrvMenu* menu = nullptr;
+        const double load = Millis(
+            [&] {
+                bar.CreateMenu();
+                menu = CreateOrvMainMenu();
+                menu->SetMenuFile("OrvMenu.xml");
+                menu->SetMainMenu(&bar);
+                menu->LoadMenu();
+            },
+            [&] {
+                DestroyOrvMainMenu(menu);
+                bar.DestroyMenu();
+            });
+        bool parsed = true;
+        const double msxml = Millis([&] { parsed = MsxmlLoad(c.bytes) && parsed; }, [] {});
+        HMENU popupBar = nullptr;
+        const double insert = Millis(
+            [&] {
+                popupBar = ::CreateMenu();
+                UINT id = 7800;
+                for (const auto& items : c.popups) {
+                    HMENU popup = ::CreatePopupMenu();
+                    for (const std::string& caption : items) ::AppendMenuA(popup, MF_STRING, id++, caption.c_str());
+                    ::AppendMenuA(popupBar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), "menu");
+                }
+            },
+            [&] { ::DestroyMenu(popupBar); });
+        if (!parsed) ++failures;
+        const double floor = msxml + insert;
+        std::printf("%10d %14.2f %14.2f %14.2f %14.2f %8.2f\n", entries, load, msxml, insert, floor, load / floor);
+    }
+    std::error_code ec;
+    std::filesystem::remove_all(dir, ec);
+    ::CoUninitialize();
+    return failures == 0 ? 0 : 1;
+}
