@@ -17,9 +17,11 @@
 
 #include "FaultLoop.h"
 #include "MenuFixture.h"
+#include "ToolBarFixture.h"
 #include "orvmenu/OrvExports.h"
 #include "orvmenu/OrvHotKeyTable.h"
 #include "orvmenu/OrvTabGrp.h"
+#include "services/EnvMgr.h"
 
 namespace {
 
@@ -144,6 +146,33 @@ TEST_F(FileFaultTest, UserTabGrpSaveLeavesOldOrNewFile) {
         groups = nullptr;
     };
     RunBoth(loop, kSaveSteps);
+}
+
+// The toolbar's writer joins with its own few lines.
+class ToolBarFaultTest : public orv::test::ToolBarTest {};
+
+std::string ToolBarModel(const OrvToolBar* record) {
+    std::string text = record->name + "|" + record->trCode + "|" + std::to_string(record->type) + "(";
+    for (const OrvToolBar* child : record->children) text += ToolBarModel(child);
+    return text + ")";
+}
+
+TEST_F(ToolBarFaultTest, SaveLeavesOldOrNewFile) {
+    orv::test::FaultLoop loop;
+    loop.file = DataPath("ToolBar.xml");
+    loop.saveError = CEnvMgr::GetDataDir() + "\\ToolBar.xmlFile save error";
+    loop.messageBoxes = &messageBoxes;
+    loop.arrange = [&] {
+        LoadToolBar("<NODE NAME=\"G\" TYPE=\"GROUP\"><NODE NAME=\"old\" TRCODE=\"8000\"/></NODE>");
+        Item("old")->name = "new";
+    };
+    loop.save = [&] { toolBar->SaveFile(); };
+    loop.model = [&] { return ToolBarModel(toolBar->GetRoot()); };
+    for (const bool persistent : {false, true}) {
+        const orv::test::FaultLoopReport report = orv::test::RunFaultLoop(loop, persistent);
+        for (const Op op : kSaveSteps) EXPECT_EQ(report.failed.count(op), 1u) << fault::OpName(op) << " never failed";
+    }
+    fault::Disarm();
 }
 
 // A file that cannot be read is copied aside before the component may write over it. Whatever
