@@ -1,0 +1,10 @@
+#include "hostlib/HostServices.h"
+
+#include "ui/Window.h"
+
+IOrvHostServices* orv::hostlib::HostServicesOf(HWND anyWindow) {
+    if (anyWindow == nullptr) return nullptr;
+    const HWND main = orv::ui::GetRootOwner(anyWindow);
+    if (main == nullptr) return nullptr;
+    return static_cast<IOrvHostServices*>(orv::ui::GetProp(main, kOrvHostServicesProp));
+}

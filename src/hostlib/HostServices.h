@@ -1,0 +1,11 @@
+// Finding what the host handed over on its main window (orvmenu/OrvHostServices.h).
+#pragma once
+
+#include "orvmenu/OrvHostServices.h"
+#include "orvmenu/OrvWinTypes.h"
+
+namespace orv::hostlib {
+// The services on the main window (root owner) of the window given, or null when the host put
+// none there.
+IOrvHostServices* HostServicesOf(HWND anyWindow);
+}  // namespace orv::hostlib
