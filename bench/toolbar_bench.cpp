@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <random>
 #include <string>
 
@@ -119,12 +120,16 @@ BENCHMARK(BM_Baseline_ParseToolBarFile)->Unit(benchmark::kMicrosecond);
 // The whole file read into records, and the first group laid out and painted.
 void BM_LoadToolBar(benchmark::State& state) {
     Menu();
-    Bar bar;
     for (auto _ : state) {
-        IOrvToolBar* t = NewToolBar(bar);
+        // A fresh window each time, as a host gives each toolbar its own.
+        state.PauseTiming();
+        auto bar = std::make_unique<Bar>();
+        state.ResumeTiming();
+        IOrvToolBar* t = NewToolBar(*bar);
         t->Load();
         state.PauseTiming();
         DestroyOrvToolBar(t);
+        bar.reset();
         state.ResumeTiming();
     }
 }

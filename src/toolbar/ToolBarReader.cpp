@@ -27,6 +27,20 @@ std::uint32_t gNextCommandId = 9900;
 
 constexpr char kOpenError[] = "File open error";
 
+// The image folder in front of every ICON value, looked up once per file rather than per item:
+// set while the outermost ParseNode runs (the library runs on the host's one UI thread).
+std::string gImagePrefix;
+int gParseDepth = 0;
+
+struct ParseScope {
+    ParseScope() {
+        if (gParseDepth++ == 0) gImagePrefix = CEnvMgr::GetImageDir() + "\\";
+    }
+    ~ParseScope() { --gParseDepth; }
+    ParseScope(const ParseScope&) = delete;
+    ParseScope& operator=(const ParseScope&) = delete;
+};
+
 // Names that begin with the former brand word take the current one, whole.
 void ConvertBrand(std::string& name) {
     static const std::string former = CFmtString::GetCodePageString("Halden", "CHT");
@@ -85,6 +99,7 @@ bool COrvToolBarImpl::SeedFromDefault() {
 
 void COrvToolBarImpl::ParseNode(const CXMLNode& node, OrvToolBar* parent) {
     if (parent == nullptr) return;
+    const ParseScope scope;
     for (CXMLNode child = node.GetFirstChild(); child; child = child.GetNextSibling()) {
         if (!child.IsElement()) continue;
         if (child.NameIs("MINSIZE")) {
@@ -114,8 +129,7 @@ void COrvToolBarImpl::ReadItem(const CXMLNode& element, OrvToolBar* item) {
     using orv::toolbar::CodeOf;
     const int count = element.GetAttrCount();
     for (int i = 0; i < count; ++i) {
-        const std::string attr = element.GetAttrName(i);
-        auto is = [&attr](std::string_view name) { return orv::xml::EqualsNoCase(attr, name); };
+        auto is = [&element, i](std::string_view name) { return element.AttrNameIs(i, name); };
         if (is("TRCODE")) {
             item->trCode = element.GetAttrValue(i);
             item->menuNode = menu != nullptr ? menu->GetMenuByTRCode(item->trCode) : nullptr;
@@ -127,7 +141,7 @@ void COrvToolBarImpl::ReadItem(const CXMLNode& element, OrvToolBar* item) {
         } else if (is("STYLE")) {
             CodeOf(orv::toolbar::kStyleKeywords, element.GetAttrValue(i), item->style);
         } else if (is("ICON")) {
-            item->icon = CEnvMgr::GetImageDir() + "\\" + element.GetAttrValue(i);
+            item->icon = gImagePrefix + element.GetAttrValue(i);
         } else if (is("PROP")) {
             item->prop = element.GetAttrValue(i);
         } else if (is("VALUE")) {
