@@ -42,8 +42,28 @@ constexpr unsigned kCtlColorListBox = 2;
 constexpr int kSwShow = 5;
 constexpr unsigned kVkReturn = 0x0D;
 constexpr unsigned kWmKeyDown = 0x0100;
+constexpr unsigned kCbnSelEndOk = 9;
+
+// An extended combo box's item, as the toolkit passes it with kCbemInsertItem (the window
+// system's CBEM_INSERTITEMA): only the text is kept. On Windows the back end hands the control
+// its own wide structure.
+constexpr unsigned kCbemInsertItem = 0x0401;
+constexpr unsigned kCbeifText = 0x0001;
+struct ComboItem {
+    unsigned mask = 0;
+    int iItem = -1;
+    const char* text = nullptr;  // code page 950
+};
 
 }  // namespace orv::ui
+
+// A device context that the window system lends for one message (WM_CTLCOLOR*, WM_PAINT's):
+// wrapped for the handlers, never deleted or released by the wrapper.
+class CBorrowedDC : public CDC {
+public:
+    explicit CBorrowedDC(void* hdc) { hdc_ = hdc; }
+    ~CBorrowedDC() override { hdc_ = nullptr; }
+};
 
 class CComboBox {
 public:

@@ -1,0 +1,423 @@
+// The headless combo box and extended combo box: the list, edit text and selection a real
+// control holds, answering the same messages the same way and sending its parent the same
+// notifications. Every rule below was measured on the real controls under Wine
+// (tests/ui_combobox_test.cpp runs the same checks on both back ends).
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "ui/ComboBox.h"
+#include "ui/Window.h"
+#include "ui/headless/GdiHeadless.h"
+#include "ui/headless/HeadlessSystem.h"
+
+namespace {
+
+using orv::headless::IsWindow;
+
+constexpr unsigned kWmSetText = 0x000C;
+constexpr unsigned kWmGetText = 0x000D;
+constexpr unsigned kWmGetTextLength = 0x000E;
+constexpr unsigned kWmSetFont = 0x0030;
+constexpr unsigned kWmGetFont = 0x0031;
+constexpr unsigned kWmCommand = 0x0111;
+constexpr unsigned kWmCtlColorEdit = 0x0133;
+constexpr unsigned kWmCtlColorListBox = 0x0134;
+constexpr unsigned kCbnEditUpdate = 6;
+constexpr unsigned kWsVisible = 0x10000000u;
+constexpr unsigned kCbsTypeMask = 0x3u;
+constexpr unsigned kCbsDropDownList = 0x3u;
+
+// The height of the selection field with the system font, and what a field of item height h
+// makes of the window (the window is the field: the dropped list is not part of it).
+constexpr int kComboHeight = 24;
+constexpr int kComboExHeight = 22;
+constexpr int kFieldFrame = 6;
+constexpr int kSmCxHThumbValue = 17;
+
+// The parent's hook that hands a box's notifications to the box object, and the object a box
+// window belongs to.
+constexpr char kReflectProp[] = "orv.combo.reflect";
+constexpr char kObjectProp[] = "orv.combo.object";
+constexpr char kStateProp[] = "orv.combo.state";
+
+HWND gFocus = nullptr;
+
+// Lower-case ASCII letters only; both bytes of a double-byte character stay as they are (a
+// trail byte may fall in the letters' range).
+std::string Folded(const std::string& text) {
+    std::string out = text;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(out[i]);
+        if (byte >= 0x81 && byte <= 0xFE) {
+            ++i;
+        } else if (byte >= 'A' && byte <= 'Z') {
+            out[i] = static_cast<char>(byte - 'A' + 'a');
+        }
+    }
+    return out;
+}
+
+struct BoxState {
+    HWND self = nullptr;
+    bool ex = false;
+    bool dropList = false;
+    unsigned id = 0;
+    std::vector<std::string> items;
+    int cur = -1;
+    std::string text;  // the edit field's
+    bool visible = false;
+    CRect rect;
+    void* font = nullptr;
+    int droppedWidth = 0;
+    std::vector<orv::Color> pixels;  // the window as last painted, rows top-down
+
+    int Count() const { return static_cast<int>(items.size()); }
+    bool Valid(std::intptr_t index) const { return index >= 0 && index < Count(); }
+
+    void Notify(unsigned code) const {
+        HWND parent = self->parent;
+        if (!IsWindow(parent)) return;
+        const auto wParam = (static_cast<std::uintptr_t>(code) << 16) | (id & 0xFFFFu);
+        orv::ui::SendMessage(parent, kWmCommand, wParam, reinterpret_cast<std::intptr_t>(self));
+    }
+
+    std::string WindowText() const {
+        if (dropList) return Valid(cur) ? items[static_cast<std::size_t>(cur)] : std::string();
+        return text;
+    }
+
+    // The search starts after startAfter and wraps around; out of range (-1 among them) it
+    // starts at the top. An empty text matches nothing.
+    int Find(std::intptr_t startAfter, const char* wanted, bool exact) const {
+        if (wanted == nullptr || *wanted == '\0' || items.empty()) return orv::ui::kCbErr;
+        const std::string key = Folded(wanted);
+        const int count = Count();
+        const int first = Valid(startAfter) ? static_cast<int>(startAfter) + 1 : 0;
+        for (int step = 0; step < count; ++step) {
+            const int index = (first + step) % count;
+            const std::string item = Folded(items[static_cast<std::size_t>(index)]);
+            if (exact ? item == key : item.compare(0, key.size(), key) == 0) return index;
+        }
+        return orv::ui::kCbErr;
+    }
+
+    std::intptr_t Insert(std::intptr_t index, const char* entry) {
+        if (entry == nullptr) return orv::ui::kCbErr;
+        // -1 appends; past the end is refused.
+        if (index == -1) index = Count();
+        if (index < 0 || index > Count()) return orv::ui::kCbErr;
+        items.insert(items.begin() + index, entry);
+        if (cur >= index) ++cur;
+        return index;
+    }
+
+    std::intptr_t Delete(std::intptr_t index) {
+        if (!Valid(index)) return orv::ui::kCbErr;
+        items.erase(items.begin() + index);
+        if (cur == index) {
+            cur = -1;  // the edit text stays
+        } else if (cur > index) {
+            --cur;
+        }
+        return Count();
+    }
+
+    std::intptr_t SetCurSel(std::intptr_t index) {
+        if (index != -1 && !Valid(index)) return orv::ui::kCbErr;  // the selection stays
+        cur = static_cast<int>(index);
+        text = Valid(index) ? items[static_cast<std::size_t>(index)] : std::string();
+        // The extended box's edit field reports every text it is given.
+        if (ex) Notify(orv::ui::kCbnEditChange);
+        return index;
+    }
+
+    void SetText(const char* value) {
+        if (dropList) return;  // the field shows the selected entry only
+        text = value == nullptr ? "" : value;
+        if (ex) Notify(orv::ui::kCbnEditChange);
+    }
+
+    static std::intptr_t CopyOut(const std::string& value, char* out, std::size_t room) {
+        if (out == nullptr || room == 0) return 0;
+        const std::size_t n = std::min(value.size(), room - 1);
+        std::memcpy(out, value.data(), n);
+        out[n] = '\0';
+        return static_cast<std::intptr_t>(n);
+    }
+
+    std::intptr_t Handle(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+        using namespace orv::ui;
+        const auto index = static_cast<std::intptr_t>(wParam);
+        const auto* entry = reinterpret_cast<const char*>(lParam);
+        switch (message) {
+        case kCbAddString:
+            // The extended box keeps its items as records: the plain list messages do nothing.
+            if (ex) return 0;
+            return Insert(-1, entry);
+        case kCbInsertString:
+            if (ex) return 0;
+            return Insert(index, entry);
+        case kCbemInsertItem: {
+            const auto* item = reinterpret_cast<const ComboItem*>(lParam);
+            if (!ex) return 0;
+            if (item == nullptr || (item->mask & kCbeifText) == 0) return kCbErr;
+            return Insert(item->iItem, item->text);
+        }
+        case kCbDeleteString:
+            return Delete(index);
+        case kCbGetCount:
+            return Count();
+        case kCbGetCurSel:
+            return cur;
+        case kCbSetCurSel:
+            return SetCurSel(index);
+        case kCbFindString:
+            // The extended box's inner list holds no texts: its prefix search answers the
+            // first entry whatever the text.
+            if (ex) return items.empty() ? kCbErr : 0;
+            return Find(index, entry, false);
+        case kCbFindStringExact:
+            return Find(index, entry, true);
+        case kCbSelectString: {
+            if (ex) return kCbErr;
+            const int found = Find(index, entry, false);
+            if (found < 0) return kCbErr;  // the selection and the text stay
+            cur = found;
+            text = items[static_cast<std::size_t>(found)];
+            return found;
+        }
+        case kCbGetLbText: {
+            if (!Valid(index) || lParam == 0) return kCbErr;
+            const std::string& item = items[static_cast<std::size_t>(index)];
+            std::memcpy(reinterpret_cast<char*>(lParam), item.c_str(), item.size() + 1);
+            return static_cast<std::intptr_t>(item.size());
+        }
+        case kCbGetLbTextLen:
+            return Valid(index) ? static_cast<std::intptr_t>(items[static_cast<std::size_t>(index)].size()) : kCbErr;
+        case kCbSetEditSel:
+            return dropList ? kCbErr : 1;
+        case kCbSetItemHeight: {
+            const auto height = static_cast<int>(lParam);
+            if (height <= 0 || height > 255) return kCbErr;
+            if (index == -1) rect.bottom = rect.top + height + kFieldFrame;
+            return ex ? 0 : height;
+        }
+        case kCbSetDroppedWidth:
+            droppedWidth = static_cast<int>(wParam);
+            return droppedWidth;
+        case kWmSetText:
+            SetText(entry);
+            return 1;
+        case kWmGetText:
+            return CopyOut(WindowText(), reinterpret_cast<char*>(lParam), wParam);
+        case kWmGetTextLength:
+            return static_cast<std::intptr_t>(WindowText().size());
+        case kWmSetFont:
+            font = reinterpret_cast<void*>(wParam);
+            return 0;
+        case kWmGetFont:
+            return reinterpret_cast<std::intptr_t>(font);
+        default:
+            return 0;
+        }
+    }
+};
+
+BoxState* StateOf(const CComboBox& box) {
+    HWND wnd = box.GetSafeHwnd();
+    if (!IsWindow(wnd)) return nullptr;
+    const auto it = wnd->props.find(kStateProp);
+    return it == wnd->props.end() ? nullptr : static_cast<BoxState*>(it->second);
+}
+
+CComboBox* ObjectOf(HWND wnd, HWND parent) {
+    if (!IsWindow(wnd) || wnd->parent != parent) return nullptr;
+    const auto it = wnd->props.find(kObjectProp);
+    return it == wnd->props.end() ? nullptr : static_cast<CComboBox*>(it->second);
+}
+
+// Subclasses the parent once: a box's notifications go to the box object and never on to the
+// parent; everything else reaches the parent as before.
+void InstallReflection(HWND parent) {
+    if (parent->props.count(kReflectProp) != 0) return;
+    parent->props[kReflectProp] = parent;
+    auto previous = parent->proc;
+    parent->proc = [parent, previous](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) -> std::intptr_t {
+        if (message == kWmCommand || message == kWmCtlColorEdit || message == kWmCtlColorListBox) {
+            if (CComboBox* box = ObjectOf(reinterpret_cast<HWND>(lParam), parent)) {
+                if (message != kWmCommand) {
+                    CBorrowedDC dc(reinterpret_cast<void*>(wParam));
+                    const unsigned kind = message == kWmCtlColorEdit ? orv::ui::kCtlColorEdit : orv::ui::kCtlColorListBox;
+                    return reinterpret_cast<std::intptr_t>(box->OnCtlColor(dc, kind, nullptr));
+                }
+                const auto code = static_cast<unsigned>(wParam >> 16);
+                if (code == orv::ui::kCbnSelChange) box->OnSelChange();
+                if (code == orv::ui::kCbnEditChange) box->OnEditChange();
+                return 0;
+            }
+        }
+        if (previous) return previous(message, wParam, lParam);
+        parent->messages.push_back({message, wParam, lParam});
+        return 0;
+    };
+}
+
+}  // namespace
+
+bool CComboBox::Create(unsigned style, const CRect& rect, HWND parent, unsigned id) {
+    if (hwnd_ != nullptr || !IsWindow(parent)) return false;
+    auto state = std::make_shared<BoxState>();
+    auto* wnd = new HWND__;
+    wnd->className = ClassName();
+    wnd->parent = parent;
+    state->self = wnd;
+    state->ex = wnd->className == "ComboBoxEx32";
+    state->dropList = (style & kCbsTypeMask) == kCbsDropDownList;
+    state->id = id;
+    state->visible = (style & kWsVisible) != 0;
+    state->rect = rect;
+    state->rect.bottom = rect.top + (state->ex ? kComboExHeight : kComboHeight);
+    wnd->props[kStateProp] = state.get();
+    wnd->props[kObjectProp] = this;
+    wnd->proc = [state](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+        return state->Handle(message, wParam, lParam);
+    };
+    orv::headless::GetSystem().windows.insert(wnd);
+    InstallReflection(parent);
+    hwnd_ = wnd;
+    return true;
+}
+
+bool CComboBox::DestroyWindow() {
+    HWND wnd = hwnd_;
+    hwnd_ = nullptr;
+    if (!IsWindow(wnd) || wnd->props.count(kStateProp) == 0) return false;
+    if (gFocus == wnd) gFocus = nullptr;
+    orv::headless::GetSystem().windows.erase(wnd);
+    delete wnd;
+    return true;
+}
+
+std::intptr_t CComboBox::SendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    return orv::ui::SendMessage(hwnd_, message, wParam, lParam);
+}
+
+std::string CComboBox::GetWindowText() {
+    const BoxState* state = StateOf(*this);
+    return state == nullptr ? std::string() : state->WindowText();
+}
+
+void CComboBox::SetWindowText(const std::string& text) {
+    if (BoxState* state = StateOf(*this)) state->SetText(text.c_str());
+}
+
+void CComboBox::SetFocus() {
+    if (StateOf(*this) != nullptr) gFocus = hwnd_;
+}
+
+bool CComboBox::HasFocus() const { return hwnd_ != nullptr && gFocus == hwnd_ && IsWindow(hwnd_); }
+
+bool CComboBox::ShowWindow(int command) {
+    BoxState* state = StateOf(*this);
+    if (state == nullptr) return false;
+    const bool was = state->visible;
+    state->visible = command != 0;  // SW_HIDE is 0
+    return was;
+}
+
+bool CComboBox::IsWindowVisible() const {
+    const BoxState* state = StateOf(*this);
+    return state != nullptr && state->visible;
+}
+
+bool CComboBox::MoveTo(int x, int y) {
+    BoxState* state = StateOf(*this);
+    if (state == nullptr) return false;
+    const int width = state->rect.Width();
+    const int height = state->rect.Height();
+    state->rect = {x, y, x + width, y + height};
+    return true;
+}
+
+CRect CComboBox::GetWindowRect() const {
+    const BoxState* state = StateOf(*this);
+    return state == nullptr ? CRect{} : state->rect;
+}
+
+namespace orv::ui {
+
+int GetSystemMetrics(int index) { return index == kSmCxHThumb ? kSmCxHThumbValue : 0; }
+
+}  // namespace orv::ui
+
+namespace orv::ui::combo {
+
+void TypeChar(CComboBox& box, char c) {
+    BoxState* state = StateOf(box);
+    if (state == nullptr || state->dropList) return;  // no edit field to type into
+    // Typed at the end of the field, as one types a code character by character.
+    state->text += c;
+    if (!state->ex) state->Notify(kCbnEditUpdate);
+    state->Notify(kCbnEditChange);
+}
+
+void PressReturn(CComboBox& box) {
+    BoxState* state = StateOf(box);
+    if (state == nullptr || state->dropList) return;
+    box.OnEditReturn();
+}
+
+void Choose(CComboBox& box, int index) {
+    BoxState* state = StateOf(box);
+    if (state == nullptr || !state->Valid(index)) return;
+    // The entry before it, then one step down the list, as the keyboard chooses.
+    box.SendMessage(kCbSetCurSel, static_cast<std::uintptr_t>(static_cast<std::intptr_t>(index - 1)), 0);
+    state = StateOf(box);  // a handler may have destroyed the box
+    if (state == nullptr || !state->Valid(index)) return;
+    state->cur = index;
+    state->text = state->items[static_cast<std::size_t>(index)];
+    if (state->dropList || state->ex) state->Notify(kCbnSelEndOk);
+    if (state->ex) state->Notify(kCbnEditChange);
+    state->Notify(kCbnSelChange);
+}
+
+void Paint(CComboBox& box) {
+    BoxState* state = StateOf(box);
+    if (state == nullptr) return;
+    const int width = std::clamp(state->rect.Width(), 1, orv::headless::kMaxBitmapSide);
+    const int height = std::clamp(state->rect.Height(), 1, orv::headless::kMaxBitmapSide);
+    const auto size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    if (state->pixels.size() != size) state->pixels.assign(size, 0xFFFFFFu);
+    CDC dc;
+    CBitmap bitmap;
+    if (!dc.CreateCompatibleDC(nullptr) || !bitmap.CreateFromPixels(width, height, state->pixels)) return;
+    void* previous = dc.SelectObject(&bitmap);
+    // The client area is the whole window: a box has no frame outside its client rectangle.
+    // The control's own painting is not drawn headless.
+    box.OnNcPaint(dc);
+    if (!box.OnPaint(dc) && IsWindow(state->self->parent)) {
+        orv::ui::SendMessage(state->self->parent, kWmCtlColorEdit, reinterpret_cast<std::uintptr_t>(dc.GetSafeHdc()),
+                             reinterpret_cast<std::intptr_t>(state->self));
+    }
+    state = StateOf(box);
+    if (state != nullptr) {
+        const auto* painted = orv::headless::Lookup<orv::headless::GdiBitmap>(bitmap.GetSafeHandle(), orv::headless::GdiKind::Bitmap);
+        if (painted != nullptr && painted->pixels.size() == size) state->pixels = painted->pixels;
+    }
+    dc.SelectHandle(previous);
+}
+
+orv::Color WindowPixel(CComboBox& box, int x, int y) {
+    const BoxState* state = StateOf(box);
+    if (state == nullptr) return 0xFFFFFFFFu;
+    const int width = state->rect.Width();
+    const int height = state->rect.Height();
+    if (x < 0 || y < 0 || x >= width || y >= height || state->pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
+        return 0xFFFFFFFFu;
+    }
+    return state->pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+}
+
+}  // namespace orv::ui::combo
