@@ -19,6 +19,11 @@ bool IsLeftOutOfMenus(const OrvToolBar* item) {
 COrvToolBarImpl::~COrvToolBarImpl() {
     imageList.DeleteImageList();
     toolTipCtrl.DestroyWindow();
+    // The boxes go before the tree: the address box points at its item.
+    trCombo.reset();
+    urlCombo.reset();
+    codeCombo.reset();
+    accountCombo.reset();
     if (root != nullptr) DeleteNode(root);
 }
 
@@ -48,6 +53,8 @@ void COrvToolBarImpl::Release() {
         if (toolBarWnd != nullptr) toolBarWnd->SendMessage(orv::ui::kTbSetImageList, 0, 0);
         imageList.DeleteImageList();
         toolTipCtrl.DestroyWindow();
+        // The address box stays until a group with one replaces it; its item goes now.
+        if (urlCombo != nullptr) urlCombo->SetToolBarItem(nullptr);
         DeleteNode(root);
         root = nullptr;
     }
@@ -152,7 +159,20 @@ void COrvToolBarImpl::SetWndWordB(std::int32_t value) {
 
 // The boxes these reach stand on the toolbar only once they are made for the shown group; until
 // then there is nothing to hand the call to.
-void COrvToolBarImpl::AddRecentScreen(OrvMenu* node) { (void)node; }
-void COrvToolBarImpl::FocusScreenInput() {}
-void COrvToolBarImpl::SelectAccount(std::string account) { (void)account; }
-void COrvToolBarImpl::UpdateAccountInfo(const std::vector<std::string>* info) { (void)info; }
+void COrvToolBarImpl::AddRecentScreen(OrvMenu* node) {
+    if (trCombo != nullptr) trCombo->AddRecentScreen(node);
+}
+
+void COrvToolBarImpl::FocusScreenInput() {
+    if (trCombo == nullptr) return;
+    trCombo->SetEditSel(0, -1);
+    trCombo->SetFocus();
+}
+
+void COrvToolBarImpl::SelectAccount(std::string account) {
+    if (accountCombo != nullptr) accountCombo->SelectAccount(std::move(account));
+}
+
+void COrvToolBarImpl::UpdateAccountInfo(const std::vector<std::string>* info) {
+    if (accountCombo != nullptr) accountCombo->UpdateAccountInfo(info);
+}

@@ -11,6 +11,10 @@
 #include <string>
 #include <unordered_map>
 
+#include "controls/ComboBoxAccount.h"
+#include "controls/ComboBoxCode.h"
+#include "controls/ComboBoxTR.h"
+#include "controls/ComboBoxURL.h"
 #include "orvmenu/OrvToolBar.h"
 #include "services/File.h"
 #include "ui/Gdi.h"
@@ -70,6 +74,12 @@ public:
     // The command identifier the process gives the next toolbar item.
     static std::uint32_t PeekNextCommandId();
 
+    // The boxes standing on the toolbar, or null: for a host that drives them as its user does.
+    CComboBoxTR* GetTrCombo() const { return trCombo.get(); }
+    CComboBoxURL* GetUrlCombo() const { return urlCombo.get(); }
+    CComboBoxCode* GetCodeCombo() const { return codeCombo.get(); }
+    CComboBoxAccount* GetAccountCombo() const { return accountCombo.get(); }
+
 private:
     // Reads one NODE element's attributes into a new item.
     void ReadItem(const CXMLNode& element, OrvToolBar* item);
@@ -79,7 +89,7 @@ private:
     void Release();
     // Removes every button of the toolbar window.
     void DeleteButtons();
-    // Turns the shown box items of a group into placeholder separators for their boxes.
+    // Puts the boxes of the shown box items of a group over placeholder separators.
     void PlaceBoxes(OrvToolBar* group, const std::vector<std::pair<OrvToolBar*, int>>& shown);
     // Whether a child of the shown group gets a button: screens the user may not open do not.
     bool IsShown(const OrvToolBar* item);
@@ -97,6 +107,12 @@ private:
     std::int32_t contextMenuOn = 0;
     std::unordered_map<std::uint16_t, OrvToolBar*> itemMap;  // by the low 16 bits of the id
     std::int32_t userInfoMode = 1;
+    // The boxes over the shown group's box items; each lives until the next group that has
+    // its kind, or until the component goes.
+    std::unique_ptr<CComboBoxTR> trCombo;
+    std::unique_ptr<CComboBoxURL> urlCombo;
+    std::unique_ptr<CComboBoxCode> codeCombo;
+    std::unique_ptr<CComboBoxAccount> accountCombo;
 
     // The caption font; the boxes placed on the toolbar draw with it, so it lives with them.
     std::unique_ptr<CFont> captionFont;

@@ -1,4 +1,5 @@
 // Filling the host's toolbar window with the buttons of one group, and painting their images.
+#include <memory>
 #include <vector>
 
 #include "orvmenu/FormColor.h"
@@ -23,18 +24,27 @@ constexpr orv::Color kTriangleBrush = orv::Rgb(255, 0, 0);
 // The toolbar control's own image size, for a group none of whose bitmaps could be read.
 constexpr int kDefaultImageSize = 16;
 
-// The placeholder separator each box stands on: style word (the framework toolbar's separator
-// and hidden bits) and width.
+// Each box: the placeholder separator it stands on (style word: the framework toolbar's
+// separator and hidden bits; width), how its rectangle comes from the placeholder's, how it is
+// made and where it is moved.
 struct BoxPlace {
     std::int32_t type;
     unsigned style;
     int width;
+    int rightShift;       // added to the placeholder's right edge
+    unsigned createStyle; // child, visible, border, vertical scroll, automatic horizontal scroll and
+                          // drop-down (0x42) or drop-down list (0x43)
+    unsigned id;
+    int droppedWidth;
+    int itemHeightLess;   // the selection field is the placeholder's height less this; 0: not set
+    int moveDown;
 };
+constexpr int kListHeight = 200;  // the dropped list reaches this far below the box's top
 constexpr BoxPlace kBoxPlaces[] = {
-    {kOrvTbTrEdit, CToolBar::kTbbsSeparator | CToolBar::kTbbsHidden, 70},
-    {kOrvTbUrlEdit, CToolBar::kTbbsSeparator, 250},
-    {kOrvTbUserInfo, CToolBar::kTbbsSeparator, 600},
-    {kOrvTbCodeCombo, CToolBar::kTbbsSeparator, 70},
+    {kOrvTbTrEdit, CToolBar::kTbbsSeparator | CToolBar::kTbbsHidden, 70, 80, 0x50A00042u, 91000, 100, 0, 4},
+    {kOrvTbUrlEdit, CToolBar::kTbbsSeparator, 250, -2, 0x50A00042u, 91001, 40, 10, 5},
+    {kOrvTbUserInfo, CToolBar::kTbbsSeparator, 600, -2, 0x50A00043u, 91001, 40, 8, 1},
+    {kOrvTbCodeCombo, CToolBar::kTbbsSeparator, 70, -2, 0x50A00042u, 91001, 40, 10, 5},
 };
 
 HWND WindowOf(CToolBar* wnd) { return wnd != nullptr ? wnd->GetSafeHwnd() : nullptr; }
@@ -158,12 +168,56 @@ void COrvToolBarImpl::BuildToolBar(CToolBar* wnd, OrvToolBar* rootRecord, std::i
 void COrvToolBarImpl::PlaceBoxes(OrvToolBar* group,
                                  const std::vector<std::pair<OrvToolBar*, int>>& shown) {
     for (const auto& [child, position] : shown) {
-        for (const BoxPlace& place : kBoxPlaces) {
-            if (child->type != place.type) continue;
-            // The account box only stands in the toolbar when the host asked for it; otherwise
-            // the item keeps its image button.
-            if (place.type == kOrvTbUserInfo && userInfoMode != 2) continue;
-            toolBarWnd->SetButtonInfo(position, group->id, place.style, place.width);
+        const BoxPlace* place = nullptr;
+        for (const BoxPlace& p : kBoxPlaces) {
+            if (child->type == p.type) place = &p;
+        }
+        if (place == nullptr) continue;
+        // The account box only stands in the toolbar when the host asked for it; otherwise
+        // the item keeps its image button.
+        if (place->type == kOrvTbUserInfo && userInfoMode != 2) continue;
+
+        // A group shown again gets new boxes: the old ones go first.
+        CComboBox* box = nullptr;
+        switch (place->type) {
+        case kOrvTbTrEdit: box = (trCombo = std::make_unique<CComboBoxTR>()).get(); break;
+        case kOrvTbUrlEdit: box = (urlCombo = std::make_unique<CComboBoxURL>()).get(); break;
+        case kOrvTbUserInfo: box = (accountCombo = std::make_unique<CComboBoxAccount>()).get(); break;
+        default: box = (codeCombo = std::make_unique<CComboBoxCode>()).get(); break;
+        }
+        toolBarWnd->SetButtonInfo(position, group->id, place->style, place->width);
+        CRect item;
+        toolBarWnd->SendMessage(orv::ui::kTbGetItemRect, static_cast<std::uintptr_t>(position),
+                                reinterpret_cast<std::intptr_t>(&item));
+        CRect rect = item;
+        rect.right += place->rightShift;
+        rect.bottom = rect.top + kListHeight;
+        if (!box->Create(place->createStyle, rect, toolBarWnd->GetSafeHwnd(), place->id)) continue;
+        box->SendMessage(orv::ui::kCbSetDroppedWidth, static_cast<std::uintptr_t>(place->droppedWidth), 0);
+        if (place->itemHeightLess != 0) {
+            box->SendMessage(orv::ui::kCbSetItemHeight, static_cast<std::uintptr_t>(-1),
+                             item.Height() - place->itemHeightLess);
+        }
+        box->MoveTo(rect.left, rect.top + place->moveDown);
+
+        switch (place->type) {
+        case kOrvTbTrEdit:
+            trCombo->ShowWindow(orv::ui::kSwShow);
+            trCombo->SetMenu(menu);
+            trCombo->SetFont(captionFont.get(), true);
+            if (!child->toolTip.empty()) trCombo->SetToolTip(child->toolTip, rect);
+            break;
+        case kOrvTbUrlEdit:
+            urlCombo->ShowWindow(orv::ui::kSwShow);
+            urlCombo->SetMenu(menu);
+            urlCombo->SetToolBarItem(child);
+            break;
+        case kOrvTbUserInfo:
+            accountCombo->LoadAccounts();
+            accountCombo->SetFont(captionFont.get(), true);
+            accountCombo->ShowWindow(orv::ui::kSwShow);
+            break;
+        default: codeCombo->ShowWindow(orv::ui::kSwShow); break;
         }
     }
 }
