@@ -19,11 +19,14 @@
 #include <vector>
 
 #include "Host.h"
+#include "HostServices.h"
 #include "orvmenu/Menu.h"
 #include "orvmenu/OrvExports.h"
 #include "services/CodePage.h"
+#include "services/EnvMgr.h"
 #include "ui/HostWindow.h"
 #include "ui/MessageBox.h"
+#include "ui/Window.h"
 #ifdef _WIN32
 #include "Win32Window.h"
 #endif
@@ -118,6 +121,9 @@ public:
 
         LoadMainMenu();
         if (options_.printMenu && !options_.window) PrintMenu();
+        // The user code manager and the market data reach the library on the main window.
+        services_.Load(CEnvMgr::GetDataUserDir() + "/UserTabGrp.xml", CEnvMgr::GetDataDir() + "/Accounts.txt", std::cout);
+        orv::ui::SetProp(mainWnd_.GetHwnd(), kOrvHostServicesProp, static_cast<IOrvHostServices*>(&services_));
         std::cout << "== Components ==\n";
         for (auto& c : components_) c.load(*this);
         int failures = 0;
@@ -127,6 +133,7 @@ public:
         if (options_.window) failures += RunWin32Window(*this, bar_, options_.screenshot, options_.openMenu);
 #endif
         for (auto it = components_.rbegin(); it != components_.rend(); ++it) it->unload(*this);
+        orv::ui::RemoveProp(mainWnd_.GetHwnd(), kOrvHostServicesProp);
         DestroyOrvMainMenu(menu_);
         bar_.DestroyMenu();
         orv::ui::SetMessageBoxHook(nullptr);
@@ -259,6 +266,7 @@ private:
 
     Options options_;
     CHostWindow mainWnd_;
+    SampleHostServices services_;
     CMenu bar_;
     IOrvMenu* menu_ = nullptr;
     std::vector<Component> components_;
