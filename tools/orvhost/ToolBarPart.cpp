@@ -9,6 +9,15 @@
 //   toolbar-context              the toolbar's context menu
 //   toolbar-check <position>     the check mark moves to that button
 //   toolbar-save                 the toolbar file is written
+//   boxes                        the lists of the boxes on the toolbar
+//   tr-type <text>               the user types into the screen-number box, a character at a
+//                                time ("_" types a blank)
+//   tr-enter                     the user presses Enter in the screen-number box
+//   tr-choose <index>            the user chooses an entry of the screen-number box's list
+//   url-enter <text>             the user types an address into the address box and presses Enter
+//   account-choose <index>       the user chooses an account
+//   account-update <account> <phone> <cell phone> <name 2> <phone 2> <cell phone 2>
+//                                the host refreshes an account's contacts ("-" for empty)
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -17,11 +26,14 @@
 #include <vector>
 
 #include "Host.h"
+#include "ToolBarBoxes.h"
 #include "orvmenu/Menu.h"
 #include "orvmenu/OrvExports.h"
 #include "orvmenu/OrvMenu.h"
 #include "orvmenu/OrvToolBar.h"
 #include "orvmenu/ToolBar.h"
+#include "services/CodePage.h"
+#include "ui/ComboBox.h"
 #include "ui/Gdi.h"
 #include "ui/ToolBarControl.h"
 #include "ui/ToolTip.h"
@@ -173,6 +185,35 @@ std::string DescribeCommand(ToolBarState& s, std::uint32_t id) {
     return "item " + item->name + ": nothing to open";
 }
 
+std::shared_ptr<CComboBox> BoxOf(ToolBarState& s, BoxKind kind) { return FindToolBarBox(s.window.GetSafeHwnd(), kind); }
+
+void PrintBox(Host& h, const char* label, CComboBox* box) {
+    std::ostream& out = h.Out();
+    if (box == nullptr) {
+        out << label << ": not on the toolbar\n";
+        return;
+    }
+    const int selected = box->GetCurSel();
+    out << label << ": " << box->GetCount() << " entries\n";
+    for (int i = 0; i < box->GetCount(); ++i) {
+        out << "  " << i << (i == selected ? " * " : "   ") << "\"" << h.Show(box->GetLBText(i)) << "\"\n";
+    }
+}
+
+const OrvToolBar* FindOfType(const OrvToolBar* from, std::int32_t type) {
+    if (from == nullptr) return nullptr;
+    for (const OrvToolBar* child : from->children) {
+        if (child->type == type) return child;
+        if (const OrvToolBar* found = FindOfType(child, type)) return found;
+    }
+    return nullptr;
+}
+
+// The text as the user types it: "_" stands for a blank, which a step's words cannot hold.
+void TypeInto(CComboBox& box, const std::string& text) {
+    for (char c : text) orv::ui::combo::TypeChar(box, c == '_' ? ' ' : c);
+}
+
 }  // namespace
 
 void RegisterToolBarPart(Host& host) {
@@ -190,6 +231,7 @@ void RegisterToolBarPart(Host& host) {
             state->toolBar->SetFileName(kToolBarFile);
             state->toolBar->SetToolBarWnd(&state->window);
             state->toolBar->SetMenu(h.Menu());
+            state->toolBar->SetUserInfoMode(2);  // the account box, with the host's accounts
             Rebuild(*state, [&] { state->toolBar->Load(); });
             state->toolBar->SetupToolTips();
             h.SetToolBar(&state->window, [state](unsigned id) { return DescribeCommand(*state, id); });
@@ -280,6 +322,81 @@ void RegisterToolBarPart(Host& host) {
         h.Out() << "toolbar written to " << state->toolBar->GetFilePath() << "\n";
         return true;
     });
+
+    host.AddStep("boxes", "boxes", [state](Host& h, const Host::Args& args) {
+        if (state->toolBar == nullptr || !args.empty()) return false;
+        PrintBox(h, "screen number", BoxOf(*state, BoxKind::Screen).get());
+        PrintBox(h, "address", BoxOf(*state, BoxKind::Address).get());
+        PrintBox(h, "account", BoxOf(*state, BoxKind::Account).get());
+        PrintBox(h, "code", BoxOf(*state, BoxKind::Code).get());
+        return true;
+    });
+
+    host.AddStep("tr-type", "tr-type <text> (\"_\" types a blank)", [state](Host& h, const Host::Args& args) {
+        const auto box = state->toolBar != nullptr ? BoxOf(*state, BoxKind::Screen) : nullptr;
+        if (box == nullptr || args.size() != 1) return false;
+        TypeInto(*box, args[0]);
+        h.ReportCommands();
+        h.Out() << "field \"" << h.Show(box->GetWindowText()) << "\"\n";
+        PrintBox(h, "screen number", box.get());
+        return true;
+    });
+
+    host.AddStep("tr-enter", "tr-enter", [state](Host& h, const Host::Args& args) {
+        const auto box = state->toolBar != nullptr ? BoxOf(*state, BoxKind::Screen) : nullptr;
+        if (box == nullptr || !args.empty()) return false;
+        orv::ui::combo::PressReturn(*box);
+        h.ReportCommands();
+        PrintBox(h, "screen number", box.get());
+        return true;
+    });
+
+    host.AddStep("tr-choose", "tr-choose <index>", [state](Host& h, const Host::Args& args) {
+        const auto box = state->toolBar != nullptr ? BoxOf(*state, BoxKind::Screen) : nullptr;
+        char* end = nullptr;
+        const long index = args.size() == 1 ? std::strtol(args[0].c_str(), &end, 10) : -1;
+        if (box == nullptr || end == nullptr || *end != '\0' || index < 0 || index >= box->GetCount()) return false;
+        orv::ui::combo::Choose(*box, static_cast<int>(index));
+        h.ReportCommands();
+        PrintBox(h, "screen number", box.get());
+        return true;
+    });
+
+    host.AddStep("url-enter", "url-enter <text>", [state](Host& h, const Host::Args& args) {
+        const auto box = state->toolBar != nullptr ? BoxOf(*state, BoxKind::Address) : nullptr;
+        if (box == nullptr || args.size() != 1) return false;
+        TypeInto(*box, args[0]);
+        orv::ui::combo::PressReturn(*box);
+        // The host gets the address item's command and reads the address from the item.
+        if (const OrvToolBar* item = FindOfType(state->toolBar->GetRoot(), kOrvTbUrlEdit)) {
+            h.Out() << "address item [" << item->id << "] value \"" << h.Show(item->value) << "\"\n";
+        }
+        h.ReportCommands();
+        PrintBox(h, "address", box.get());
+        return true;
+    });
+
+    host.AddStep("account-choose", "account-choose <index>", [state](Host& h, const Host::Args& args) {
+        const auto box = state->toolBar != nullptr ? BoxOf(*state, BoxKind::Account) : nullptr;
+        char* end = nullptr;
+        const long index = args.size() == 1 ? std::strtol(args[0].c_str(), &end, 10) : -1;
+        if (box == nullptr || end == nullptr || *end != '\0' || index < 0 || index >= box->GetCount()) return false;
+        orv::ui::combo::Choose(*box, static_cast<int>(index));
+        h.ReportCommands();
+        PrintBox(h, "account", box.get());
+        return true;
+    });
+
+    host.AddStep("account-update",
+                 "account-update <account> <phone> <cell phone> <name 2> <phone 2> <cell phone 2>",
+                 [state](Host& h, const Host::Args& args) {
+                     if (state->toolBar == nullptr || args.size() != 6) return false;
+                     std::vector<std::string> record;
+                     for (const auto& a : args) record.push_back(a == "-" ? std::string() : orv::cp950::FromUtf8(a));
+                     state->toolBar->UpdateAccountInfo(&record);
+                     PrintBox(h, "account", BoxOf(*state, BoxKind::Account).get());
+                     return true;
+                 });
 }
 
 }  // namespace orvhost
