@@ -1,5 +1,6 @@
 // orvhost check: one small bad file per rule, each fault reported once at its line and column;
 // the sample data checks clean. orvhost grades: the screens one grade set sees and another not.
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -218,6 +219,36 @@ TEST_F(CheckTest, UserTabGroupsAndCodePage) {
     Expect(lines, "User/UserTabGrp.xml:4:27: error:", "group code 'g01' is also the group's at line 3: a typed code finds only one of them");
     Expect(lines, "User/UserTabGrp.xml:5:11: error:", "ID '0' is not a group number of 1 or more");
     Expect(lines, "User/UserTabGrp.xml:5:40: warning:", "attribute 'CODE' of TABGRP is ignored (the terminal reads ID, NAME, TRCODE)");
+}
+
+TEST_F(CheckTest, ToolBarDefinitionAndUserFile) {
+    WriteFile(DataPath("OrvUIInit.xml"), std::string(kDecl) +
+                                            "<UI>\n"
+                                            "<TOOLBAR>\n"
+                                            "  <MINSIZE>abc</MINSIZE>\n"
+                                            "  <NODE NAME=\"g\" TYPE=\"GRUOP\" ICN=\"x.bmp\">\n"
+                                            "    <NODE TRCODE=\"7777\" STYLE=\"ROUND\" LASTACT=\"YES\"/>\n"
+                                            "    <NODEE/>\n"
+                                            "    <NODE TRCODE=\"9150\"/><NODE TRCODE=\"8000\" TYPE=\"TREDIT\"/>\n"
+                                            "  </NODE>\n"
+                                            "</TOOLBAR>\n"
+                                            "</UI>\n");
+    WriteFile(UserPath("ToolBar.xml"), "<TOOLBAR><NODE NAME=\"lost");
+    const auto lines = Check(1);
+    Expect(lines, "OrvUIInit.xml:4:", "MINSIZE 'abc' is not a number");
+    Expect(lines, "OrvUIInit.xml:5:18: warning:", "TYPE 'GRUOP' is not a type");
+    Expect(lines, "OrvUIInit.xml:5:31: warning:", "a typo for 'ICON'?");
+    Expect(lines, "OrvUIInit.xml:6:11: warning:", "TR code '7777' is not in the catalogue");
+    Expect(lines, "OrvUIInit.xml:6:25: warning:", "STYLE 'ROUND'");
+    Expect(lines, "OrvUIInit.xml:6:39: warning:", "only 'ON' checks the item");
+    Expect(lines, "OrvUIInit.xml:7:", "a typo for 'NODE'?");
+    Expect(lines, "User/ToolBar.xml:", "ToolBar.xml.unreadable");
+    EXPECT_EQ(lines.size(), 9u) << report;  // the eight, and the count
+
+    // A default definition without a toolbar cannot make a new user's file.
+    WriteFile(DataPath("OrvUIInit.xml"), std::string(kDecl) + "<UI><MENU/></UI>\n");
+    std::filesystem::remove(UserPath("ToolBar.xml"));
+    Expect(Check(0), "OrvUIInit.xml:2:", "no TOOLBAR element");
 }
 
 TEST_F(CheckTest, GradesListTheScreensOneGradeSetSeesAndTheOtherNot) {

@@ -86,7 +86,7 @@ bool COrvToolBarImpl::SeedFromDefault() {
         return false;
     }
     for (CXMLNode node = parser.GetRoot().GetFirstChild(); node; node = node.GetNextSibling()) {
-        if (!node.IsElement() || !node.NameIs("TOOLBAR")) continue;
+        if (!node.IsElement() || !node.NameIs(orv::toolbar::kToolBarElement)) continue;
         Release();
         root = new OrvToolBar;
         ParseNode(node, root);
@@ -100,18 +100,21 @@ bool COrvToolBarImpl::SeedFromDefault() {
 void COrvToolBarImpl::ParseNode(const CXMLNode& node, OrvToolBar* parent) {
     if (parent == nullptr) return;
     const ParseScope scope;
+    using orv::toolbar::ToolBarElement;
     for (CXMLNode child = node.GetFirstChild(); child; child = child.GetNextSibling()) {
-        if (!child.IsElement()) continue;
-        if (child.NameIs("MINSIZE")) {
-            minSize = orv::text::AtoI(child.GetText());
-        } else if (child.NameIs("BREAK")) {
-            breakValue = orv::text::AtoI(child.GetText());
-        } else if (child.NameIs("CONTEXTMENU")) {
-            if (child.GetText() == "ON") contextMenuOn = 1;
-        } else if (child.NameIs("NAME")) {
+        const auto* element = orv::xml::FindElement(child, orv::toolbar::kToolBarElements);
+        if (element == nullptr) continue;
+        switch (element->key) {
+        case ToolBarElement::MinSize: minSize = orv::text::AtoI(child.GetText()); break;
+        case ToolBarElement::Break: breakValue = orv::text::AtoI(child.GetText()); break;
+        case ToolBarElement::ContextMenu:
+            if (child.GetText() == orv::toolbar::kOn) contextMenuOn = 1;
+            break;
+        case ToolBarElement::Name:
             // Wherever it stands, NAME names the toolbar itself.
             if (root != nullptr) root->name = child.GetText();
-        } else if (child.NameIs("NODE")) {
+            break;
+        case ToolBarElement::Node: {
             auto* item = new OrvToolBar;
             item->id = gNextCommandId++;
             ReadItem(child, item);
@@ -121,38 +124,40 @@ void COrvToolBarImpl::ParseNode(const CXMLNode& node, OrvToolBar* parent) {
             nextId = gNextCommandId;
             // The parser bounds the nesting depth, and with it this recursion.
             ParseNode(child, item);
+            break;
+        }
         }
     }
 }
 
 void COrvToolBarImpl::ReadItem(const CXMLNode& element, OrvToolBar* item) {
     using orv::toolbar::CodeOf;
+    using orv::toolbar::ToolBarAttr;
     const int count = element.GetAttrCount();
     for (int i = 0; i < count; ++i) {
-        auto is = [&element, i](std::string_view name) { return element.AttrNameIs(i, name); };
-        if (is("TRCODE")) {
+        const auto* attr = orv::xml::FindAttr(element, i, orv::toolbar::kToolBarAttrs);
+        if (attr == nullptr) continue;
+        switch (attr->key) {
+        case ToolBarAttr::TrCode:
             item->trCode = element.GetAttrValue(i);
             item->menuNode = menu != nullptr ? menu->GetMenuByTRCode(item->trCode) : nullptr;
-        } else if (is("NAME")) {
+            break;
+        case ToolBarAttr::Name:
             item->name = element.GetAttrValue(i);
             ConvertBrand(item->name);
-        } else if (is("TYPE")) {
-            CodeOf(orv::toolbar::kTypeKeywords, element.GetAttrValue(i), item->type);
-        } else if (is("STYLE")) {
-            CodeOf(orv::toolbar::kStyleKeywords, element.GetAttrValue(i), item->style);
-        } else if (is("ICON")) {
-            item->icon = gImagePrefix + element.GetAttrValue(i);
-        } else if (is("PROP")) {
-            item->prop = element.GetAttrValue(i);
-        } else if (is("VALUE")) {
-            item->value = element.GetAttrValue(i);
-        } else if (is("TOOLTIP")) {
-            item->toolTip = element.GetAttrValue(i);
-        } else if (is("LASTACT")) {
-            if (element.GetAttrValue(i) == "ON") {
+            break;
+        case ToolBarAttr::Type: CodeOf(orv::toolbar::kTypeKeywords, element.GetAttrValue(i), item->type); break;
+        case ToolBarAttr::Style: CodeOf(orv::toolbar::kStyleKeywords, element.GetAttrValue(i), item->style); break;
+        case ToolBarAttr::Icon: item->icon = gImagePrefix + element.GetAttrValue(i); break;
+        case ToolBarAttr::Prop: item->prop = element.GetAttrValue(i); break;
+        case ToolBarAttr::Value: item->value = element.GetAttrValue(i); break;
+        case ToolBarAttr::ToolTip: item->toolTip = element.GetAttrValue(i); break;
+        case ToolBarAttr::LastAct:
+            if (element.GetAttrValue(i) == orv::toolbar::kOn) {
                 item->lastAct = 1;
                 lastActId = item->id;
             }
+            break;
         }
     }
 }

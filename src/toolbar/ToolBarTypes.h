@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "orvmenu/OrvToolBar.h"
+#include "services/XMLGrammar.h"
 
 namespace orv::toolbar {
 
@@ -39,10 +40,32 @@ inline constexpr std::array<Keyword, 5> kStyleKeywords{{
 }};
 
 // Elements of a toolbar element or of a NODE, and attributes of a NODE.
-inline constexpr std::array<std::string_view, 5> kElementNames{"MINSIZE", "BREAK", "CONTEXTMENU",
-                                                               "NAME", "NODE"};
-inline constexpr std::array<std::string_view, 9> kNodeAttributes{
-    "TRCODE", "NAME", "TYPE", "STYLE", "ICON", "PROP", "VALUE", "TOOLTIP", "LASTACT"};
+enum class ToolBarElement { MinSize, Break, ContextMenu, Name, Node };
+inline constexpr orv::xml::Name<ToolBarElement> kToolBarElements[] = {
+    {"MINSIZE", ToolBarElement::MinSize},
+    {"BREAK", ToolBarElement::Break},
+    {"CONTEXTMENU", ToolBarElement::ContextMenu},
+    {"NAME", ToolBarElement::Name},
+    {"NODE", ToolBarElement::Node},
+};
+
+enum class ToolBarAttr { TrCode, Name, Type, Style, Icon, Prop, Value, ToolTip, LastAct };
+inline constexpr orv::xml::Name<ToolBarAttr> kToolBarAttrs[] = {
+    {"TRCODE", ToolBarAttr::TrCode},
+    {"NAME", ToolBarAttr::Name},
+    {"TYPE", ToolBarAttr::Type},
+    {"STYLE", ToolBarAttr::Style},
+    {"ICON", ToolBarAttr::Icon},
+    {"PROP", ToolBarAttr::Prop},
+    {"VALUE", ToolBarAttr::Value},
+    {"TOOLTIP", ToolBarAttr::ToolTip},
+    {"LASTACT", ToolBarAttr::LastAct},
+};
+
+// The element of the default definition that holds the toolbar, and the values that switch
+// CONTEXTMENU and LASTACT on (anything else leaves them as they were).
+inline constexpr std::string_view kToolBarElement = "TOOLBAR";
+inline constexpr std::string_view kOn = "ON";
 
 // The default definition whose TOOLBAR element seeds a user's first toolbar file.
 inline constexpr std::string_view kDefaultFile = "OrvUIInit.xml";

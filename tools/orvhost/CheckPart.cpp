@@ -38,6 +38,7 @@
 #include "services/XMLParser.h"
 #include "tabgroup/TabGrpGrammar.h"
 #include "tabgroup/UserTabGrpGrammar.h"
+#include "toolbar/ToolBarTypes.h"
 
 namespace fs = std::filesystem;
 
@@ -222,9 +223,8 @@ public:
     };
 
     // The files of a terminal's data folder, in the order they are checked: the catalogue
-    // first, since the others name its screens. The toolbar's file joins with a row in this
-    // table (below the class) and a check that reads it with the toolbar's name tables, calls
-    // HasScreen for its items' TR codes and NoteToolbarItems for their count.
+    // first, since the others name its screens; the toolbar's files last, so the command
+    // identifier check knows how many items it numbers.
     static std::span<const DataFile> Files();
 
     int Run(std::ostream& out) {
@@ -623,6 +623,87 @@ private:
         }
     }
 
+    // --- the toolbar: the default definition and the user's file ---
+
+    void CheckDefaultToolBar(const Element& root) {
+        for (const Element& child : root.children) {
+            if (child.node.NameIs(orv::toolbar::kToolBarElement)) return CheckToolBar(child);
+        }
+        Warning(root.at, "no TOOLBAR element: a new user's toolbar file cannot be made from this file");
+    }
+
+    void CheckToolBar(const Element& toolBar) {
+        std::uint32_t items = 0;
+        CheckToolBarLevel(toolBar, "in the toolbar", items);
+        NoteToolbarItems(items);
+        // Items are numbered from 9900; past 16 bits their commands wrap onto the menu's.
+        if (items > 65536u - 9900u) {
+            Error(toolBar.at, std::to_string(items) + " toolbar items: their command identifiers wrap past 65535, so two items answer one command");
+        }
+    }
+
+    void CheckToolBarLevel(const Element& parent, std::string_view where, std::uint32_t& items) {
+        using orv::toolbar::ToolBarElement;
+        for (const Element& e : parent.children) {
+            const auto* known = KnownElement(e, orv::toolbar::kToolBarElements, where);
+            if (known == nullptr) continue;
+            const std::string text = known->key == ToolBarElement::Node ? std::string() : e.node.GetText();
+            switch (known->key) {
+            case ToolBarElement::MinSize:
+            case ToolBarElement::Break:
+                if (!IsDecimal(orv::text::Trim(text), true)) {
+                    Error(e.at, std::string(known->name) + " " + Quote(text) + " is not a number: it reads as " +
+                                    std::to_string(orv::text::AtoI(text)));
+                }
+                break;
+            case ToolBarElement::ContextMenu:
+                if (text != orv::toolbar::kOn && text != "OFF") Warning(e.at, "CONTEXTMENU " + Quote(text) + ": only 'ON' turns the context menu on");
+                break;
+            case ToolBarElement::Name: break;
+            case ToolBarElement::Node:
+                ++items;
+                CheckToolBarItem(e);
+                CheckToolBarLevel(e, "in a NODE", items);
+                break;
+            }
+        }
+    }
+
+    void CheckToolBarItem(const Element& e) {
+        using orv::toolbar::ToolBarAttr;
+        for (int i = 0; i < e.node.GetAttrCount(); ++i) {
+            const auto* attr = KnownAttr(e, i, orv::toolbar::kToolBarAttrs);
+            if (attr == nullptr) continue;
+            const std::string value = e.node.GetAttrValue(i);
+            const TextPosition at = e.AttrAt(i);
+            std::int32_t code = 0;
+            switch (attr->key) {
+            case ToolBarAttr::TrCode:
+                // A screen the catalogue does not have never gets a button, unless its number
+                // lies from 9100 to 9200.
+                if (!value.empty() && !HasScreen(value)) {
+                    const std::int32_t n = orv::text::AtoI(value);
+                    if (n < 9100 || n > 9200) Warning(at, "TR code " + Quote(value) + " is not in the catalogue: the item never gets a button");
+                }
+                break;
+            case ToolBarAttr::Type:
+                if (!orv::toolbar::CodeOf(orv::toolbar::kTypeKeywords, value, code)) {
+                    Warning(at, "TYPE " + Quote(value) + " is not a type: the item is left out of the menus");
+                }
+                break;
+            case ToolBarAttr::Style:
+                if (!orv::toolbar::CodeOf(orv::toolbar::kStyleKeywords, value, code)) {
+                    Warning(at, "STYLE " + Quote(value) + " is not a style: the item is a plain button");
+                }
+                break;
+            case ToolBarAttr::LastAct:
+                if (value != orv::toolbar::kOn) Warning(at, "LASTACT " + Quote(value) + ": only 'ON' checks the item");
+                break;
+            default: break;
+            }
+        }
+    }
+
     // --- the user tab groups ---
 
     void CheckUserTabGroups(const Element& root) {
@@ -672,6 +753,8 @@ std::span<const Checker::DataFile> Checker::Files() {
         {"TabGroup.xml", false, false, "no fixed tab groups", &Checker::CheckTabGroups},
         {"HotKey.xml", true, false, "no hot keys", &Checker::CheckHotKeys},
         {"UserTabGrp.xml", true, false, "no user tab groups", &Checker::CheckUserTabGroups},
+        {"OrvUIInit.xml", false, false, "no toolbar for a new user", &Checker::CheckDefaultToolBar},
+        {"ToolBar.xml", true, false, "an empty toolbar", &Checker::CheckToolBar},
     };
     return files;
 }
