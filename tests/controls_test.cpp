@@ -332,9 +332,18 @@ TEST_F(ControlsTest, ScreenBoxPaintsFlatInTheFormColoursWithItsTriangle) {
     EXPECT_EQ(field.SetBkMode(orv::ui::kOpaque), orv::ui::kTransparent);
     EXPECT_NE(box.OnCtlColor(field, orv::ui::kCtlColorListBox, defaultBrush), defaultBrush);
     EXPECT_EQ(box.OnCtlColor(field, 6 /* static */, defaultBrush), defaultBrush);
+}
 
-    // The same on the window, where the toolkit can read it back (not while the main window
-    // is hidden, on Windows).
+TEST_F(ControlsTest, ScreenBoxWindowShowsItsPainting) {
+    CComboBoxTR& box = MakeTr();
+    const CRect r = box.GetWindowRect();
+    const int placeWidth = orv::ui::GetSystemMetrics(orv::ui::kSmCxHThumb) + 1;
+    const int base = std::max(3, (placeWidth / 2) | 1);
+    const int tipX = r.Width() - placeWidth + (placeWidth - base) / 2 + base / 2;
+    const int baseY = (r.Height() - (base + 1) / 2) / 2;
+    const orv::Color back = CFormColor::GetFormColor(52);
+    const orv::Color text = CFormColor::GetFormColor(54);
+    // Read back where the toolkit can (not while the main window is hidden, on Windows).
     orv::ui::combo::Paint(box);
     if (orv::ui::combo::WindowPixel(box, 0, 0) == 0xFFFFFFFFu) GTEST_SKIP() << "the host window is not shown";
     EXPECT_EQ(orv::ui::combo::WindowPixel(box, 0, 0), back);
