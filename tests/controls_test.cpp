@@ -15,6 +15,7 @@
 #include "orvmenu/OrvToolBar.h"
 #include "orvmenu/ToolBar.h"
 #include "ui/HostWindow.h"
+#include "ui/Window.h"
 
 namespace orv::test {
 namespace {
@@ -266,6 +267,10 @@ TEST_F(ControlsTest, AccountsShowTheirContactsAndKeepTheSelectionAcrossUpdates) 
     EXPECT_EQ(box.IndexOfAccount("F12345677654321A"), -1);
     EXPECT_EQ(box.AccountOfIndex(1), "S98");
 
+    // Choosing an account gives the keyboard back to the main window.
+    box.SetFocus();
+    orv::ui::combo::Choose(box, 1);
+    EXPECT_EQ(orv::ui::GetFocus(), mainWnd->GetHwnd());
     box.SelectAccount("S98");
     EXPECT_EQ(box.GetCurSel(), 1);
     const std::vector<std::string> update{"F12345677654321", " 02-9 ", "0933", "Wu", "03-2", "x"};

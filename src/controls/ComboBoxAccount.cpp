@@ -102,3 +102,5 @@ std::string CComboBoxAccount::AccountOfIndex(std::int32_t index) const {
 }
 
 void CComboBoxAccount::ClearAccounts() { accounts.clear(); }
+
+void CComboBoxAccount::OnSelChange() { orv::ui::SetFocus(orv::ui::GetRootOwner(GetSafeHwnd())); }

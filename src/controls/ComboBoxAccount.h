@@ -44,6 +44,10 @@ public:
     void FillList();
     void ClearAccounts();
 
+    // The user chose an account: the keyboard goes back to the main window, which reads the
+    // choice when it wants it (the box tells nobody).
+    void OnSelChange() override;
+
 private:
     std::map<std::string, std::unique_ptr<AccountInfo>> accounts;
 };

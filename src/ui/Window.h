@@ -15,6 +15,10 @@ std::intptr_t SendMessage(HWND wnd, unsigned message, std::uintptr_t wParam,
 // The application's main window: the root owner of the window a control lives in.
 HWND GetRootOwner(HWND wnd);
 
+// The keyboard focus: given to a window, and which window has it (null: none of this thread's).
+void SetFocus(HWND wnd);
+HWND GetFocus();
+
 // Named pointer-sized values on a window, as the host leaves them on its main window.
 void* GetProp(HWND wnd, const std::string& name);
 bool SetProp(HWND wnd, const std::string& name, void* value);

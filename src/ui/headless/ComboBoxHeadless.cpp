@@ -42,7 +42,6 @@ constexpr char kReflectProp[] = "orv.combo.reflect";
 constexpr char kObjectProp[] = "orv.combo.object";
 constexpr char kStateProp[] = "orv.combo.state";
 
-HWND gFocus = nullptr;
 
 // Lower-case ASCII letters only; both bytes of a double-byte character stay as they are (a
 // trail byte may fall in the letters' range).
@@ -294,7 +293,7 @@ bool CComboBox::DestroyWindow() {
     HWND wnd = hwnd_;
     hwnd_ = nullptr;
     if (!IsWindow(wnd) || wnd->props.count(kStateProp) == 0) return false;
-    if (gFocus == wnd) gFocus = nullptr;
+    if (orv::headless::GetSystem().focus == wnd) orv::headless::GetSystem().focus = nullptr;
     orv::headless::GetSystem().windows.erase(wnd);
     delete wnd;
     return true;
@@ -314,10 +313,10 @@ void CComboBox::SetWindowText(const std::string& text) {
 }
 
 void CComboBox::SetFocus() {
-    if (StateOf(*this) != nullptr) gFocus = hwnd_;
+    if (StateOf(*this) != nullptr) orv::headless::GetSystem().focus = hwnd_;
 }
 
-bool CComboBox::HasFocus() const { return hwnd_ != nullptr && gFocus == hwnd_ && IsWindow(hwnd_); }
+bool CComboBox::HasFocus() const { return hwnd_ != nullptr && orv::headless::GetSystem().focus == hwnd_ && IsWindow(hwnd_); }
 
 bool CComboBox::ShowWindow(int command) {
     BoxState* state = StateOf(*this);

@@ -42,7 +42,8 @@ namespace orv::headless {
 struct System {
     std::unordered_set<const HMENU__*> menus;
     std::unordered_set<const HWND__*> windows;
-    std::unordered_set<const void*> gdiObjects;  // bitmaps, pens, brushes, fonts, contexts, image lists
+    std::unordered_set<const void*> gdiObjects;
+    HWND focus = nullptr;  // the window with the keyboard focus  // bitmaps, pens, brushes, fonts, contexts, image lists
     std::array<bool, 256> keysDown{};
     orv::ui::MessageBoxHook messageBoxHook;
 };

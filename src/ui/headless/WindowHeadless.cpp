@@ -31,6 +31,15 @@ HWND GetRootOwner(HWND wnd) {
     return wnd;
 }
 
+void SetFocus(HWND wnd) {
+    if (IsWindow(wnd)) GetSystem().focus = wnd;
+}
+
+HWND GetFocus() {
+    HWND focus = GetSystem().focus;
+    return IsWindow(focus) ? focus : nullptr;
+}
+
 void* GetProp(HWND wnd, const std::string& name) {
     if (!IsWindow(wnd)) return nullptr;
     const auto it = wnd->props.find(name);

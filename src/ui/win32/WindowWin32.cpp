@@ -15,6 +15,12 @@ HWND GetRootOwner(HWND wnd) {
     return ::GetAncestor(wnd, GA_ROOTOWNER);
 }
 
+void SetFocus(HWND wnd) {
+    if (wnd != nullptr) ::SetFocus(wnd);
+}
+
+HWND GetFocus() { return ::GetFocus(); }
+
 void* GetProp(HWND wnd, const std::string& name) {
     if (wnd == nullptr) return nullptr;
     return ::GetPropA(wnd, name.c_str());
