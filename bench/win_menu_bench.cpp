@@ -1,6 +1,8 @@
-// The main menu on Windows (run under Wine by bench/run-wine.sh): LoadMenu of a generated
-// catalogue into a real menu, beside its floor measured in the same run: MSXML loading the same
-// bytes, plus the same items inserted into popup menus with AppendMenuA.
+// The main menu and the toolbar on Windows (run under Wine by bench/run-wine.sh): LoadMenu of a
+// generated catalogue into a real menu, beside its floor measured in the same run: MSXML loading
+// the same bytes, plus the same items inserted into popup menus with AppendMenuA. Then a
+// toolbar of 40 groups of 50 buttons loaded and built on a real toolbar control, beside MSXML
+// loading the same bytes, and a switch of group.
 //
 // Usage: orv_win_bench [ENTRIES...]   (default 2000 20000)
 #include <windows.h>
@@ -15,12 +17,15 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "orvmenu/Menu.h"
 #include "orvmenu/OrvExports.h"
+#include "orvmenu/ToolBar.h"
+#include "ui/HostWindow.h"
 #include "services/CodePage.h"
 #include "services/EnvMgr.h"
 
@@ -105,6 +110,102 @@ bool MsxmlLoad(const std::string& bytes) {
     return loaded == VARIANT_TRUE;
 }
 
+// A 24-bit BMP of 56 by 24 pixels in one shade.
+std::string Bitmap(unsigned char shade) {
+    const int w = 56, h = 24, row = (w * 3 + 3) & ~3;
+    std::string b(54 + static_cast<std::size_t>(row * h), static_cast<char>(shade));
+    const auto put = [&b](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) b[at + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xff);
+    };
+    std::fill(b.begin(), b.begin() + 54, '\0');
+    b[0] = 'B';
+    b[1] = 'M';
+    put(2, static_cast<std::uint32_t>(b.size()));
+    put(10, 54);
+    put(14, 40);
+    put(18, w);
+    put(22, h);
+    b[26] = 1;
+    b[28] = 24;
+    return b;
+}
+
+// 40 groups of 50 buttons behind a group switch button, over the catalogue's screens.
+int ToolBarBench(const std::filesystem::path& dir) {
+    constexpr int kGroups = 40, kItems = 50;
+    std::string catalogue = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<M>\r\n";
+    for (int i = 0; i < kGroups * kItems; ++i) {
+        catalogue += "<NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FFFFFFF\" TRCODE=\"" + std::to_string(1000 + i) + "\">x</NODE>\r\n";
+    }
+    catalogue += "</M>\r\n";
+    std::ofstream(dir / "ToolBarMenu.xml", std::ios::binary) << catalogue;
+    for (int i = 0; i < 5; ++i) std::ofstream(dir / ("b" + std::to_string(i) + ".bmp"), std::ios::binary) << Bitmap(static_cast<unsigned char>(40 * i));
+    std::string bytes = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<TOOLBAR>\r\n<NODE NAME=\"groups\" TYPE=\"GROUPBTN\"/>\r\n";
+    for (int g = 0; g < kGroups; ++g) {
+        bytes += "<NODE NAME=\"G" + std::to_string(g) + "\" TYPE=\"GROUP\" ICON=\"b0.bmp\">\r\n";
+        for (int i = 0; i < kItems; ++i) {
+            bytes += "\t<NODE TRCODE=\"" + std::to_string(1000 + g * kItems + i) + "\" NAME=\"K" + std::to_string(i) +
+                     "\" TYPE=\"BUTTON\" ICON=\"b" + std::to_string(i / 10 % 5) + ".bmp\"/>\r\n";
+        }
+        bytes += "</NODE>\r\n";
+    }
+    bytes += "</TOOLBAR>\r\n";
+    std::ofstream(dir / "ToolBar.xml", std::ios::binary) << bytes;
+    CEnvMgr::SetImageDir(dir.string());
+
+    CMenu bar;
+    bar.CreateMenu();
+    IOrvMenu* menu = CreateOrvMainMenu();
+    menu->SetMenuFile("ToolBarMenu.xml");
+    menu->SetMainMenu(&bar);
+    OrvUserInfo user;
+    user.gradeMask = 0x3fffffff;
+    menu->SetUserInfo(&user, 1);
+    menu->LoadMenu();
+
+    CHostWindow main("bench");
+    auto window = std::make_unique<CToolBar>();
+    IOrvToolBar* toolBar = nullptr;
+    const auto make = [&] {
+        window = std::make_unique<CToolBar>();
+        window->Create(main.GetHwnd());
+        toolBar = CreateOrvToolBar();
+        toolBar->SetFileName("ToolBar.xml");
+        toolBar->SetToolBarWnd(window.get());
+        toolBar->SetMenu(menu);
+    };
+    const auto unmake = [&] {
+        DestroyOrvToolBar(toolBar);
+        toolBar = nullptr;
+        window.reset();
+    };
+    // Load and build of the first group; the window is made outside the timing.
+    double load = 1e300;
+    for (int i = 0; i < 5; ++i) {
+        make();
+        const auto start = std::chrono::steady_clock::now();
+        toolBar->Load();
+        const auto end = std::chrono::steady_clock::now();
+        load = std::min(load, std::chrono::duration<double, std::milli>(end - start).count());
+        unmake();
+    }
+    bool parsed = true;
+    const double msxml = Millis([&] { parsed = MsxmlLoad(bytes) && parsed; }, [] {});
+    make();
+    toolBar->Load();
+    const auto& groups = toolBar->GetRoot()->children;
+    const auto start = std::chrono::steady_clock::now();
+    for (std::size_t g = 1; g < groups.size(); ++g) toolBar->SelectGroup(groups[g]);
+    const auto end = std::chrono::steady_clock::now();
+    const double perSwitch = std::chrono::duration<double, std::milli>(end - start).count() / static_cast<double>(groups.size() - 1);
+    unmake();
+    DestroyOrvMainMenu(menu);
+    bar.DestroyMenu();
+    std::printf("\n%10s %14s %14s %8s %18s\n", "toolbar", "Load ms", "MSXML load ms", "ratio", "group switch ms");
+    std::printf("%10s %14.2f %14.2f %8.2f %18.3f\n", "40 x 50", load, msxml, load / msxml, perSwitch);
+    return parsed ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -155,6 +256,7 @@ int main(int argc, char** argv) {
         const double floor = msxml + insert;
         std::printf("%10d %14.2f %14.2f %14.2f %14.2f %8.2f\n", entries, load, msxml, insert, floor, load / floor);
     }
+    failures += ToolBarBench(dir);
     std::error_code ec;
     std::filesystem::remove_all(dir, ec);
     ::CoUninitialize();
