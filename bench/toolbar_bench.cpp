@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "BenchBitmap.h"
 #include "orvmenu/OrvExports.h"
 #include "orvmenu/ToolBar.h"
 #include "services/EnvMgr.h"
@@ -19,26 +20,6 @@ namespace {
 constexpr int kGroups = 40;
 constexpr int kItems = 50;
 constexpr int kIcons = 5;  // buttons share a few bitmaps, as real toolbars do
-
-// A 24-bit BMP of 56 by 24 pixels.
-std::string Bitmap(unsigned char shade) {
-    const int w = 56, h = 24, row = (w * 3 + 3) & ~3;
-    std::string b(54 + static_cast<std::size_t>(row * h), static_cast<char>(shade));
-    const auto put = [&b](std::size_t at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) b[at + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xff);
-    };
-    for (std::size_t i = 0; i < 54; ++i) b[i] = 0;
-    b[0] = 'B';
-    b[1] = 'M';
-    put(2, static_cast<std::uint32_t>(b.size()));
-    put(10, 54);
-    put(14, 40);
-    put(18, w);
-    put(22, h);
-    b[26] = 1;
-    b[28] = 24;
-    return b;
-}
 
 struct Files {
     std::string dir, toolBar;
@@ -57,7 +38,7 @@ const Files& TheFiles() {
         std::ofstream(files.dir + "/OrvMenu.xml", std::ios::binary) << menu;
         for (int i = 0; i < kIcons; ++i) {
             std::ofstream(files.dir + "/b" + std::to_string(i) + ".bmp", std::ios::binary)
-                << Bitmap(static_cast<unsigned char>(40 * i));
+                << orv::bench::Bitmap(static_cast<unsigned char>(40 * i));
         }
         files.toolBar = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<TOOLBAR>\r\n"
                         "\t<NODE NAME=\"groups\" TYPE=\"GROUPBTN\"/>\r\n";

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "orvmenu/Menu.h"
+#include "BenchBitmap.h"
 #include "orvmenu/OrvExports.h"
 #include "orvmenu/ToolBar.h"
 #include "ui/HostWindow.h"
@@ -110,26 +111,6 @@ bool MsxmlLoad(const std::string& bytes) {
     return loaded == VARIANT_TRUE;
 }
 
-// A 24-bit BMP of 56 by 24 pixels in one shade.
-std::string Bitmap(unsigned char shade) {
-    const int w = 56, h = 24, row = (w * 3 + 3) & ~3;
-    std::string b(54 + static_cast<std::size_t>(row * h), static_cast<char>(shade));
-    const auto put = [&b](std::size_t at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) b[at + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xff);
-    };
-    std::fill(b.begin(), b.begin() + 54, '\0');
-    b[0] = 'B';
-    b[1] = 'M';
-    put(2, static_cast<std::uint32_t>(b.size()));
-    put(10, 54);
-    put(14, 40);
-    put(18, w);
-    put(22, h);
-    b[26] = 1;
-    b[28] = 24;
-    return b;
-}
-
 // 40 groups of 50 buttons behind a group switch button, over the catalogue's screens.
 int ToolBarBench(const std::filesystem::path& dir) {
     constexpr int kGroups = 40, kItems = 50;
@@ -139,7 +120,7 @@ int ToolBarBench(const std::filesystem::path& dir) {
     }
     catalogue += "</M>\r\n";
     std::ofstream(dir / "ToolBarMenu.xml", std::ios::binary) << catalogue;
-    for (int i = 0; i < 5; ++i) std::ofstream(dir / ("b" + std::to_string(i) + ".bmp"), std::ios::binary) << Bitmap(static_cast<unsigned char>(40 * i));
+    for (int i = 0; i < 5; ++i) std::ofstream(dir / ("b" + std::to_string(i) + ".bmp"), std::ios::binary) << orv::bench::Bitmap(static_cast<unsigned char>(40 * i));
     std::string bytes = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<TOOLBAR>\r\n<NODE NAME=\"groups\" TYPE=\"GROUPBTN\"/>\r\n";
     for (int g = 0; g < kGroups; ++g) {
         bytes += "<NODE NAME=\"G" + std::to_string(g) + "\" TYPE=\"GROUP\" ICON=\"b0.bmp\">\r\n";

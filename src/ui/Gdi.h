@@ -54,6 +54,8 @@ struct DrawnText {
 // Every DrawText of the process since the last clear, oldest first.
 const std::vector<DrawnText>& DrawnTexts();
 void ClearDrawnTexts();
+// For the back ends: adds a DrawText call to the record.
+void RecordDrawnText(DrawnText drawn);
 
 }  // namespace orv::ui
 

@@ -106,20 +106,6 @@ GdiBitmap* TargetOf(const GdiDc& dc) {
 
 using namespace orv::headless;
 
-namespace orv::ui {
-
-namespace {
-std::vector<DrawnText>& Texts() {
-    static std::vector<DrawnText> texts;
-    return texts;
-}
-}  // namespace
-
-const std::vector<DrawnText>& DrawnTexts() { return Texts(); }
-void ClearDrawnTexts() { Texts().clear(); }
-
-}  // namespace orv::ui
-
 namespace {
 
 GdiDc* DcOf(void* hdc) { return Lookup<GdiDc>(hdc, GdiKind::Dc); }
@@ -391,7 +377,7 @@ int CDC::DrawText(const std::string& text, CRect rect, unsigned format) {
     drawn.color = dc->textColor;
     drawn.bkMode = dc->bkMode;
     drawn.faceName = dc->font->font.faceName;
-    orv::ui::Texts().push_back(std::move(drawn));
+    orv::ui::RecordDrawnText(std::move(drawn));
     // Text is not measured headless: the height of one line of the font stands for the result.
     const int height = std::abs(dc->font->font.height);
     return height == 0 ? 16 : height;

@@ -13,20 +13,6 @@ static_assert(offsetof(CRect, top) == offsetof(RECT, top));
 static_assert(offsetof(CRect, right) == offsetof(RECT, right));
 static_assert(offsetof(CRect, bottom) == offsetof(RECT, bottom));
 
-namespace orv::ui {
-
-namespace {
-std::vector<DrawnText>& Texts() {
-    static std::vector<DrawnText> texts;
-    return texts;
-}
-}  // namespace
-
-const std::vector<DrawnText>& DrawnTexts() { return Texts(); }
-void ClearDrawnTexts() { Texts().clear(); }
-
-}  // namespace orv::ui
-
 namespace {
 
 HDC Hdc(void* hdc) { return static_cast<HDC>(hdc); }
@@ -235,7 +221,7 @@ int CDC::DrawText(const std::string& text, CRect rect, unsigned format) {
         ::GetObjectW(font, sizeof logFont, &logFont) != 0) {
         drawn.faceName = orv::win32::Narrow(logFont.lfFaceName);
     }
-    orv::ui::Texts().push_back(std::move(drawn));
+    orv::ui::RecordDrawnText(std::move(drawn));
     std::wstring wide = orv::win32::Wide(text);
     RECT area{rect.left, rect.top, rect.right, rect.bottom};
     return ::DrawTextW(hdc, wide.data(), static_cast<int>(wide.size()), &area, format);

@@ -3,6 +3,9 @@
 #include "services/File.h"
 #include "ui/BmpFile.h"
 
+// The file is decoded here on both back ends rather than by the system's LoadImage: under Wine
+// that accepts a file cut short (the missing rows read as black) and shows the rows of top-down
+// files black, and a broken file must leave the picture empty.
 bool CFormBitmap::Load(const std::string& path) {
     bitmap_.DeleteObject();
     std::string data;
