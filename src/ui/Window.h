@@ -15,6 +15,10 @@ std::intptr_t SendMessage(HWND wnd, unsigned message, std::uintptr_t wParam,
 // The application's main window: the root owner of the window a control lives in.
 HWND GetRootOwner(HWND wnd);
 
+// Shows or hides a window (kSwShow 5, kSwHide 0), as the window system's ShowWindow does; true
+// when it was visible before.
+bool ShowWindow(HWND wnd, int command);
+
 // The keyboard focus: given to a window, and which window has it (null: none of this thread's).
 void SetFocus(HWND wnd);
 HWND GetFocus();

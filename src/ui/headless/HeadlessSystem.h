@@ -31,6 +31,7 @@ struct HWND__ {
     std::string className;  // "" for a host window; the control's class name otherwise
     HWND owner = nullptr;
     HWND parent = nullptr;  // a child window's parent
+    bool visible = false;   // what ShowWindow last made it (host windows start hidden)
     std::vector<CHostWindow::Message> messages;
     std::map<std::string, void*> props;
     // A control's window procedure: SendMessage calls it instead of recording the message.

@@ -31,6 +31,13 @@ HWND GetRootOwner(HWND wnd) {
     return wnd;
 }
 
+bool ShowWindow(HWND wnd, int command) {
+    if (!IsWindow(wnd)) return false;
+    const bool was = wnd->visible;
+    wnd->visible = command != 0;
+    return was;
+}
+
 void SetFocus(HWND wnd) {
     if (IsWindow(wnd)) GetSystem().focus = wnd;
 }

@@ -15,6 +15,10 @@ HWND GetRootOwner(HWND wnd) {
     return ::GetAncestor(wnd, GA_ROOTOWNER);
 }
 
+bool ShowWindow(HWND wnd, int command) {
+    return wnd != nullptr && ::ShowWindow(wnd, command) != FALSE;
+}
+
 void SetFocus(HWND wnd) {
     if (wnd != nullptr) ::SetFocus(wnd);
 }
