@@ -22,7 +22,7 @@
 #include "orvmenu/Menu.h"
 #include "orvmenu/OrvExports.h"
 #include "services/CodePage.h"
-#include "services/EnvMgr.h"
+#include "orvmenu/EnvMgr.h"
 
 namespace {
 

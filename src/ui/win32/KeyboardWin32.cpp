@@ -1,4 +1,5 @@
-#include "ui/Keyboard.h"
+#include "orvmenu/Keyboard.h"
+#include "ui/KeyState.h"
 
 #include "ui/win32/Win32.h"
 
