@@ -5,6 +5,7 @@
 #include "orvmenu/OrvExports.h"
 
 #include <windows.h>
+#undef LoadMenu  // the window system's macro would rename the menu component's method
 
 #include <map>
 #include <string>
