@@ -1,10 +1,9 @@
-// Setting the keyboard state, as a key press would: for tests and orvhost, not for hosts.
+// Setting the keyboard state, as a key press would: for tests and orvhost, not for hosts. It
+// lives in the host-library stand-ins (orv_hostlib), outside the shipped libraries.
 #pragma once
-
-#include "orvmenu/OrvLibApi.h"
 
 namespace orv::ui {
 
-ORV_UI_API void SetKeyDown(int virtualKey, bool down);
+void SetKeyDown(int virtualKey, bool down);
 
 }  // namespace orv::ui
