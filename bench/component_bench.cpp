@@ -9,9 +9,9 @@
 #include <string>
 
 #include "orvmenu/OrvExports.h"
-#include "services/EnvMgr.h"
+#include "orvmenu/EnvMgr.h"
 #include "services/File.h"
-#include "ui/HostWindow.h"
+#include "orvmenu/HostWindow.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 
 #include "orvmenu/Menu.h"
 #include "orvmenu/OrvExports.h"
-#include "services/EnvMgr.h"
+#include "orvmenu/EnvMgr.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include "BenchBitmap.h"
 #include "orvmenu/OrvExports.h"
 #include "orvmenu/ToolBar.h"
-#include "services/EnvMgr.h"
-#include "ui/HostWindow.h"
+#include "orvmenu/EnvMgr.h"
+#include "orvmenu/HostWindow.h"
 
 namespace {
 

@@ -26,9 +26,9 @@
 #include "BenchBitmap.h"
 #include "orvmenu/OrvExports.h"
 #include "orvmenu/ToolBar.h"
-#include "ui/HostWindow.h"
+#include "orvmenu/HostWindow.h"
 #include "services/CodePage.h"
-#include "services/EnvMgr.h"
+#include "orvmenu/EnvMgr.h"
 
 namespace {
 

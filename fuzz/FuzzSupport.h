@@ -11,8 +11,8 @@
 #include <string>
 
 #include "orvmenu/OrvExports.h"
-#include "services/EnvMgr.h"
-#include "ui/MessageBox.h"
+#include "orvmenu/EnvMgr.h"
+#include "orvmenu/MessageBox.h"
 
 namespace orv::fuzz {
 

@@ -7,7 +7,7 @@
 #include "FuzzSupport.h"
 #include "orvmenu/OrvExports.h"
 #include "orvmenu/ToolBar.h"
-#include "ui/HostWindow.h"
+#include "orvmenu/HostWindow.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static IOrvMenu* menu = orv::fuzz::SmallMenu({"1001", "8000", "9150", ""});

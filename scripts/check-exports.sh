@@ -2,7 +2,7 @@
 # Checks the export table of each OrvMenu.dll given against include/orvmenu/OrvExports.h and
 # src/frame/OrvMenu.def: every name at its ordinal, undecorated; no function at any other
 # ordinal or under any other name; no import from a DLL that Windows does not ship (the C++
-# runtime, libgcc and winpthread are linked in).
+# runtime, libgcc and winpthread are linked in) other than the project's own services and toolkit.
 # Usage: scripts/check-exports.sh path/to/OrvMenu.dll...
 set -euo pipefail
 
@@ -12,7 +12,8 @@ command -v "$objdump" >/dev/null || { echo "check-exports: $objdump not found" >
 [ $# -gt 0 ] || { echo "usage: $0 OrvMenu.dll..." >&2; exit 2; }
 
 # The DLLs a Windows installation has; anything else would have to be shipped beside us.
-system_dlls='^(kernel32|user32|gdi32|comctl32|comdlg32|ole32|oleaut32|advapi32|shell32|shlwapi|uxtheme|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+)\.dll$'
+# Our own DLLs (the services and the toolkit) are installed beside it.
+system_dlls='^(orvservices|orvui|kernel32|user32|gdi32|comctl32|comdlg32|ole32|oleaut32|advapi32|shell32|shlwapi|uxtheme|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+)\.dll$'
 
 # "Name ordinal" lines, sorted, from the X-macro table and from the module-definition file.
 table=$(sed -n 's/^[[:space:]]*X(\([A-Za-z_][A-Za-z0-9_]*\),[[:space:]]*\([0-9][0-9]*\)).*/\1 \2/p' \

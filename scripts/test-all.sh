@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
-#   1. Linux (headless toolkit), the whole suite
+#   1. Linux (headless toolkit), the whole suite, then the example host built against the
+#      installed package and run
 #   2. the same suite under AddressSanitizer and UndefinedBehaviorSanitizer
 #   3. every fuzz target for a short run on its seed files
 #   4. the benchmarks, built and run once on small data
 #   5. Windows: the x86_64 build's suite under Wine, both DLLs' export tables
-# Ends with one line: "summary: N passed, N failed" (tests of stages 1, 2 and 5).
+# Ends with one line: "summary: N passed, N failed" (tests of stages 1, 2 and 5, and the
+# example host as one).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -49,6 +51,23 @@ ctest_stage() {
 
 stage "Linux: build and test"
 ctest_stage linux Linux
+
+stage "Example host against the installed package"
+# Installed into a folder of its own and found there as any host finds it, never in the build
+# tree; it writes the user's files to a copy of the sample user folder.
+example=build/example-host
+rm -rf "$example" && mkdir -p "$example"
+cp -r examples/Data/User "$example/User"
+if cmake --install build/linux --prefix "$root/$example/install" >"$logs/example-install.log" 2>&1 &&
+   cmake -S examples/host -B "$example/build" -DCMAKE_PREFIX_PATH="$root/$example/install" \
+         >"$logs/example-configure.log" 2>&1 &&
+   cmake --build "$example/build" -j"$jobs" >"$logs/example-build.log" 2>&1 &&
+   "$example/build/example_host" examples/Data "$example/User" >"$logs/example-run.log" 2>&1; then
+  tail -n 1 "$logs/example-run.log"
+  passed=$((passed + 1))
+else
+  tail -n 30 "$logs"/example-*.log; fail "example host"; failed=$((failed + 1))
+fi
 
 stage "Linux: AddressSanitizer + UndefinedBehaviorSanitizer"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 ctest_stage linux-asan sanitizer

@@ -9,7 +9,7 @@
 
 #include "orvmenu/OrvHostServices.h"
 #include "orvmenu/OrvMenu.h"
-#include "ui/HostWindow.h"
+#include "orvmenu/HostWindow.h"
 #include "ui/Window.h"
 
 namespace orv::test {

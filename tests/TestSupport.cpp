@@ -9,8 +9,8 @@
 #include <sstream>
 
 #include "services/CodePage.h"
-#include "services/EnvMgr.h"
-#include "ui/MessageBox.h"
+#include "orvmenu/EnvMgr.h"
+#include "orvmenu/MessageBox.h"
 
 namespace fs = std::filesystem;
 

@@ -12,7 +12,7 @@
 #include "orvmenu/OrvToolBar.h"
 #include "orvmenu/ToolBar.h"
 #include "ui/Gdi.h"
-#include "ui/HostWindow.h"
+#include "orvmenu/HostWindow.h"
 #include "ui/ToolBarControl.h"
 
 namespace orv::test {

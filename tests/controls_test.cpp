@@ -14,7 +14,7 @@
 #include "orvmenu/FormColor.h"
 #include "orvmenu/OrvToolBar.h"
 #include "orvmenu/ToolBar.h"
-#include "ui/HostWindow.h"
+#include "orvmenu/HostWindow.h"
 #include "ui/Window.h"
 
 namespace orv::test {

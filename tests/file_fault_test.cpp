@@ -21,7 +21,7 @@
 #include "orvmenu/OrvExports.h"
 #include "orvmenu/OrvHotKeyTable.h"
 #include "orvmenu/OrvTabGrp.h"
-#include "services/EnvMgr.h"
+#include "orvmenu/EnvMgr.h"
 
 namespace {
 

@@ -10,8 +10,9 @@
 #include "orvmenu/OrvExports.h"
 #include "orvmenu/OrvHotKeyTable.h"
 #include "services/XMLParser.h"
-#include "ui/HostWindow.h"
-#include "ui/Keyboard.h"
+#include "orvmenu/HostWindow.h"
+#include "orvmenu/Keyboard.h"
+#include "ui/KeyState.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "TestSupport.h"
 #include "orvmenu/ToolBar.h"
 #include "ui/ComboBox.h"
-#include "ui/HostWindow.h"
+#include "orvmenu/HostWindow.h"
 
 namespace {
 

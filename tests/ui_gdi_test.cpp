@@ -7,7 +7,7 @@
 #include "TestSupport.h"
 #include "ui/FormBitmap.h"
 #include "ui/Gdi.h"
-#include "ui/HostWindow.h"
+#include "orvmenu/HostWindow.h"
 #include "ui/ImageList.h"
 
 namespace orv::test {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "orvmenu/ToolBar.h"
-#include "ui/HostWindow.h"
+#include "orvmenu/HostWindow.h"
 #include "ui/ImageList.h"
 #include "ui/Resources.h"
 #include "ui/ToolBarControl.h"

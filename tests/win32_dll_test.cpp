@@ -1,9 +1,11 @@
 // The shipped library as a host sees it: OrvMenu.dll loaded from beside the program, each
 // export found by its name and by its ordinal, nothing at the ordinals between them.
 #include "TestSupport.h"
+#include "orvmenu/Menu.h"
 #include "orvmenu/OrvExports.h"
 
 #include <windows.h>
+#undef LoadMenu  // the window system's macro would rename the menu component's method
 
 #include <map>
 #include <string>
@@ -82,6 +84,45 @@ TEST(Win32Dll, FactoryFromTheDllMakesAComponentItsDestroyFunctionFrees) {
     EXPECT_EQ(menu->GetMenuByID(7800), nullptr);
     EXPECT_EQ(menu->IsSpecialGrade(), 0);
     destroy(menu);
+}
+
+// The program and the DLL share one services library and one toolkit: the folders and the
+// message-box hook this program set (OrvTest) are what the DLL's own menu component reads.
+class Win32DllShared : public OrvTest {};
+
+TEST_F(Win32DllShared, FoldersAndMessageBoxHookSetByTheProgramReachTheDll) {
+    const LoadedDll dll;
+    ASSERT_NE(dll.get(), nullptr);
+    const auto create = reinterpret_cast<decltype(&CreateOrvMainMenu)>(
+        reinterpret_cast<void*>(dll.ByName("CreateOrvMainMenu")));
+    const auto destroy = reinterpret_cast<decltype(&DestroyOrvMainMenu)>(
+        reinterpret_cast<void*>(dll.ByName("DestroyOrvMainMenu")));
+    ASSERT_NE(create, nullptr);
+    ASSERT_NE(destroy, nullptr);
+    WriteFile(DataPath("OrvMenu.xml"),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<MENU><NODE TRCODE=\"1001\" DISP=\"Y\" "
+              "GRADE=\"3fffffff\">Q</NODE></MENU>\r\n");
+    CMenu bar;
+    ASSERT_TRUE(bar.CreateMenu());
+    OrvUserInfo user;
+    user.gradeMask = 0x3fffffff;
+    for (const char* file : {"OrvMenu.xml", "Missing.xml"}) {
+        IOrvMenu* menu = create();
+        ASSERT_NE(menu, nullptr);
+        menu->SetMenuFile(file);
+        menu->SetMainMenu(&bar);
+        menu->SetUserInfo(&user, 1);
+        menu->LoadMenu();
+        if (std::string(file) == "OrvMenu.xml") {
+            EXPECT_NE(menu->GetMenuByTRCode("1001"), nullptr) << "the catalogue in the program's data folder";
+            EXPECT_TRUE(messageBoxes.empty());
+        }
+        destroy(menu);
+    }
+    // The missing file was reported through this program's hook, naming the program's folder.
+    ASSERT_EQ(messageBoxes.size(), 1u);
+    EXPECT_EQ(messageBoxes[0].rfind(dataDir, 0), 0u) << messageBoxes[0];
+    bar.DestroyMenu();
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 #include "orvmenu/Menu.h"
 #include "services/File.h"
-#include "ui/HostWindow.h"
+#include "orvmenu/HostWindow.h"
 #include "ui/Window.h"
 
 #include <windows.h>

@@ -3,9 +3,10 @@
 
 #include <string>
 
+#include "orvmenu/OrvLibApi.h"
 #include "orvmenu/OrvWinTypes.h"
 
-class CFormColor {
+class ORV_SERVICES_API CFormColor {
 public:
     // Entries of the terminal's colour table (GetFormColor).
     static constexpr int kFormColorCount = 64;

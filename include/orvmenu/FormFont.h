@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <string>
 
-class CFormFont {
+#include "orvmenu/OrvLibApi.h"
+
+class ORV_SERVICES_API CFormFont {
 public:
     // The longest face name the window system keeps (its face-name field holds 32 bytes with
     // the terminating zero).

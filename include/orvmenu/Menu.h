@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "orvmenu/OrvLibApi.h"
 #include "orvmenu/OrvWinTypes.h"
 
 namespace orv::menuflag {
@@ -18,7 +19,7 @@ constexpr unsigned kByPosition = 0x0400;
 constexpr unsigned kSeparator = 0x0800;
 }  // namespace orv::menuflag
 
-class CMenu {
+class ORV_UI_API CMenu {
 public:
     // What an item of a menu is.
     enum class ItemKind { Command, Popup, Separator, None };

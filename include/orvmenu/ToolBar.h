@@ -9,9 +9,10 @@
 
 #include <cstdint>
 
+#include "orvmenu/OrvLibApi.h"
 #include "orvmenu/OrvWinTypes.h"
 
-class CToolBar {
+class ORV_UI_API CToolBar {
 public:
     // Styles of SetButtonInfo: the low word is the button's style byte, the high word its
     // state byte, as the framework's toolbar takes them.

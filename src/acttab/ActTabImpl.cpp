@@ -1,8 +1,8 @@
 #include "acttab/ActTabImpl.h"
 
-#include "services/EnvMgr.h"
+#include "orvmenu/EnvMgr.h"
 #include "services/XMLParser.h"
-#include "ui/MessageBox.h"
+#include "orvmenu/MessageBox.h"
 
 std::intptr_t COrvActTabImpl::SetHostData(std::intptr_t data) {
     hostData = data;

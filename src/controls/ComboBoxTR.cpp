@@ -6,7 +6,7 @@
 #include "orvmenu/OrvHostServices.h"
 #include "orvmenu/OrvMenu.h"
 #include "services/CodePage.h"
-#include "ui/MessageBox.h"
+#include "orvmenu/MessageBox.h"
 #include "ui/Window.h"
 
 namespace {

@@ -13,15 +13,8 @@
 #include "orvmenu/FormColor.h"
 #include "orvmenu/FormFont.h"
 #include "orvmenu/OrvActTabBar.h"
+#include "orvmenu/OrvActTabItem.h"
 #include "orvmenu/OrvWinTypes.h"
-
-// The host's tab record. The library only passes pointers to it through; the host makes, fills
-// and frees it.
-struct OrvActTabItem {
-    std::string trCode;   // the screen the tab stands for
-    std::string caption;  // code page 950
-    HWND wnd = nullptr;   // the screen's window: MoveTabItem finds the tab by it
-};
 
 class CRecordingActTabBar final : public COrvActTabBar {
 public:

@@ -14,12 +14,12 @@
 #include "hotkey/HotKeyGrammar.h"
 #include "hotkey/HotKeyImpl.h"
 #include "orvmenu/OrvMenu.h"
-#include "services/EnvMgr.h"
+#include "orvmenu/EnvMgr.h"
 #include "services/File.h"
 #include "services/Numbers.h"
 #include "services/XMLData.h"
 #include "services/XMLParser.h"
-#include "ui/MessageBox.h"
+#include "orvmenu/MessageBox.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "hotkey/HotKeyImpl.h"
 
 #include "orvmenu/OrvMenu.h"
-#include "ui/Keyboard.h"
+#include "orvmenu/Keyboard.h"
 #include "ui/Window.h"
 
 COrvHotKeyImpl::~COrvHotKeyImpl() {

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "orvmenu/Menu.h"
-#include "services/EnvMgr.h"
+#include "orvmenu/EnvMgr.h"
 
 COrvMenuImpl::~COrvMenuImpl() {
     if (root_ != nullptr) DeleteMenuNode(root_);

@@ -4,10 +4,10 @@
 #include "menu/MenuGrammar.h"
 #include "menu/MenuImpl.h"
 #include "menu/MenuTypes.h"
-#include "services/EnvMgr.h"
+#include "orvmenu/EnvMgr.h"
 #include "services/Numbers.h"
 #include "services/XMLParser.h"
-#include "ui/MessageBox.h"
+#include "orvmenu/MessageBox.h"
 
 namespace {
 

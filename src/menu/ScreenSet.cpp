@@ -3,7 +3,7 @@
 
 #include "menu/MenuImpl.h"
 #include "menu/ScreenSetGrammar.h"
-#include "services/EnvMgr.h"
+#include "orvmenu/EnvMgr.h"
 #include "services/Numbers.h"
 #include "services/XMLParser.h"
 

@@ -1,4 +1,4 @@
-#include "services/EnvMgr.h"
+#include "orvmenu/EnvMgr.h"
 
 #include <cstdlib>
 

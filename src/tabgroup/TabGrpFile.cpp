@@ -11,12 +11,12 @@
 // children of the root and ITEM children of a GROUP count; everything else is skipped.
 #include <memory>
 
-#include "services/EnvMgr.h"
+#include "orvmenu/EnvMgr.h"
 #include "services/Numbers.h"
 #include "services/XMLParser.h"
 #include "tabgroup/TabGrpGrammar.h"
 #include "tabgroup/TabGrpImpl.h"
-#include "ui/MessageBox.h"
+#include "orvmenu/MessageBox.h"
 
 using namespace orv::tabgroup;
 

@@ -15,14 +15,14 @@
 #include <string>
 
 #include "orvmenu/OrvMenu.h"
-#include "services/EnvMgr.h"
+#include "orvmenu/EnvMgr.h"
 #include "services/Numbers.h"
 #include "services/File.h"
 #include "services/XMLData.h"
 #include "services/XMLParser.h"
 #include "tabgroup/UserTabGrp.h"
 #include "tabgroup/UserTabGrpGrammar.h"
-#include "ui/MessageBox.h"
+#include "orvmenu/MessageBox.h"
 
 namespace {
 constexpr char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";

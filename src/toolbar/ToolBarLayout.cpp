@@ -8,7 +8,7 @@
 #include "orvmenu/ToolBar.h"
 #include "toolbar/ToolBarImpl.h"
 #include "ui/FormBitmap.h"
-#include "ui/MessageBox.h"
+#include "orvmenu/MessageBox.h"
 #include "ui/ToolBarControl.h"
 #include "ui/Window.h"
 

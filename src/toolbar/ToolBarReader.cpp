@@ -12,12 +12,12 @@
 // name is not checked. Unknown elements, attributes and keywords are skipped.
 #include "orvmenu/OrvMenu.h"
 #include "services/CodePage.h"
-#include "services/EnvMgr.h"
+#include "orvmenu/EnvMgr.h"
 #include "services/Numbers.h"
 #include "services/XMLParser.h"
 #include "toolbar/ToolBarImpl.h"
 #include "toolbar/ToolBarTypes.h"
-#include "ui/MessageBox.h"
+#include "orvmenu/MessageBox.h"
 
 namespace {
 

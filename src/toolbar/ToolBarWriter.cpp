@@ -3,12 +3,12 @@
 // Only what a user's toolbar needs is written: the context-menu switch and each item's TR code,
 // name, type, style, icon and check mark. Ids are given afresh at the next load; MINSIZE,
 // BREAK, the toolbar's own name, PROP, VALUE and TOOLTIP stay with the default definition.
-#include "services/EnvMgr.h"
+#include "orvmenu/EnvMgr.h"
 #include "services/File.h"
 #include "services/XMLData.h"
 #include "toolbar/ToolBarImpl.h"
 #include "toolbar/ToolBarTypes.h"
-#include "ui/MessageBox.h"
+#include "orvmenu/MessageBox.h"
 
 namespace {
 

@@ -16,9 +16,10 @@
 #include "orvmenu/OrvExports.h"
 #include "orvmenu/OrvHotKeyTable.h"
 #include "orvmenu/OrvMenu.h"
-#include "services/EnvMgr.h"
+#include "orvmenu/EnvMgr.h"
 #include "services/XMLParser.h"
-#include "ui/Keyboard.h"
+#include "orvmenu/Keyboard.h"
+#include "ui/KeyState.h"
 
 namespace orvhost {
 namespace {

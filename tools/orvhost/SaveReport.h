@@ -14,7 +14,7 @@
 
 #include "Host.h"
 #include "services/CodePage.h"
-#include "ui/MessageBox.h"
+#include "orvmenu/MessageBox.h"
 
 namespace orvhost {
 

@@ -22,7 +22,7 @@
 #include "orvmenu/OrvExports.h"
 #include "orvmenu/OrvMenu.h"
 #include "services/CodePage.h"
-#include "services/EnvMgr.h"
+#include "orvmenu/EnvMgr.h"
 
 namespace orvhost {
 namespace {

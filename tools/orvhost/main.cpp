@@ -23,9 +23,9 @@
 #include "orvmenu/Menu.h"
 #include "orvmenu/OrvExports.h"
 #include "services/CodePage.h"
-#include "services/EnvMgr.h"
-#include "ui/HostWindow.h"
-#include "ui/MessageBox.h"
+#include "orvmenu/EnvMgr.h"
+#include "orvmenu/HostWindow.h"
+#include "orvmenu/MessageBox.h"
 #include "ui/Window.h"
 #ifdef _WIN32
 #include "Win32Window.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "services/EnvMgr.h"
+#include "orvmenu/EnvMgr.h"
 
 std::string CEnvMgr::GetExecutableDir() {
     std::string path(4096, '\0');

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "services/EnvMgr.h"
+#include "orvmenu/EnvMgr.h"
 #include "services/win32/Win32.h"
 
 std::string CEnvMgr::GetExecutableDir() {

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "orvmenu/Menu.h"
-#include "ui/HostWindow.h"
-#include "ui/MessageBox.h"
+#include "orvmenu/HostWindow.h"
+#include "orvmenu/MessageBox.h"
 
 struct HMENU__ {
     struct Item {

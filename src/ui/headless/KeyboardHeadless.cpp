@@ -1,4 +1,4 @@
-#include "ui/Keyboard.h"
+#include "orvmenu/Keyboard.h"
 #include "ui/headless/HeadlessSystem.h"
 
 namespace orv::ui {
@@ -6,12 +6,6 @@ namespace orv::ui {
 bool IsKeyDown(int virtualKey) {
     return virtualKey >= 0 && virtualKey < 256 &&
            headless::GetSystem().keysDown[static_cast<std::size_t>(virtualKey)];
-}
-
-void SetKeyDown(int virtualKey, bool down) {
-    if (virtualKey >= 0 && virtualKey < 256) {
-        headless::GetSystem().keysDown[static_cast<std::size_t>(virtualKey)] = down;
-    }
 }
 
 }  // namespace orv::ui

@@ -1,7 +1,7 @@
 #include <cstdio>
 
 #include "services/CodePage.h"
-#include "ui/MessageBox.h"
+#include "orvmenu/MessageBox.h"
 #include "ui/headless/HeadlessSystem.h"
 
 namespace orv::ui {

@@ -1,4 +1,4 @@
-#include "ui/HostWindow.h"
+#include "orvmenu/HostWindow.h"
 #include "ui/Window.h"
 #include "ui/headless/HeadlessSystem.h"
 

@@ -1,4 +1,4 @@
-#include "ui/HostWindow.h"
+#include "orvmenu/HostWindow.h"
 
 #include "ui/win32/Win32.h"
 

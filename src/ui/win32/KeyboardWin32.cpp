@@ -1,4 +1,4 @@
-#include "ui/Keyboard.h"
+#include "orvmenu/Keyboard.h"
 
 #include "ui/win32/Win32.h"
 
@@ -6,15 +6,6 @@ namespace orv::ui {
 
 bool IsKeyDown(int virtualKey) {
     return (::GetKeyState(virtualKey) & 0x8000) != 0;
-}
-
-void SetKeyDown(int virtualKey, bool down) {
-    if (virtualKey <= 0 || virtualKey > 0xFF) return;
-    BYTE state[256]{};
-    if (!::GetKeyboardState(state)) return;
-    // Bit 7 is "down"; the toggle bit (0) is left as it was.
-    state[virtualKey] = static_cast<BYTE>(down ? (state[virtualKey] | 0x80) : (state[virtualKey] & 0x7F));
-    ::SetKeyboardState(state);
 }
 
 }  // namespace orv::ui

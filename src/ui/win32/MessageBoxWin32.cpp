@@ -1,4 +1,4 @@
-#include "ui/MessageBox.h"
+#include "orvmenu/MessageBox.h"
 
 #include <utility>
 

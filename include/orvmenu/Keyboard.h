@@ -1,6 +1,8 @@
 // The keyboard state of the calling thread.
 #pragma once
 
+#include "orvmenu/OrvLibApi.h"
+
 namespace orv::ui {
 
 constexpr int kVkShift = 0x10;
@@ -8,9 +10,6 @@ constexpr int kVkControl = 0x11;
 constexpr int kVkMenu = 0x12;  // Alt
 
 // Whether the key is down while the current key message is being processed.
-bool IsKeyDown(int virtualKey);
-
-// Sets the thread's state of one key, as a key press would: for tests and orvhost.
-void SetKeyDown(int virtualKey, bool down);
+ORV_UI_API bool IsKeyDown(int virtualKey);
 
 }  // namespace orv::ui

@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "orvmenu/OrvLibApi.h"
 #include "orvmenu/OrvWinTypes.h"
 
-class CHostWindow {
+class ORV_UI_API CHostWindow {
 public:
     struct Message {
         unsigned message;

@@ -7,7 +7,9 @@
 
 #include <string>
 
-class CEnvMgr {
+#include "orvmenu/OrvLibApi.h"
+
+class ORV_SERVICES_API CEnvMgr {
 public:
     static std::string GetDataDir();
     static std::string GetDataUserDir();
