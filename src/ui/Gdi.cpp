@@ -1,7 +1,16 @@
-// What the drawing layer does the same on both back ends: the record of DrawText calls.
+// What the drawing layer does the same on both back ends: holding a handle, and the record of
+// DrawText calls.
 #include "ui/Gdi.h"
 
 #include <utility>
+
+bool CGdiObject::Attach(void* handle) {
+    if (handle_ != nullptr || handle == nullptr) return false;
+    handle_ = handle;
+    return true;
+}
+
+void* CGdiObject::Detach() { return std::exchange(handle_, nullptr); }
 
 namespace orv::ui {
 

@@ -52,14 +52,6 @@ bool CGdiObject::DeleteObject() {
     return handle != nullptr && ::DeleteObject(Obj(handle)) != FALSE;
 }
 
-bool CGdiObject::Attach(void* handle) {
-    if (handle_ != nullptr || handle == nullptr) return false;
-    handle_ = handle;
-    return true;
-}
-
-void* CGdiObject::Detach() { return std::exchange(handle_, nullptr); }
-
 bool CPen::CreatePen(int style, int width, orv::Color color) {
     if (handle_ != nullptr) return false;
     handle_ = ::CreatePen(style, width, color & 0xFFFFFF);
