@@ -80,6 +80,15 @@ TEST(XmlReader, RefusesDtdsEntitiesAndMismatchedEncodings) {
     }
     CXMLParser parser;
     EXPECT_EQ(parser.OpenBuffer(std::string("<R>\0</R>", 8)), 0);
+    // The same faults deep in the tree, in an element with more attributes than are compared
+    // pairwise, and beside references that make the reader walk the text.
+    std::string many = "<R><S><T";
+    for (int i = 0; i < 40; ++i) many += " a" + std::to_string(i) + "=\"&amp;\"";
+    for (const char* last : {" a0=\"x\"/></S></R>", " z=\"a<b\"/></S></R>"}) {
+        EXPECT_EQ(parser.OpenBuffer(many + last), 0) << last;
+        EXPECT_EQ(parser.OpenBuffer(many.substr(0, many.find(" a1=")) + last), 0) << last;
+    }
+    EXPECT_EQ(parser.OpenBuffer(many + "/></S></R>"), 1);
 }
 
 TEST(XmlReader, BoundsNestingWithoutRecursing) {
@@ -145,6 +154,27 @@ TEST(XmlReader, ManyAttributesReadInLinearTime) {
     for (int i = 0; i < count; ++i) sum += root.AttrNameIs(i, "a7") ? 1 : std::stoi(root.GetAttrValue(i)) % 2;
     EXPECT_EQ(sum, kCount / 2);
     EXPECT_EQ(root.GetAttrValue(3), "3");  // out of order still answers right
+    // Walked in order, as the loaders read them.
+    sum = 0;
+    int walked = 0;
+    for (CXMLAttr a = root.GetFirstAttr(); a; a = a.GetNext(), ++walked) {
+        sum += a.NameIs("A7") ? 1 : std::stoi(a.GetValue()) % 2;
+    }
+    EXPECT_EQ(walked, kCount);
+    EXPECT_EQ(sum, kCount / 2);
+}
+
+TEST(XmlReader, AttributesWalkedInDocumentOrderInTheCodePage) {
+    CXMLParser parser;
+    ASSERT_EQ(parser.OpenBuffer("<R><N TrCode=\"8000\" name=\"台股\" e=\"\"/><M/></R>"), 1);
+    const CXMLNode n = parser.GetRoot().GetFirstChild();
+    std::string seen;
+    for (CXMLAttr a = n.GetFirstAttr(); a; a = a.GetNext()) seen += a.GetName() + "=" + a.GetValue() + (a.NameIs("TRCODE") ? "!" : "") + ";";
+    EXPECT_EQ(seen, "TrCode=8000!;name=" + Big5("台股") + ";e=;");
+    EXPECT_FALSE(n.GetNextSibling().GetFirstAttr());
+    EXPECT_FALSE(CXMLNode().GetFirstAttr());
+    EXPECT_EQ(CXMLAttr().GetValue(), "");
+    EXPECT_FALSE(CXMLAttr().GetNext());
 }
 
 class XmlFileTest : public OrvTest {};

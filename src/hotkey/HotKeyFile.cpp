@@ -57,17 +57,15 @@ void COrvHotKeyImpl::ReadHotKeys(const CXMLNode& root) {
     for (CXMLNode node = root.GetFirstChild(); node; node = node.GetNextSibling()) {
         if (!orv::xml::FindElement(node, kHotKeyElements)) continue;
         auto hotKey = std::make_unique<OrvHotKey>();
-        for (int i = 0; i < node.GetAttrCount(); ++i) {
-            const auto* attr = orv::xml::FindAttr(node, i, kHotKeyAttrs);
-            if (attr == nullptr) continue;
-            switch (attr->key) {
+        orv::xml::ReadAttrs(node, kHotKeyAttrs, [&](HotKeyAttr key, const CXMLAttr& attr) {
+            switch (key) {
             case HotKeyAttr::TrCode:
-                hotKey->trCode = node.GetAttrValue(i);
+                hotKey->trCode = attr.GetValue();
                 hotKey->menuNode = menu->GetMenuByTRCode(hotKey->trCode);
                 break;
-            case HotKeyAttr::KeyCode: hotKey->keyCode = orv::text::AtoI(node.GetAttrValue(i)); break;
+            case HotKeyAttr::KeyCode: hotKey->keyCode = orv::text::AtoI(attr.GetValue()); break;
             case HotKeyAttr::Mod: {
-                const std::string mod = node.GetAttrValue(i);
+                const std::string mod = attr.GetValue();
                 if (orv::xml::EqualsNoCase(mod, kModCtrl)) {
                     hotKey->modifier = kOrvHotKeyCtrl;
                 } else if (orv::xml::EqualsNoCase(mod, kModShift)) {
@@ -76,7 +74,7 @@ void COrvHotKeyImpl::ReadHotKeys(const CXMLNode& root) {
                 break;
             }
             }
-        }
+        });
         // A screen the menu does not know can never open: the hot key is dropped.
         if (hotKey->menuNode == nullptr) continue;
         hotKey->text = node.GetText();

@@ -37,46 +37,41 @@ OrvMenu* COrvMenuImpl::ReadEntry(const CXMLNode& element, const std::string& for
     auto* node = new OrvMenu;
     node->id = gNextMenuId++;
 
-    const int count = element.GetAttrCount();
-    bool hasName = false;
-    for (int i = 0; i < count && !hasName; ++i) {
-        const auto* attr = orv::xml::FindAttr(element, i, orv::menu::kMenuNodeAttrs);
-        hasName = attr != nullptr && attr->key == MenuAttr::Name;
-    }
     // A NAME attribute replaces the element's text, so the text (which for a submenu holds all
-    // its descendants' text) is only gathered when it is the name.
-    if (!hasName) node->name = element.GetText();
-
-    for (int i = 0; i < count; ++i) {
-        const auto* attr = orv::xml::FindAttr(element, i, orv::menu::kMenuNodeAttrs);
-        if (attr == nullptr) continue;  // not read
-        switch (attr->key) {
-        case MenuAttr::Disp: node->disp = element.GetAttrValue(i) == "Y" ? 1 : 0; break;
-        case MenuAttr::Multi: node->multi = element.GetAttrValue(i) == "Y" ? 1 : 0; break;
+    // its descendants' text) is only gathered when there is no name.
+    bool hasName = false;
+    orv::xml::ReadAttrs(element, orv::menu::kMenuNodeAttrs, [&](MenuAttr key, const CXMLAttr& attr) {
+        switch (key) {
+        case MenuAttr::Disp: node->disp = attr.GetValue() == "Y" ? 1 : 0; break;
+        case MenuAttr::Multi: node->multi = attr.GetValue() == "Y" ? 1 : 0; break;
         case MenuAttr::OpenCnt: {
-            const std::int32_t n = orv::text::AtoI(element.GetAttrValue(i));
+            const std::int32_t n = orv::text::AtoI(attr.GetValue());
             node->openCount = n > 0 ? n : 0;
             break;
         }
-        case MenuAttr::Grade: orv::text::ParseHex(element.GetAttrValue(i), node->grade); break;
-        case MenuAttr::Type: node->type = orv::menu::TypeFromKeyword(element.GetAttrValue(i)); break;
-        case MenuAttr::File: node->file = element.GetAttrValue(i); break;
-        case MenuAttr::Icon: node->icon = element.GetAttrValue(i); break;
+        case MenuAttr::Grade: orv::text::ParseHex(attr.GetValue(), node->grade); break;
+        case MenuAttr::Type: node->type = orv::menu::TypeFromKeyword(attr.GetValue()); break;
+        case MenuAttr::File: node->file = attr.GetValue(); break;
+        case MenuAttr::Icon: node->icon = attr.GetValue(); break;
         case MenuAttr::TrCode:
-            node->trCode = element.GetAttrValue(i);
+            node->trCode = attr.GetValue();
             trCodeMap_[node->trCode] = node;  // the last entry read with a code is the one found
             break;
-        case MenuAttr::Name: node->name = element.GetAttrValue(i); break;
+        case MenuAttr::Name:
+            node->name = attr.GetValue();
+            hasName = true;
+            break;
         case MenuAttr::TabGroup: {
-            const std::int32_t n = orv::text::AtoI(element.GetAttrValue(i));
+            const std::int32_t n = orv::text::AtoI(attr.GetValue());
             node->tabGroup = n > 0 ? n : 0;
             break;
         }
         case MenuAttr::HitCount:
-            if (orv::xml::EqualsNoCase(element.GetAttrValue(i), "FALSE")) node->hitCount = 0;
+            if (orv::xml::EqualsNoCase(attr.GetValue(), "FALSE")) node->hitCount = 0;
             break;
         }
-    }
+    });
+    if (!hasName) node->name = element.GetText();
     if (node->type == kOrvMenuForm || node->type == kOrvMenuFormDlg) node->file = formDir + "\\" + node->file;
     return node;
 }

@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "services/CodePage.h"
 #include "services/XMLParser.h"
 
@@ -16,14 +20,29 @@ bool IsXmlChar(char32_t cp) {
            (cp >= 0xe000 && cp <= 0xfffd) || (cp >= 0x10000 && cp <= 0x10ffff);
 }
 
-// Eight bytes of ASCII at or above 0x20: none has its top bit set, and adding 0x60 to each
-// carries into bit 7 exactly for those at 0x20 or above.
-bool IsPlainAsciiRun(const unsigned char* p) {
-    std::uint64_t w;
-    std::memcpy(&w, p, 8);
-    constexpr std::uint64_t kHigh = 0x8080808080808080ull;
-    return (w & kHigh) == 0 && ((w + 0x6060606060606060ull) & kHigh) == kHigh;
+// How many of the bytes at p, up to a block, are ASCII that XML allows: printable characters,
+// tab, line feed and carriage return. Markup and indentation are nearly all such runs.
+#ifdef __SSE2__
+constexpr std::size_t kRun = 16;
+
+std::size_t PlainAsciiRun(const unsigned char* p) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    // Bytes with the top bit set compare below 0x20 as signed bytes, so one test finds both.
+    const __m128i low = _mm_cmplt_epi8(v, _mm_set1_epi8(0x20));
+    const __m128i allowed = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(0x09)), _mm_cmpeq_epi8(v, _mm_set1_epi8(0x0a))),
+                                         _mm_cmpeq_epi8(v, _mm_set1_epi8(0x0d)));
+    const unsigned stops = static_cast<unsigned>(_mm_movemask_epi8(_mm_andnot_si128(allowed, low)));
+    return stops == 0 ? kRun : static_cast<std::size_t>(__builtin_ctz(stops));
 }
+#else
+constexpr std::size_t kRun = 8;
+
+std::size_t PlainAsciiRun(const unsigned char* p) {
+    std::size_t k = 0;
+    while (k < kRun && p[k] < 0x80 && (p[k] >= 0x20 || p[k] == 0x9 || p[k] == 0xa || p[k] == 0xd)) ++k;
+    return k;
+}
+#endif
 
 // Strict UTF-8 check, also refusing characters XML does not allow: the length of the valid
 // start of the text, s.size() when all of it is.
@@ -31,8 +50,12 @@ std::size_t ValidXmlUtf8Length(std::string_view s) {
     const auto* p = reinterpret_cast<const unsigned char*>(s.data());
     const std::size_t n = s.size();
     for (std::size_t i = 0; i < n;) {
-        // Markup is nearly all ASCII: skip runs of plain characters eight at a time.
-        while (i + 8 <= n && IsPlainAsciiRun(p + i)) i += 8;
+        // Markup is nearly all ASCII: skip runs of plain characters a block at a time.
+        while (i + kRun <= n) {
+            const std::size_t run = PlainAsciiRun(p + i);
+            i += run;
+            if (run < kRun) break;
+        }
         if (i == n) break;
         const unsigned b0 = p[i];
         if (b0 < 0x80) {

@@ -35,4 +35,18 @@ const Name<Key>* FindAttr(const CXMLNode& node, int index, const Name<Key> (&tab
     return nullptr;
 }
 
+// Calls read(key, attr) for each of the element's attributes that the table names, in
+// document order; the others are not read.
+template <typename Key, std::size_t N, typename Read>
+void ReadAttrs(const CXMLNode& node, const Name<Key> (&table)[N], Read&& read) {
+    for (CXMLAttr attr = node.GetFirstAttr(); attr; attr = attr.GetNext()) {
+        for (const Name<Key>& entry : table) {
+            if (attr.NameIs(entry.name)) {
+                read(entry.key, attr);
+                break;
+            }
+        }
+    }
+}
+
 }  // namespace orv::xml

@@ -11,6 +11,26 @@
 #include <string>
 #include <string_view>
 
+// An attribute of an element, valid while the element's CXMLNode lives. A default attribute is
+// null. Loaders walk an element's attributes with it once, in document order; reading by index
+// (CXMLNode::GetAttrValue) serves callers that come back to an attribute.
+class CXMLAttr {
+public:
+    CXMLAttr() = default;
+    explicit operator bool() const { return handle_ != nullptr; }
+    bool NameIs(std::string_view name) const;  // ASCII, ignoring case
+    std::string GetName() const;
+    std::string GetValue() const;
+    CXMLAttr GetNext() const;
+
+    // Back end only: an attribute of an element's platform record.
+    CXMLAttr(void* owner, void* handle) : owner_(owner), handle_(handle) {}
+
+private:
+    void* owner_ = nullptr;
+    void* handle_ = nullptr;
+};
+
 // A node of a parsed document, valid while its CXMLParser lives. A default node is null.
 // Names, texts and values are in the terminal's code page.
 class CXMLNode {
@@ -36,6 +56,7 @@ public:
     CXMLNode GetFirstChild() const;
     CXMLNode GetNextSibling() const;
 
+    CXMLAttr GetFirstAttr() const;
     int GetAttrCount() const;
     std::string GetAttrName(int index) const;
     bool AttrNameIs(int index, std::string_view name) const;  // ASCII, ignoring case

@@ -37,18 +37,14 @@ void COrvTabGrpImpl::ReadGroups(const CXMLNode& root) {
         auto group = std::make_unique<COrvTabGrpItem>();
         for (CXMLNode item = element.GetFirstChild(); item; item = item.GetNextSibling()) {
             if (!orv::xml::FindElement(item, kTabGrpMembers)) continue;
-            for (int i = 0; i < item.GetAttrCount(); ++i) {
-                if (orv::xml::FindAttr(item, i, kTabGrpItemAttrs)) group->trCodes.push_back(item.GetAttrValue(i));
-            }
+            orv::xml::ReadAttrs(item, kTabGrpItemAttrs, [&](auto, const CXMLAttr& attr) { group->trCodes.push_back(attr.GetValue()); });
         }
-        for (int i = 0; i < element.GetAttrCount(); ++i) {
-            const auto* attr = orv::xml::FindAttr(element, i, kTabGrpGroupAttrs);
-            if (attr == nullptr) continue;
-            switch (attr->key) {
-            case TabGrpGroupAttr::Id: group->id = orv::text::AtoI(element.GetAttrValue(i)); break;
-            case TabGrpGroupAttr::Name: group->name = element.GetAttrValue(i); break;
+        orv::xml::ReadAttrs(element, kTabGrpGroupAttrs, [&](TabGrpGroupAttr key, const CXMLAttr& attr) {
+            switch (key) {
+            case TabGrpGroupAttr::Id: group->id = orv::text::AtoI(attr.GetValue()); break;
+            case TabGrpGroupAttr::Name: group->name = attr.GetValue(); break;
             }
-        }
+        });
         // A later group of the same id replaces the earlier one, also across loads.
         const std::int32_t id = group->id;
         groups[id] = std::move(group);

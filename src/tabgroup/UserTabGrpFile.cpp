@@ -53,15 +53,13 @@ void CUserTabGrp::ParseUserTabGrp(const CXMLNode& root) {
     for (CXMLNode element = root.GetFirstChild(); element; element = element.GetNextSibling()) {
         if (!orv::xml::FindElement(element, kUserTabGrpElements)) continue;
         auto group = std::make_unique<CUserTabGrpItem>();
-        for (int i = 0; i < element.GetAttrCount(); ++i) {
-            const auto* attr = orv::xml::FindAttr(element, i, kUserTabGrpAttrs);
-            if (attr == nullptr) continue;
-            switch (attr->key) {
-            case UserTabGrpAttr::Id: group->id = orv::text::AtoI(element.GetAttrValue(i)); break;
-            case UserTabGrpAttr::Name: group->name = element.GetAttrValue(i); break;
-            case UserTabGrpAttr::GroupCode: group->groupCode = element.GetAttrValue(i); break;
+        orv::xml::ReadAttrs(element, kUserTabGrpAttrs, [&](UserTabGrpAttr key, const CXMLAttr& attr) {
+            switch (key) {
+            case UserTabGrpAttr::Id: group->id = orv::text::AtoI(attr.GetValue()); break;
+            case UserTabGrpAttr::Name: group->name = attr.GetValue(); break;
+            case UserTabGrpAttr::GroupCode: group->groupCode = attr.GetValue(); break;
             }
-        }
+        });
         // Every member is kept, also one the menu does not know (yet): the file is the user's.
         for (CXMLNode node = element.GetFirstChild(); node; node = node.GetNextSibling()) {
             if (orv::xml::FindElement(node, kUserTabGrpMembers)) group->trCodes.push_back(node.GetText());

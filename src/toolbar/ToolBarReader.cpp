@@ -133,31 +133,28 @@ void COrvToolBarImpl::ParseNode(const CXMLNode& node, OrvToolBar* parent) {
 void COrvToolBarImpl::ReadItem(const CXMLNode& element, OrvToolBar* item) {
     using orv::toolbar::CodeOf;
     using orv::toolbar::ToolBarAttr;
-    const int count = element.GetAttrCount();
-    for (int i = 0; i < count; ++i) {
-        const auto* attr = orv::xml::FindAttr(element, i, orv::toolbar::kToolBarAttrs);
-        if (attr == nullptr) continue;
-        switch (attr->key) {
+    orv::xml::ReadAttrs(element, orv::toolbar::kToolBarAttrs, [&](ToolBarAttr key, const CXMLAttr& attr) {
+        switch (key) {
         case ToolBarAttr::TrCode:
-            item->trCode = element.GetAttrValue(i);
+            item->trCode = attr.GetValue();
             item->menuNode = menu != nullptr ? menu->GetMenuByTRCode(item->trCode) : nullptr;
             break;
         case ToolBarAttr::Name:
-            item->name = element.GetAttrValue(i);
+            item->name = attr.GetValue();
             ConvertBrand(item->name);
             break;
-        case ToolBarAttr::Type: CodeOf(orv::toolbar::kTypeKeywords, element.GetAttrValue(i), item->type); break;
-        case ToolBarAttr::Style: CodeOf(orv::toolbar::kStyleKeywords, element.GetAttrValue(i), item->style); break;
-        case ToolBarAttr::Icon: item->icon = gImagePrefix + element.GetAttrValue(i); break;
-        case ToolBarAttr::Prop: item->prop = element.GetAttrValue(i); break;
-        case ToolBarAttr::Value: item->value = element.GetAttrValue(i); break;
-        case ToolBarAttr::ToolTip: item->toolTip = element.GetAttrValue(i); break;
+        case ToolBarAttr::Type: CodeOf(orv::toolbar::kTypeKeywords, attr.GetValue(), item->type); break;
+        case ToolBarAttr::Style: CodeOf(orv::toolbar::kStyleKeywords, attr.GetValue(), item->style); break;
+        case ToolBarAttr::Icon: item->icon = gImagePrefix + attr.GetValue(); break;
+        case ToolBarAttr::Prop: item->prop = attr.GetValue(); break;
+        case ToolBarAttr::Value: item->value = attr.GetValue(); break;
+        case ToolBarAttr::ToolTip: item->toolTip = attr.GetValue(); break;
         case ToolBarAttr::LastAct:
-            if (element.GetAttrValue(i) == orv::toolbar::kOn) {
+            if (attr.GetValue() == orv::toolbar::kOn) {
                 item->lastAct = 1;
                 lastActId = item->id;
             }
             break;
         }
-    }
+    });
 }

@@ -22,6 +22,8 @@ pugi::xml_node ToNode(void* handle) {
 
 void* ToHandle(pugi::xml_node node) { return node.internal_object(); }
 
+pugi::xml_attribute ToAttr(void* handle) { return pugi::xml_attribute(static_cast<pugi::xml_attribute_struct*>(handle)); }
+
 // Attributes are a list in pugixml but are asked for by index, nearly always in order: the
 // last answer is remembered so that a walk over all of them stays linear. Forgotten whenever a
 // document goes, so a node at a reused address never finds another document's attribute.
@@ -184,47 +186,66 @@ const char* StrictFault(std::string_view text, std::size_t& at) {
     return nullptr;
 }
 
-// Whether elements nest deeper than limit (the document element is depth 1). Counted without
-// recursion, stopping at the first element past the limit.
-bool DeeperThan(pugi::xml_node root, int limit) {
+// What the document tree may not hold, found in one walk without recursion: elements nested
+// deeper than kMaxDepth (the document element is depth 1), an element that names one attribute
+// twice (XML forbids it and the Windows reader refuses it; pugixml would keep both), and, when
+// asked, '<' in an attribute value (pugixml lets it through).
+// Plain loops: names and values are a few bytes, shorter than a library call's own setup.
+bool SameName(const char* a, const char* b) {
+    while (*a != '\0' && *a == *b) ++a, ++b;
+    return *a == *b;
+}
+
+bool HasLessThan(const char* value) {
+    for (; *value != '\0'; ++value) {
+        if (*value == '<') return true;
+    }
+    return false;
+}
+
+const char* TreeFault(pugi::xml_node root, bool valuesUnchecked) {
+    std::unordered_set<std::string_view> names;  // only for elements with many attributes
     int depth = 1;
-    pugi::xml_node n = root;
-    for (;;) {
+    for (pugi::xml_node n = root; n;) {
+        if (n.type() == pugi::node_element) {
+            if (depth > CXMLParser::kMaxDepth) return "elements nested deeper than 256";
+            // A handful of attributes is compared pairwise; hashing would cost more.
+            constexpr int kPairwise = 16;
+            const char* seen[kPairwise];
+            int count = 0;
+            for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+                if (valuesUnchecked && HasLessThan(a.value())) return "'<' in an attribute value";
+                if (count == kPairwise) {
+                    count = -1;  // too many to compare pairwise
+                    break;
+                }
+                const char* name = a.name();
+                for (int k = 0; k < count; ++k) {
+                    if (SameName(seen[k], name)) return "an element with an attribute named twice";
+                }
+                seen[count++] = name;
+            }
+            if (count < 0) {
+                names.clear();
+                for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+                    if (valuesUnchecked && HasLessThan(a.value())) return "'<' in an attribute value";
+                    if (!names.insert(a.name()).second) return "an element with an attribute named twice";
+                }
+            }
+        }
         if (const pugi::xml_node child = n.first_child()) {
             n = child;
-            if (++depth > limit && n.type() == pugi::node_element) return true;
+            ++depth;
             continue;
         }
         while (n != root && !n.next_sibling()) {
             n = n.parent();
             --depth;
         }
-        if (n == root) return false;
-        n = n.next_sibling();
-        if (depth > limit && n.type() == pugi::node_element) return true;
-    }
-}
-
-// Whether an element names one attribute twice, which XML forbids (the Windows reader refuses such
-// a document; pugixml would keep both). Walked without recursion.
-bool RepeatsAnAttribute(pugi::xml_node root) {
-    std::unordered_set<std::string_view> names;
-    for (pugi::xml_node n = root; n;) {
-        if (n.type() == pugi::node_element && n.first_attribute() != n.last_attribute()) {
-            names.clear();
-            for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
-                if (!names.insert(a.name()).second) return true;
-            }
-        }
-        if (const pugi::xml_node child = n.first_child()) {
-            n = child;
-            continue;
-        }
-        while (n != root && !n.next_sibling()) n = n.parent();
         if (n == root) break;
         n = n.next_sibling();
     }
-    return false;
+    return nullptr;
 }
 
 }  // namespace
@@ -277,6 +298,24 @@ CXMLNode CXMLNode::GetFirstChild() const {
 
 CXMLNode CXMLNode::GetNextSibling() const {
     return handle_ == nullptr ? CXMLNode() : CXMLNode(ToHandle(FirstSeen(ToNode(handle_).next_sibling())));
+}
+
+CXMLAttr CXMLNode::GetFirstAttr() const {
+    return handle_ == nullptr ? CXMLAttr() : CXMLAttr(nullptr, ToNode(handle_).first_attribute().internal_object());
+}
+
+bool CXMLAttr::NameIs(std::string_view name) const { return handle_ != nullptr && EqualsNoCaseZ(ToAttr(handle_).name(), name); }
+
+std::string CXMLAttr::GetName() const {
+    return handle_ == nullptr ? std::string() : orv::cp950::FromUtf8(ToAttr(handle_).name());
+}
+
+std::string CXMLAttr::GetValue() const {
+    return handle_ == nullptr ? std::string() : orv::cp950::FromUtf8(ToAttr(handle_).value());
+}
+
+CXMLAttr CXMLAttr::GetNext() const {
+    return handle_ == nullptr ? CXMLAttr() : CXMLAttr(nullptr, ToAttr(handle_).next_attribute().internal_object());
 }
 
 int CXMLNode::GetAttrCount() const {
@@ -348,8 +387,14 @@ int CXMLParser::OpenBuffer(std::string_view bytes) {
     if (!orv::xml::ToUtf8Document(bytes, impl->text)) {
         return fail(impl->text.size(), "bytes that are not text in the file's encoding, or a character XML forbids");
     }
+    // References and "]]>" need the careful walk through the text. Without either, the only
+    // fault that walk could find is '<' in an attribute value, which the walk of the tree looks
+    // for instead: most files have neither, and two searches cost far less than the walk.
+    const bool careful = impl->text.find('&') != std::string::npos || impl->text.find("]]>") != std::string::npos;
     std::size_t faultAt = 0;
-    if (const char* fault = StrictFault(impl->text, faultAt)) return fail(faultAt, fault);
+    if (careful) {
+        if (const char* fault = StrictFault(impl->text, faultAt)) return fail(faultAt, fault);
+    }
 
     // Comments and processing instructions are kept so that IsSeen judges text against all its
     // siblings, as the Windows reader does. White space that is not an element's sole child is
@@ -383,8 +428,7 @@ int CXMLParser::OpenBuffer(std::string_view bytes) {
         }
     }
     if (!impl->root) return error_ = {0, 0, "no document element"}, 0;
-    if (DeeperThan(impl->root, kMaxDepth)) return error_ = {0, 0, "elements nested deeper than 256"}, 0;
-    if (RepeatsAnAttribute(impl->root)) return error_ = {0, 0, "an element with an attribute named twice"}, 0;
+    if (const char* fault = TreeFault(impl->root, !careful)) return error_ = {0, 0, fault}, 0;
     impl_ = impl.release();
     return 1;
 }

@@ -94,6 +94,9 @@ struct NodeRecord {
     bool attrsRead = false;
     std::vector<std::pair<std::wstring, std::wstring>> attrs;  // name, value
 };
+using Attr = std::pair<std::wstring, std::wstring>;
+
+Attr& ToAttr(void* handle) { return *static_cast<Attr*>(handle); }
 
 NodeRecord* ToRecord(void* handle) { return static_cast<NodeRecord*>(handle); }
 IXMLDOMNode* ToNode(void* handle) { return handle == nullptr ? nullptr : ToRecord(handle)->node; }
@@ -244,10 +247,11 @@ const std::pair<std::wstring, std::wstring>* AttrAt(void* handle, int index) {
 
 bool AsciiEqualsNoCase(const std::wstring& own, std::string_view name) {
     if (own.size() != name.size()) return false;
-    for (const wchar_t c : own) {
-        if (c >= 0x80) return false;
+    const auto lower = [](unsigned c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+    for (std::size_t i = 0; i < own.size(); ++i) {
+        if (lower(static_cast<unsigned>(own[i])) != lower(static_cast<unsigned char>(name[i]))) return false;
     }
-    return orv::xml::EqualsNoCase(std::string(own.begin(), own.end()), name);
+    return true;
 }
 
 void AppendUtf8(std::string& out, const std::wstring& text) {
@@ -402,6 +406,26 @@ CXMLNode CXMLNode::GetFirstChild() const {
 CXMLNode CXMLNode::GetNextSibling() const {
     if (handle_ == nullptr) return {};
     return Wrap(FirstSeen(Next(ToNode(handle_))));
+}
+
+// An attribute is its element's record and its place in the record's list; the record lives
+// as long as the element's CXMLNode.
+CXMLAttr CXMLNode::GetFirstAttr() const {
+    if (AttrsOf(handle_).empty()) return {};
+    return CXMLAttr(handle_, ToRecord(handle_)->attrs.data());
+}
+
+bool CXMLAttr::NameIs(std::string_view name) const { return handle_ != nullptr && AsciiEqualsNoCase(ToAttr(handle_).first, name); }
+
+std::string CXMLAttr::GetName() const { return handle_ == nullptr ? std::string() : orv::win32::Narrow(ToAttr(handle_).first); }
+
+std::string CXMLAttr::GetValue() const { return handle_ == nullptr ? std::string() : orv::win32::Narrow(ToAttr(handle_).second); }
+
+CXMLAttr CXMLAttr::GetNext() const {
+    if (handle_ == nullptr) return {};
+    auto& attrs = ToRecord(owner_)->attrs;
+    Attr* const next = &ToAttr(handle_) + 1;
+    return next == attrs.data() + attrs.size() ? CXMLAttr() : CXMLAttr(owner_, next);
 }
 
 int CXMLNode::GetAttrCount() const { return static_cast<int>(AttrsOf(handle_).size()); }
