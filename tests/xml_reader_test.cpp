@@ -105,6 +105,16 @@ TEST(XmlReader, BoundsNestingWithoutRecursing) {
     std::string unclosed;
     for (int i = 0; i < 100000; ++i) unclosed += "<NODE>";
     EXPECT_EQ(parser.OpenBuffer(unclosed), 0);
+
+    // Depth is counted in the text: markup inside comments, CDATA, declarations and attribute
+    // values, and empty elements, add no level. Each document here is three deep.
+    for (const char* doc : {"<?xml version=\"1.0\"?><a><b x=\"/>\" y='>'><c/></b></a>",
+                            "<a><!-- <b><c><d> --><b><![CDATA[<c><d>]]><?p <c>?><c></c></b></a>",
+                            "<a>\r\n<b/><b><c/><c a=\"1\"/></b></a>"}) {
+        EXPECT_FALSE(orv::xml::NestsDeeperThan(doc, 3)) << doc;
+        EXPECT_TRUE(orv::xml::NestsDeeperThan(doc, 2)) << doc;
+        EXPECT_EQ(parser.OpenBuffer(doc), 1) << doc;
+    }
 }
 
 TEST(XmlReader, BlankTextIsSeenOnlyAsAnElementsSoleChild) {

@@ -176,6 +176,45 @@ bool ToUtf8Document(std::string_view bytes, std::string& utf8) {
     return false;  // an encoding this reader does not know: the file is unreadable, not misread
 }
 
+bool NestsDeeperThan(std::string_view text, int limit) {
+    int depth = 0;
+    const auto skipPast = [&](std::size_t from, std::string_view end) {
+        const std::size_t at = text.find(end, from);
+        return at == std::string_view::npos ? text.size() : at + end.size();
+    };
+    for (std::size_t i = text.find('<'); i < text.size(); i = text.find('<', i)) {
+        const std::string_view rest = text.substr(i);
+        if (rest.starts_with("</")) {
+            --depth;
+            i = skipPast(i, ">");
+        } else if (rest.starts_with("<?")) {
+            i = skipPast(i, "?>");
+        } else if (rest.starts_with("<!--")) {
+            i = skipPast(i + 4, "-->");
+        } else if (rest.starts_with("<![CDATA[")) {
+            i = skipPast(i, "]]>");
+        } else if (rest.starts_with("<!")) {
+            i = skipPast(i, ">");  // a document type declaration, refused before this is asked
+        } else {
+            if (++depth > limit) return true;
+            // The start tag runs to the first '>' outside its quoted values.
+            char quote = 0;
+            for (++i; i < text.size(); ++i) {
+                const char c = text[i];
+                if (quote != 0) {
+                    if (c == quote) quote = 0;
+                } else if (c == '"' || c == '\'') {
+                    quote = c;
+                } else if (c == '>') {
+                    if (text[i - 1] == '/') --depth;  // an empty element
+                    break;
+                }
+            }
+        }
+    }
+    return false;
+}
+
 TextPosition PositionOf(std::string_view utf8, std::size_t offset) {
     TextPosition at;
     offset = std::min(offset, utf8.size());

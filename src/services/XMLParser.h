@@ -118,6 +118,10 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 // then holds the text decoded before the fault, so that its end is where the fault lies.
 bool ToUtf8Document(std::string_view bytes, std::string& utf8);
 
+// Whether the elements of a well-formed document nest deeper than limit (the document element
+// is depth 1), counted in its text: no walk of the parsed tree.
+bool NestsDeeperThan(std::string_view text, int limit);
+
 // Line and column (from 1; the column in characters) of the byte at offset in UTF-8 text.
 struct TextPosition {
     int line = 1;

@@ -88,9 +88,14 @@ bool EnsureCom() {
 
 // What a CXMLNode holds: the DOM node and, once asked for, its attributes. Copies of a node
 // share the record, so a caller reading attributes by index walks the DOM's list once.
+// Each COM call costs far more than the memory, so what a reader asks of a node more than once
+// (its type, its name) is kept too.
 struct NodeRecord {
     long refs = 1;
     IXMLDOMNode* node = nullptr;  // one reference, released with the record
+    DOMNodeType type = NODE_INVALID;
+    bool nameRead = false;
+    std::wstring name;
     bool attrsRead = false;
     std::vector<std::pair<std::wstring, std::wstring>> attrs;  // name, value
 };
@@ -101,10 +106,11 @@ Attr& ToAttr(void* handle) { return *static_cast<Attr*>(handle); }
 NodeRecord* ToRecord(void* handle) { return static_cast<NodeRecord*>(handle); }
 IXMLDOMNode* ToNode(void* handle) { return handle == nullptr ? nullptr : ToRecord(handle)->node; }
 
-void* NewRecord(IXMLDOMNode* node) {
+void* NewRecord(IXMLDOMNode* node, DOMNodeType type) {
     if (node == nullptr) return nullptr;
     auto* record = new NodeRecord;
     record->node = node;
+    record->type = type;
     return record;
 }
 
@@ -167,8 +173,8 @@ Ref<IXMLDOMNode> First(IXMLDOMNode* node) {
 // Whether a caller sees this node: elements, CDATA sections, and text that is not just
 // white space or is its element's sole child. Comments, processing instructions and
 // indentation are not part of the document the library reads.
-bool IsSeen(IXMLDOMNode* node) {
-    switch (TypeOf(node)) {
+bool IsSeen(IXMLDOMNode* node, DOMNodeType type) {
+    switch (type) {
     case NODE_ELEMENT:
     case NODE_CDATA_SECTION:
         return true;
@@ -183,12 +189,25 @@ bool IsSeen(IXMLDOMNode* node) {
     }
 }
 
-Ref<IXMLDOMNode> FirstSeen(Ref<IXMLDOMNode> node) {
-    while (node && !IsSeen(node.get())) node = Next(node.get());
-    return node;
+// The first node from node on that a caller sees, wrapped with the type found on the way.
+CXMLNode WrapFirstSeen(Ref<IXMLDOMNode> node) {
+    for (; node; node = Next(node.get())) {
+        const DOMNodeType type = TypeOf(node.get());
+        if (IsSeen(node.get(), type)) return CXMLNode(NewRecord(node.release(), type));
+    }
+    return {};
 }
 
-CXMLNode Wrap(Ref<IXMLDOMNode> node) { return CXMLNode(NewRecord(node.release())); }
+DOMNodeType TypeOfRecord(void* handle) { return handle == nullptr ? NODE_INVALID : ToRecord(handle)->type; }
+
+const std::wstring& NameOfRecord(void* handle) {
+    NodeRecord* record = ToRecord(handle);
+    if (!record->nameRead) {
+        record->name = NameOf(record->node);
+        record->nameRead = true;
+    }
+    return record->name;
+}
 
 // The element's attributes in document order, read once per element through the attribute
 // map's get_length and get_item. Real MSXML answers get_item at once; Wine's walks the list
@@ -201,7 +220,7 @@ const std::vector<std::pair<std::wstring, std::wstring>>& AttrsOf(void* handle) 
     if (record == nullptr) return none;
     if (record->attrsRead) return record->attrs;
     record->attrsRead = true;
-    if (TypeOf(record->node) != NODE_ELEMENT) return record->attrs;
+    if (record->type != NODE_ELEMENT) return record->attrs;
 
     Ref<IXMLDOMNamedNodeMap> map;
     long count = 0;
@@ -274,31 +293,6 @@ std::string_view WithoutDeclaration(std::string_view utf8) {
     return end == std::string_view::npos ? utf8 : utf8.substr(end + 2);
 }
 
-// Whether elements nest deeper than limit (the document element is depth 1), counted without
-// recursion. MSXML's own limit guards its parser; this one makes the count exact.
-bool DeeperThan(IXMLDOMNode* root, int limit) {
-    std::vector<Ref<IXMLDOMNode>> path;  // the element being visited, and its ancestors
-    root->AddRef();
-    path.emplace_back(root);
-    Ref<IXMLDOMNode> next = First(root);
-    while (!path.empty()) {
-        if (!next) {
-            next = Next(path.back().get());
-            path.pop_back();
-            continue;
-        }
-        if (TypeOf(next.get()) != NODE_ELEMENT) {
-            next = Next(next.get());
-            continue;
-        }
-        if (static_cast<int>(path.size()) + 1 > limit) return true;
-        Ref<IXMLDOMNode> child = First(next.get());
-        path.push_back(std::move(next));
-        next = std::move(child);
-    }
-    return false;
-}
-
 Ref<IXMLDOMDocument2> NewDocument() {
     // MSXML 6 where present; 3 ships with every Windows this library runs on.
     for (const wchar_t* progId : {L"Msxml2.DOMDocument.6.0", L"Msxml2.DOMDocument.3.0"}) {
@@ -352,29 +346,38 @@ CXMLNode& CXMLNode::operator=(const CXMLNode& other) {
 
 CXMLNode::~CXMLNode() { Drop(handle_); }
 
-bool CXMLNode::IsElement() const { return TypeOf(ToNode(handle_)) == NODE_ELEMENT; }
+bool CXMLNode::IsElement() const { return TypeOfRecord(handle_) == NODE_ELEMENT; }
 
 std::string CXMLNode::GetName() const {
     if (!IsElement()) return {};
-    return orv::win32::Narrow(NameOf(ToNode(handle_)));
+    return orv::win32::Narrow(NameOfRecord(handle_));
 }
 
 bool CXMLNode::NameIs(std::string_view name) const {
-    return IsElement() && AsciiEqualsNoCase(NameOf(ToNode(handle_)), name);
+    return IsElement() && AsciiEqualsNoCase(NameOfRecord(handle_), name);
 }
 
 std::string CXMLNode::GetText() const {
     IXMLDOMNode* self = ToNode(handle_);
-    const DOMNodeType type = TypeOf(self);
+    const DOMNodeType type = TypeOfRecord(handle_);
     std::string utf8;
     if (type == NODE_TEXT || type == NODE_CDATA_SECTION) {
         AppendUtf8(utf8, ValueOf(self));
         return orv::cp950::FromUtf8(utf8);
     }
     if (type != NODE_ELEMENT) return {};
+    // Most elements hold one text and nothing else: read it once.
+    Ref<IXMLDOMNode> first = First(self);
+    if (const DOMNodeType t = TypeOf(first.get()); t == NODE_TEXT || t == NODE_CDATA_SECTION) {
+        if (!Next(first.get())) {
+            AppendUtf8(utf8, ValueOf(first.get()));
+            if (utf8.size() > CXMLParser::kMaxTextBytes) utf8.resize(CXMLParser::kMaxTextBytes);
+            return orv::cp950::FromUtf8(utf8);
+        }
+    }
     // Document order without recursion: documents may nest deeply.
     std::vector<Ref<IXMLDOMNode>> pending;  // next siblings still to visit, innermost last
-    Ref<IXMLDOMNode> n = First(self);
+    Ref<IXMLDOMNode> n = std::move(first);
     while (utf8.size() < CXMLParser::kMaxTextBytes) {
         if (!n) {
             if (pending.empty()) break;
@@ -383,7 +386,7 @@ std::string CXMLNode::GetText() const {
             continue;
         }
         const DOMNodeType t = TypeOf(n.get());
-        if ((t == NODE_TEXT || t == NODE_CDATA_SECTION) && IsSeen(n.get())) {
+        if ((t == NODE_TEXT || t == NODE_CDATA_SECTION) && IsSeen(n.get(), t)) {
             AppendUtf8(utf8, ValueOf(n.get()));
         }
         Ref<IXMLDOMNode> child = t == NODE_ELEMENT ? First(n.get()) : Ref<IXMLDOMNode>();
@@ -400,12 +403,12 @@ std::string CXMLNode::GetText() const {
 
 CXMLNode CXMLNode::GetFirstChild() const {
     if (handle_ == nullptr) return {};
-    return Wrap(FirstSeen(First(ToNode(handle_))));
+    return WrapFirstSeen(First(ToNode(handle_)));
 }
 
 CXMLNode CXMLNode::GetNextSibling() const {
     if (handle_ == nullptr) return {};
-    return Wrap(FirstSeen(Next(ToNode(handle_))));
+    return WrapFirstSeen(Next(ToNode(handle_)));
 }
 
 // An attribute is its element's record and its place in the record's list; the record lives
@@ -549,8 +552,10 @@ int CXMLParser::OpenBuffer(std::string_view bytes) {
     }
     Ref<IXMLDOMElement> element;
     if (FAILED(doc->get_documentElement(element.put())) || !element) return error_ = {0, 0, "no document element"}, 0;
-    impl->root = CXMLNode(NewRecord(element.release()));  // an element is a node
-    if (DeeperThan(ToNode(impl->root.Handle()), kMaxDepth)) return error_ = {0, 0, "elements nested deeper than 256"}, 0;
+    impl->root = CXMLNode(NewRecord(element.release(), NODE_ELEMENT));  // an element is a node
+    // MSXML's own limit guards its parser; the count in the text makes the limit exact without
+    // a second walk of the document through the DOM.
+    if (orv::xml::NestsDeeperThan(text, kMaxDepth)) return error_ = {0, 0, "elements nested deeper than 256"}, 0;
     impl_ = impl.release();
     return 1;
 }
