@@ -50,13 +50,16 @@ std::size_t ValidXmlUtf8Length(std::string_view s) {
     const auto* p = reinterpret_cast<const unsigned char*>(s.data());
     const std::size_t n = s.size();
     for (std::size_t i = 0; i < n;) {
-        // Markup is nearly all ASCII: skip runs of plain characters a block at a time.
-        while (i + kRun <= n) {
-            const std::size_t run = PlainAsciiRun(p + i);
-            i += run;
-            if (run < kRun) break;
+        // Markup is nearly all ASCII: skip runs of plain characters a block at a time. Text in
+        // the code page's script runs character after character, so it is not tried there.
+        if (p[i] < 0x80) {
+            while (i + kRun <= n) {
+                const std::size_t run = PlainAsciiRun(p + i);
+                i += run;
+                if (run < kRun) break;
+            }
+            if (i == n) break;
         }
-        if (i == n) break;
         const unsigned b0 = p[i];
         if (b0 < 0x80) {
             if (b0 < 0x20 && b0 != 0x9 && b0 != 0xa && b0 != 0xd) return i;

@@ -10,6 +10,17 @@
 
 namespace orv::xml {
 
+// ASCII names compared ignoring letter case; inline, as readers compare every attribute's name
+// with every name of their table.
+constexpr bool SameAsciiName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
 template <typename Key>
 struct Name {
     std::string_view name;
@@ -40,8 +51,10 @@ const Name<Key>* FindAttr(const CXMLNode& node, int index, const Name<Key> (&tab
 template <typename Key, std::size_t N, typename Read>
 void ReadAttrs(const CXMLNode& node, const Name<Key> (&table)[N], Read&& read) {
     for (CXMLAttr attr = node.GetFirstAttr(); attr; attr = attr.GetNext()) {
+        // The name is fetched once and compared here: a table may hold a dozen names.
+        const std::string_view name = attr.GetAsciiName();
         for (const Name<Key>& entry : table) {
-            if (attr.NameIs(entry.name)) {
+            if (SameAsciiName(name, entry.name)) {
                 read(entry.key, attr);
                 break;
             }

@@ -19,6 +19,9 @@ public:
     CXMLAttr() = default;
     explicit operator bool() const { return handle_ != nullptr; }
     bool NameIs(std::string_view name) const;  // ASCII, ignoring case
+    // The name as a reader's ASCII names are matched against it, without a copy; a name with
+    // other characters matches none of them.
+    std::string_view GetAsciiName() const;
     std::string GetName() const;
     std::string GetValue() const;
     CXMLAttr GetNext() const;

@@ -306,6 +306,8 @@ CXMLAttr CXMLNode::GetFirstAttr() const {
 
 bool CXMLAttr::NameIs(std::string_view name) const { return handle_ != nullptr && EqualsNoCaseZ(ToAttr(handle_).name(), name); }
 
+std::string_view CXMLAttr::GetAsciiName() const { return handle_ == nullptr ? std::string_view() : ToAttr(handle_).name(); }
+
 std::string CXMLAttr::GetName() const {
     return handle_ == nullptr ? std::string() : orv::cp950::FromUtf8(ToAttr(handle_).name());
 }

@@ -6,6 +6,7 @@
 #include <msxml2.h>
 #include <oleauto.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -88,6 +89,12 @@ bool EnsureCom() {
 
 // What a CXMLNode holds: the DOM node and, once asked for, its attributes. Copies of a node
 // share the record, so a caller reading attributes by index walks the DOM's list once.
+struct Attr {
+    std::wstring name;
+    std::wstring value;
+    std::string asciiName;  // the name when it is ASCII, which is all a grammar's names are
+};
+
 // Each COM call costs far more than the memory, so what a reader asks of a node more than once
 // (its type, its name) is kept too.
 struct NodeRecord {
@@ -97,9 +104,8 @@ struct NodeRecord {
     bool nameRead = false;
     std::wstring name;
     bool attrsRead = false;
-    std::vector<std::pair<std::wstring, std::wstring>> attrs;  // name, value
+    std::vector<Attr> attrs;
 };
-using Attr = std::pair<std::wstring, std::wstring>;
 
 Attr& ToAttr(void* handle) { return *static_cast<Attr*>(handle); }
 
@@ -214,8 +220,8 @@ const std::wstring& NameOfRecord(void* handle) {
 // from the start for each index, so an element with a great many attributes is read through
 // one XPath selection instead, which is linear everywhere, and the map is walked by index only
 // when that selection misses some (namespace declarations are no attributes to XPath).
-const std::vector<std::pair<std::wstring, std::wstring>>& AttrsOf(void* handle) {
-    static const std::vector<std::pair<std::wstring, std::wstring>> none;
+const std::vector<Attr>& AttrsOf(void* handle) {
+    static const std::vector<Attr> none;
     NodeRecord* record = ToRecord(handle);
     if (record == nullptr) return none;
     if (record->attrsRead) return record->attrs;
@@ -229,7 +235,11 @@ const std::vector<std::pair<std::wstring, std::wstring>>& AttrsOf(void* handle) 
         return record->attrs;
     }
     const auto add = [record](IXMLDOMNode* attr) {
-        record->attrs.emplace_back(NameOf(attr), ValueOf(attr));
+        Attr read{NameOf(attr), ValueOf(attr), {}};
+        if (std::all_of(read.name.begin(), read.name.end(), [](wchar_t c) { return c < 0x80; })) {
+            read.asciiName.assign(read.name.begin(), read.name.end());
+        }
+        record->attrs.push_back(std::move(read));
     };
     const auto byIndex = [&] {
         record->attrs.reserve(static_cast<std::size_t>(count));
@@ -258,7 +268,7 @@ const std::vector<std::pair<std::wstring, std::wstring>>& AttrsOf(void* handle) 
     return record->attrs;
 }
 
-const std::pair<std::wstring, std::wstring>* AttrAt(void* handle, int index) {
+const Attr* AttrAt(void* handle, int index) {
     const auto& attrs = AttrsOf(handle);
     if (index < 0 || static_cast<std::size_t>(index) >= attrs.size()) return nullptr;
     return &attrs[static_cast<std::size_t>(index)];
@@ -418,11 +428,13 @@ CXMLAttr CXMLNode::GetFirstAttr() const {
     return CXMLAttr(handle_, ToRecord(handle_)->attrs.data());
 }
 
-bool CXMLAttr::NameIs(std::string_view name) const { return handle_ != nullptr && AsciiEqualsNoCase(ToAttr(handle_).first, name); }
+bool CXMLAttr::NameIs(std::string_view name) const { return handle_ != nullptr && AsciiEqualsNoCase(ToAttr(handle_).name, name); }
 
-std::string CXMLAttr::GetName() const { return handle_ == nullptr ? std::string() : orv::win32::Narrow(ToAttr(handle_).first); }
+std::string_view CXMLAttr::GetAsciiName() const { return handle_ == nullptr ? std::string_view() : ToAttr(handle_).asciiName; }
 
-std::string CXMLAttr::GetValue() const { return handle_ == nullptr ? std::string() : orv::win32::Narrow(ToAttr(handle_).second); }
+std::string CXMLAttr::GetName() const { return handle_ == nullptr ? std::string() : orv::win32::Narrow(ToAttr(handle_).name); }
+
+std::string CXMLAttr::GetValue() const { return handle_ == nullptr ? std::string() : orv::win32::Narrow(ToAttr(handle_).value); }
 
 CXMLAttr CXMLAttr::GetNext() const {
     if (handle_ == nullptr) return {};
@@ -435,17 +447,17 @@ int CXMLNode::GetAttrCount() const { return static_cast<int>(AttrsOf(handle_).si
 
 std::string CXMLNode::GetAttrName(int index) const {
     const auto* attr = AttrAt(handle_, index);
-    return attr != nullptr ? orv::win32::Narrow(attr->first) : std::string();
+    return attr != nullptr ? orv::win32::Narrow(attr->name) : std::string();
 }
 
 bool CXMLNode::AttrNameIs(int index, std::string_view name) const {
     const auto* attr = AttrAt(handle_, index);
-    return attr != nullptr && AsciiEqualsNoCase(attr->first, name);
+    return attr != nullptr && AsciiEqualsNoCase(attr->name, name);
 }
 
 std::string CXMLNode::GetAttrValue(int index) const {
     const auto* attr = AttrAt(handle_, index);
-    return attr != nullptr ? orv::win32::Narrow(attr->second) : std::string();
+    return attr != nullptr ? orv::win32::Narrow(attr->value) : std::string();
 }
 
 // --- CXMLParser -------------------------------------------------------------------------------
