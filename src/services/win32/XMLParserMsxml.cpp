@@ -179,13 +179,15 @@ Ref<IXMLDOMNode> First(IXMLDOMNode* node) {
 // Whether a caller sees this node: elements, CDATA sections, and text that is not just
 // white space or is its element's sole child. Comments, processing instructions and
 // indentation are not part of the document the library reads.
-bool IsSeen(IXMLDOMNode* node, DOMNodeType type) {
+// A node reached from its previous sibling is known to have one, which spares asking.
+bool IsSeen(IXMLDOMNode* node, DOMNodeType type, bool hasPrevious = false) {
     switch (type) {
     case NODE_ELEMENT:
     case NODE_CDATA_SECTION:
         return true;
     case NODE_TEXT: {
         if (!IsBlank(ValueOf(node))) return true;
+        if (hasPrevious) return false;
         Ref<IXMLDOMNode> sibling;
         if (SUCCEEDED(node->get_previousSibling(sibling.put())) && sibling) return false;
         return !Next(node);
@@ -196,10 +198,11 @@ bool IsSeen(IXMLDOMNode* node, DOMNodeType type) {
 }
 
 // The first node from node on that a caller sees, wrapped with the type found on the way.
-CXMLNode WrapFirstSeen(Ref<IXMLDOMNode> node) {
-    for (; node; node = Next(node.get())) {
+// hasPrevious: node was reached as a next sibling.
+CXMLNode WrapFirstSeen(Ref<IXMLDOMNode> node, bool hasPrevious) {
+    for (; node; node = Next(node.get()), hasPrevious = true) {
         const DOMNodeType type = TypeOf(node.get());
-        if (IsSeen(node.get(), type)) return CXMLNode(NewRecord(node.release(), type));
+        if (IsSeen(node.get(), type, hasPrevious)) return CXMLNode(NewRecord(node.release(), type));
     }
     return {};
 }
@@ -413,12 +416,12 @@ std::string CXMLNode::GetText() const {
 
 CXMLNode CXMLNode::GetFirstChild() const {
     if (handle_ == nullptr) return {};
-    return WrapFirstSeen(First(ToNode(handle_)));
+    return WrapFirstSeen(First(ToNode(handle_)), false);
 }
 
 CXMLNode CXMLNode::GetNextSibling() const {
     if (handle_ == nullptr) return {};
-    return WrapFirstSeen(Next(ToNode(handle_)));
+    return WrapFirstSeen(Next(ToNode(handle_)), true);
 }
 
 // An attribute is its element's record and its place in the record's list; the record lives
