@@ -174,6 +174,20 @@ TEST(XmlReader, ManyAttributesReadInLinearTime) {
     EXPECT_EQ(sum, kCount / 2);
 }
 
+TEST(XmlReader, ElementWalkSkipsTextCommentsAndCdata) {
+    CXMLParser parser;
+    ASSERT_EQ(parser.OpenBuffer("<R>lead<!--c--><A/>\r\n mid <![CDATA[x]]><?p?><B><C/>t</B>tail</R>"), 1);
+    std::string seen;
+    for (CXMLNode n = parser.GetRoot().GetFirstElement(); n; n = n.GetNextElement()) {
+        seen += n.GetName() + "(";
+        for (CXMLNode c = n.GetFirstElement(); c; c = c.GetNextElement()) seen += c.GetName();
+        seen += ")";
+    }
+    EXPECT_EQ(seen, "A()B(C)");
+    EXPECT_FALSE(CXMLNode().GetFirstElement());
+    EXPECT_FALSE(CXMLNode().GetNextElement());
+}
+
 TEST(XmlReader, AttributesWalkedInDocumentOrderInTheCodePage) {
     CXMLParser parser;
     ASSERT_EQ(parser.OpenBuffer("<R><N TrCode=\"8000\" name=\"台股\" e=\"\"/><M/></R>"), 1);

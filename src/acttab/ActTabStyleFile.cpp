@@ -16,7 +16,7 @@
 using orv::acttab::StyleElement;
 
 void COrvActTabImpl::ApplyStyle(const CXMLNode& root) {
-    for (CXMLNode child = root.GetFirstChild(); child; child = child.GetNextSibling()) {
+    for (CXMLNode child = root.GetFirstElement(); child; child = child.GetNextElement()) {
         const auto* entry = orv::xml::FindElement(child, orv::acttab::kStyleElements);
         if (!entry) continue;
         const std::string text = child.GetText();

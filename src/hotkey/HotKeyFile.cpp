@@ -54,7 +54,7 @@ void COrvHotKeyImpl::Load(std::string fileName) {
 
 void COrvHotKeyImpl::ReadHotKeys(const CXMLNode& root) {
     // Loading adds to what the table holds.
-    for (CXMLNode node = root.GetFirstChild(); node; node = node.GetNextSibling()) {
+    for (CXMLNode node = root.GetFirstElement(); node; node = node.GetNextElement()) {
         if (!orv::xml::FindElement(node, kHotKeyElements)) continue;
         auto hotKey = std::make_unique<OrvHotKey>();
         orv::xml::ReadAttrs(node, kHotKeyAttrs, [&](HotKeyAttr key, const CXMLAttr& attr) {

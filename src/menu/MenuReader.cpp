@@ -84,7 +84,7 @@ void COrvMenuImpl::ParseMenuNode(const CXMLNode& element, OrvMenu* parent) {
         CXMLNode next;
         OrvMenu* parent;
     };
-    std::vector<Frame> stack{{element.GetFirstChild(), parent}};
+    std::vector<Frame> stack{{element.GetFirstElement(), parent}};
     while (!stack.empty()) {
         if (!stack.back().next) {
             stack.pop_back();
@@ -92,8 +92,7 @@ void COrvMenuImpl::ParseMenuNode(const CXMLNode& element, OrvMenu* parent) {
         }
         const CXMLNode child = stack.back().next;
         OrvMenu* const under = stack.back().parent;
-        stack.back().next = child.GetNextSibling();
-        if (!child.IsElement()) continue;
+        stack.back().next = child.GetNextElement();
 
         const auto* known = orv::xml::FindElement(child, orv::menu::kMenuElements);
         if (known == nullptr) continue;
@@ -109,7 +108,7 @@ void COrvMenuImpl::ParseMenuNode(const CXMLNode& element, OrvMenu* parent) {
         // nothing below it is read.
         if (userInfoSet_ != 0 && IsMenuVisible(entry) == 0) continue;
         idMap_[static_cast<std::uint16_t>(entry->id & 0xffffu)] = entry;
-        stack.push_back({child.GetFirstChild(), entry});
+        stack.push_back({child.GetFirstElement(), entry});
     }
 }
 

@@ -20,11 +20,11 @@ void COrvMenuImpl::ParseScreenSet(const CXMLNode& element) {
     if (!element.NameIs(orv::menu::kScreenSetRoot)) return;
     std::vector<std::string> codes;
     std::vector<std::string> counts;
-    for (CXMLNode list = element.GetFirstChild(); list; list = list.GetNextSibling()) {
+    for (CXMLNode list = element.GetFirstElement(); list; list = list.GetNextElement()) {
         const auto* known = orv::xml::FindElement(list, orv::menu::kScreenSetLists);
         if (known == nullptr) continue;
         std::vector<std::string>* into = known->key == orv::menu::ScreenSetList::Codes ? &codes : &counts;
-        for (CXMLNode item = list.GetFirstChild(); item; item = item.GetNextSibling()) {
+        for (CXMLNode item = list.GetFirstElement(); item; item = item.GetNextElement()) {
             if (orv::xml::FindElement(item, orv::menu::kScreenSetItems)) into->push_back(item.GetText());
         }
     }

@@ -28,6 +28,8 @@ public:
 
     // Back end only: an attribute of an element's platform record.
     CXMLAttr(void* owner, void* handle) : owner_(owner), handle_(handle) {}
+    void* Owner() const { return owner_; }
+    void* Handle() const { return handle_; }
 
 private:
     void* owner_ = nullptr;
@@ -58,6 +60,10 @@ public:
 
     CXMLNode GetFirstChild() const;
     CXMLNode GetNextSibling() const;
+    // The first child element and the next sibling element: the walk of a reader that reads
+    // elements only, which never reads the text between them.
+    CXMLNode GetFirstElement() const;
+    CXMLNode GetNextElement() const;
 
     CXMLAttr GetFirstAttr() const;
     int GetAttrCount() const;

@@ -32,10 +32,10 @@ std::int32_t COrvTabGrpImpl::LoadTabGrp(std::string fileName) {
 }
 
 void COrvTabGrpImpl::ReadGroups(const CXMLNode& root) {
-    for (CXMLNode element = root.GetFirstChild(); element; element = element.GetNextSibling()) {
+    for (CXMLNode element = root.GetFirstElement(); element; element = element.GetNextElement()) {
         if (!orv::xml::FindElement(element, kTabGrpElements)) continue;
         auto group = std::make_unique<COrvTabGrpItem>();
-        for (CXMLNode item = element.GetFirstChild(); item; item = item.GetNextSibling()) {
+        for (CXMLNode item = element.GetFirstElement(); item; item = item.GetNextElement()) {
             if (!orv::xml::FindElement(item, kTabGrpMembers)) continue;
             orv::xml::ReadAttrs(item, kTabGrpItemAttrs, [&](auto, const CXMLAttr& attr) { group->trCodes.push_back(attr.GetValue()); });
         }

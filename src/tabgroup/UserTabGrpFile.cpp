@@ -50,7 +50,7 @@ std::int32_t CUserTabGrp::LoadTabGrp(std::string fileName) {
 }
 
 void CUserTabGrp::ParseUserTabGrp(const CXMLNode& root) {
-    for (CXMLNode element = root.GetFirstChild(); element; element = element.GetNextSibling()) {
+    for (CXMLNode element = root.GetFirstElement(); element; element = element.GetNextElement()) {
         if (!orv::xml::FindElement(element, kUserTabGrpElements)) continue;
         auto group = std::make_unique<CUserTabGrpItem>();
         orv::xml::ReadAttrs(element, kUserTabGrpAttrs, [&](UserTabGrpAttr key, const CXMLAttr& attr) {
@@ -61,7 +61,7 @@ void CUserTabGrp::ParseUserTabGrp(const CXMLNode& root) {
             }
         });
         // Every member is kept, also one the menu does not know (yet): the file is the user's.
-        for (CXMLNode node = element.GetFirstChild(); node; node = node.GetNextSibling()) {
+        for (CXMLNode node = element.GetFirstElement(); node; node = node.GetNextElement()) {
             if (orv::xml::FindElement(node, kUserTabGrpMembers)) group->trCodes.push_back(node.GetText());
         }
         StoreGroup(std::move(group));

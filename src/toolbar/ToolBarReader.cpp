@@ -85,8 +85,8 @@ bool COrvToolBarImpl::SeedFromDefault() {
     if (parser.Open(CEnvMgr::GetDataDir() + "\\" + std::string(orv::toolbar::kDefaultFile), 1) == 0) {
         return false;
     }
-    for (CXMLNode node = parser.GetRoot().GetFirstChild(); node; node = node.GetNextSibling()) {
-        if (!node.IsElement() || !node.NameIs(orv::toolbar::kToolBarElement)) continue;
+    for (CXMLNode node = parser.GetRoot().GetFirstElement(); node; node = node.GetNextElement()) {
+        if (!node.NameIs(orv::toolbar::kToolBarElement)) continue;
         Release();
         root = new OrvToolBar;
         ParseNode(node, root);
@@ -101,7 +101,7 @@ void COrvToolBarImpl::ParseNode(const CXMLNode& node, OrvToolBar* parent) {
     if (parent == nullptr) return;
     const ParseScope scope;
     using orv::toolbar::ToolBarElement;
-    for (CXMLNode child = node.GetFirstChild(); child; child = child.GetNextSibling()) {
+    for (CXMLNode child = node.GetFirstElement(); child; child = child.GetNextElement()) {
         const auto* element = orv::xml::FindElement(child, orv::toolbar::kToolBarElements);
         if (element == nullptr) continue;
         switch (element->key) {

@@ -96,6 +96,11 @@ pugi::xml_node FirstSeen(pugi::xml_node n) {
     return n;
 }
 
+pugi::xml_node FirstElement(pugi::xml_node n) {
+    while (n && n.type() != pugi::node_element) n = n.next_sibling();
+    return n;
+}
+
 bool IsXmlChar(unsigned long cp) {
     return cp == 0x9 || cp == 0xa || cp == 0xd || (cp >= 0x20 && cp <= 0xd7ff) ||
            (cp >= 0xe000 && cp <= 0xfffd) || (cp >= 0x10000 && cp <= 0x10ffff);
@@ -318,6 +323,14 @@ std::string CXMLAttr::GetValue() const {
 
 CXMLAttr CXMLAttr::GetNext() const {
     return handle_ == nullptr ? CXMLAttr() : CXMLAttr(nullptr, ToAttr(handle_).next_attribute().internal_object());
+}
+
+CXMLNode CXMLNode::GetFirstElement() const {
+    return handle_ == nullptr ? CXMLNode() : CXMLNode(ToHandle(FirstElement(ToNode(handle_).first_child())));
+}
+
+CXMLNode CXMLNode::GetNextElement() const {
+    return handle_ == nullptr ? CXMLNode() : CXMLNode(ToHandle(FirstElement(ToNode(handle_).next_sibling())));
 }
 
 int CXMLNode::GetAttrCount() const {

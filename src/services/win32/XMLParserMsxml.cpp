@@ -101,6 +101,7 @@ struct NodeRecord {
     long refs = 1;
     IXMLDOMNode* node = nullptr;  // one reference, released with the record
     DOMNodeType type = NODE_INVALID;
+    bool textOnly = false;  // found to hold one text and nothing else, so no child element
     bool nameRead = false;
     std::wstring name;
     bool attrsRead = false;
@@ -203,6 +204,14 @@ CXMLNode WrapFirstSeen(Ref<IXMLDOMNode> node, bool hasPrevious) {
     for (; node; node = Next(node.get()), hasPrevious = true) {
         const DOMNodeType type = TypeOf(node.get());
         if (IsSeen(node.get(), type, hasPrevious)) return CXMLNode(NewRecord(node.release(), type));
+    }
+    return {};
+}
+
+// The first element from node on; the nodes before it are only asked their type.
+CXMLNode WrapFirstElement(Ref<IXMLDOMNode> node) {
+    for (; node; node = Next(node.get())) {
+        if (TypeOf(node.get()) == NODE_ELEMENT) return CXMLNode(NewRecord(node.release(), NODE_ELEMENT));
     }
     return {};
 }
@@ -383,6 +392,7 @@ std::string CXMLNode::GetText() const {
     Ref<IXMLDOMNode> first = First(self);
     if (const DOMNodeType t = TypeOf(first.get()); t == NODE_TEXT || t == NODE_CDATA_SECTION) {
         if (!Next(first.get())) {
+            ToRecord(handle_)->textOnly = true;
             AppendUtf8(utf8, ValueOf(first.get()));
             if (utf8.size() > CXMLParser::kMaxTextBytes) utf8.resize(CXMLParser::kMaxTextBytes);
             return orv::cp950::FromUtf8(utf8);
@@ -422,6 +432,16 @@ CXMLNode CXMLNode::GetFirstChild() const {
 CXMLNode CXMLNode::GetNextSibling() const {
     if (handle_ == nullptr) return {};
     return WrapFirstSeen(Next(ToNode(handle_)), true);
+}
+
+CXMLNode CXMLNode::GetFirstElement() const {
+    if (handle_ == nullptr || ToRecord(handle_)->textOnly) return {};
+    return WrapFirstElement(First(ToNode(handle_)));
+}
+
+CXMLNode CXMLNode::GetNextElement() const {
+    if (handle_ == nullptr) return {};
+    return WrapFirstElement(Next(ToNode(handle_)));
 }
 
 // An attribute is its element's record and its place in the record's list; the record lives
