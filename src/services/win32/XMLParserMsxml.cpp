@@ -393,7 +393,11 @@ std::string CXMLNode::GetText() const {
     if (const DOMNodeType t = TypeOf(first.get()); t == NODE_TEXT || t == NODE_CDATA_SECTION) {
         if (!Next(first.get())) {
             ToRecord(handle_)->textOnly = true;
-            AppendUtf8(utf8, ValueOf(first.get()));
+            const std::wstring text = ValueOf(first.get());
+            // Straight into the code page when the text cannot pass the cap, which counts UTF-8
+            // bytes (at most three a UTF-16 unit).
+            if (text.size() <= CXMLParser::kMaxTextBytes / 3) return orv::win32::Narrow(text);
+            AppendUtf8(utf8, text);
             if (utf8.size() > CXMLParser::kMaxTextBytes) utf8.resize(CXMLParser::kMaxTextBytes);
             return orv::cp950::FromUtf8(utf8);
         }
