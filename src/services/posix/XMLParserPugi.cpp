@@ -191,10 +191,6 @@ const char* StrictFault(std::string_view text, std::size_t& at) {
     return nullptr;
 }
 
-// What the document tree may not hold, found in one walk without recursion: elements nested
-// deeper than kMaxDepth (the document element is depth 1), an element that names one attribute
-// twice (XML forbids it and the Windows reader refuses it; pugixml would keep both), and, when
-// asked, '<' in an attribute value (pugixml lets it through).
 // Plain loops: names and values are a few bytes, shorter than a library call's own setup.
 bool SameName(const char* a, const char* b) {
     while (*a != '\0' && *a == *b) ++a, ++b;
@@ -208,6 +204,10 @@ bool HasLessThan(const char* value) {
     return false;
 }
 
+// What the document tree may not hold, found in one walk without recursion: elements nested
+// deeper than kMaxDepth (the document element is depth 1), an element that names one attribute
+// twice (XML forbids it and the Windows reader refuses it; pugixml would keep both), and, when
+// asked, '<' in an attribute value (pugixml lets it through).
 const char* TreeFault(pugi::xml_node root, bool valuesUnchecked) {
     std::unordered_set<std::string_view> names;  // only for elements with many attributes
     int depth = 1;
