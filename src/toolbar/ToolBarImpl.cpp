@@ -124,8 +124,10 @@ void COrvToolBarImpl::SetupToolTips() {
     if (toolBarWnd == nullptr) return;
     const HWND bar = toolBarWnd->GetSafeHwnd();
     toolTipCtrl.Create(bar, kToolTipStyle);
-    // The count is read again after every button, as buttons may come and go meanwhile.
-    for (std::intptr_t i = 0; i < toolBarWnd->SendMessage(orv::ui::kTbButtonCount, 0, 0); ++i) {
+    // Nothing below adds or removes buttons; a button that went all the same is not found by
+    // its index and is passed over.
+    const std::intptr_t count = toolBarWnd->SendMessage(orv::ui::kTbButtonCount, 0, 0);
+    for (std::intptr_t i = 0; i < count; ++i) {
         orv::ui::TbButton button;
         if (toolBarWnd->SendMessage(orv::ui::kTbGetButton, static_cast<std::uintptr_t>(i),
                                     reinterpret_cast<std::intptr_t>(&button)) == 0) {
