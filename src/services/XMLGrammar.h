@@ -10,17 +10,6 @@
 
 namespace orv::xml {
 
-// ASCII names compared ignoring letter case; inline, as readers compare every attribute's name
-// with every name of their table.
-constexpr bool SameAsciiName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
-
 template <typename Key>
 struct Name {
     std::string_view name;
@@ -54,7 +43,7 @@ void ReadAttrs(const CXMLNode& node, const Name<Key> (&table)[N], Read&& read) {
         // The name is fetched once and compared here: a table may hold a dozen names.
         const std::string_view name = attr.GetAsciiName();
         for (const Name<Key>& entry : table) {
-            if (SameAsciiName(name, entry.name)) {
+            if (EqualsNoCase(name, entry.name)) {
                 read(entry.key, attr);
                 break;
             }

@@ -118,7 +118,15 @@ private:
 
 namespace orv::xml {
 // ASCII case-insensitive comparison, as the readers match element and attribute names.
-bool EqualsNoCase(std::string_view a, std::string_view b);
+// Inline: readers compare every attribute's name with every name of their table.
+constexpr bool EqualsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
 
 // A file's bytes as UTF-8 without a byte-order mark, from UTF-8 (with or without the mark),
 // UTF-16 (with the mark, or recognisable by its first characters), or a declared big5, cp950

@@ -1,5 +1,5 @@
-// What the drawing layer does the same on both back ends: holding a handle, and the record of
-// DrawText calls.
+// What the drawing layer does the same on both back ends: holding a handle, selecting an
+// object by its handle, and the record of DrawText calls.
 #include "ui/Gdi.h"
 
 #include <utility>
@@ -11,6 +11,17 @@ bool CGdiObject::Attach(void* handle) {
 }
 
 void* CGdiObject::Detach() { return std::exchange(handle_, nullptr); }
+
+namespace {
+void* SelectInto(CDC& dc, const CGdiObject* object) {
+    return object == nullptr ? nullptr : dc.SelectHandle(object->GetSafeHandle());
+}
+}  // namespace
+
+void* CDC::SelectObject(CBitmap* bitmap) { return SelectInto(*this, bitmap); }
+void* CDC::SelectObject(CPen* pen) { return SelectInto(*this, pen); }
+void* CDC::SelectObject(CBrush* brush) { return SelectInto(*this, brush); }
+void* CDC::SelectObject(CFont* font) { return SelectInto(*this, font); }
 
 namespace orv::ui {
 

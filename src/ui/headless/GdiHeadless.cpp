@@ -304,15 +304,6 @@ bool CDC::DeleteDC() {
     return DeleteGdi(hdc);
 }
 
-void* CDC::SelectObject(CBitmap* bitmap) {
-    return bitmap == nullptr ? nullptr : SelectHandle(bitmap->GetSafeHandle());
-}
-void* CDC::SelectObject(CPen* pen) { return pen == nullptr ? nullptr : SelectHandle(pen->GetSafeHandle()); }
-void* CDC::SelectObject(CBrush* brush) {
-    return brush == nullptr ? nullptr : SelectHandle(brush->GetSafeHandle());
-}
-void* CDC::SelectObject(CFont* font) { return font == nullptr ? nullptr : SelectHandle(font->GetSafeHandle()); }
-
 void* CDC::SelectHandle(void* handle) {
     GdiDc* dc = DcOf(hdc_);
     if (dc == nullptr || handle == nullptr) return nullptr;

@@ -168,15 +168,6 @@ bool CDC::DeleteDC() {
     return ::DeleteDC(Hdc(std::exchange(hdc_, nullptr))) != FALSE;
 }
 
-void* CDC::SelectObject(CBitmap* bitmap) {
-    return bitmap == nullptr ? nullptr : SelectHandle(bitmap->GetSafeHandle());
-}
-void* CDC::SelectObject(CPen* pen) { return pen == nullptr ? nullptr : SelectHandle(pen->GetSafeHandle()); }
-void* CDC::SelectObject(CBrush* brush) {
-    return brush == nullptr ? nullptr : SelectHandle(brush->GetSafeHandle());
-}
-void* CDC::SelectObject(CFont* font) { return font == nullptr ? nullptr : SelectHandle(font->GetSafeHandle()); }
-
 void* CDC::SelectHandle(void* handle) {
     if (hdc_ == nullptr || handle == nullptr) return nullptr;
     HGDIOBJ previous = ::SelectObject(Hdc(hdc_), Obj(handle));
