@@ -3,12 +3,11 @@
 #include <benchmark/benchmark.h>
 #include <pugixml.hpp>
 
-#include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "BenchFolder.h"
 #include "orvmenu/OrvExports.h"
 #include "orvmenu/EnvMgr.h"
 #include "services/File.h"
@@ -29,8 +28,7 @@ struct Files {
 const Files& TheFiles() {
     static const Files f = [] {
         Files files;
-        files.dir = (std::filesystem::temp_directory_path() / ("orvbench-c-" + std::to_string(std::random_device{}()))).string();
-        std::filesystem::create_directories(files.dir);
+        files.dir = orv::bench::FreshFolder("orvbench-c-");
         files.menu = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<M>\r\n";
         for (int i = 0; i < kScreens; ++i) {
             files.menu += "\t<NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FFFFFFF\" TRCODE=\"" + std::to_string(1000 + i) + "\">畫面</NODE>\r\n";

@@ -3,13 +3,12 @@
 #include <benchmark/benchmark.h>
 #include <pugixml.hpp>
 
-#include <filesystem>
 #include <fstream>
 #include <memory>
-#include <random>
 #include <string>
 
 #include "BenchBitmap.h"
+#include "BenchFolder.h"
 #include "orvmenu/OrvExports.h"
 #include "orvmenu/ToolBar.h"
 #include "orvmenu/EnvMgr.h"
@@ -28,8 +27,7 @@ struct Files {
 const Files& TheFiles() {
     static const Files f = [] {
         Files files;
-        files.dir = (std::filesystem::temp_directory_path() / ("orvbench-t-" + std::to_string(std::random_device{}()))).string();
-        std::filesystem::create_directories(files.dir);
+        files.dir = orv::bench::FreshFolder("orvbench-t-");
         std::string menu = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<M>\r\n";
         for (int i = 0; i < kGroups * kItems; ++i) {
             menu += "\t<NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FFFFFFF\" TRCODE=\"" + std::to_string(1000 + i) + "\">畫面</NODE>\r\n";

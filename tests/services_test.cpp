@@ -1,4 +1,5 @@
 // Code page, numbers, atomic files and the XML writer: the services every component stands on.
+#include <algorithm>
 #include <string>
 
 #include "TestSupport.h"
@@ -57,6 +58,41 @@ TEST(Numbers, ReadLikeTheCLibraryButDefinedEverywhere) {
 }
 
 class FileTest : public OrvTest {};
+
+// A file read whole while it changes: the size it had when opened is only a guess, reads come
+// short, and the limit holds however the file grows.
+TEST(FileRead, ReadsAFileThatGrowsOrShrinksWhileRead) {
+    const auto readFrom = [](std::string file, std::size_t chunk) {
+        return [file = std::move(file), chunk, at = std::size_t{0}](char* into, std::size_t n) mutable {
+            const std::size_t take = std::min({n, chunk, file.size() - at});
+            file.copy(into, take, at);
+            at += take;
+            return static_cast<long long>(take);
+        };
+    };
+    const std::string bytes(200000, 'x');
+    for (const std::size_t guess : {std::size_t{0}, std::size_t{1000}, bytes.size(), std::size_t{300000}}) {
+        for (const std::size_t chunk : {std::size_t{1}, std::size_t{4096}, std::size_t{1} << 20}) {
+            if (chunk == 1 && guess != bytes.size()) continue;  // slow, and nothing new
+            SCOPED_TRACE(std::to_string(guess) + " " + std::to_string(chunk));
+            std::string out = "old";
+            EXPECT_TRUE(file::ReadInto(out, guess, 300000, readFrom(bytes, chunk)));
+            EXPECT_TRUE(out == bytes) << out.size();
+            if (guess > bytes.size()) continue;
+            EXPECT_TRUE(file::ReadInto(out, guess, bytes.size(), readFrom(bytes, chunk)));  // just fits
+            EXPECT_TRUE(out == bytes) << out.size();
+            if (guess < bytes.size()) {
+                EXPECT_FALSE(file::ReadInto(out, guess, bytes.size() - 1, readFrom(bytes, chunk)));
+                EXPECT_TRUE(out.empty());
+            }
+        }
+    }
+    std::string out;
+    EXPECT_TRUE(file::ReadInto(out, 10, 10, readFrom("", 10)));
+    EXPECT_TRUE(out.empty());
+    EXPECT_FALSE(file::ReadInto(out, 11, 10, readFrom("abc", 10)));
+    EXPECT_FALSE(file::ReadInto(out, 3, 10, [](char*, std::size_t) { return -1LL; }));
+}
 
 TEST_F(FileTest, WriteReplacesTheTargetOnlyWhenClosed) {
     const std::string path = UserPath("keys.xml");

@@ -123,14 +123,15 @@ public:
     OrvHotKey* SetAt(std::string_view key, std::unique_ptr<OrvHotKey> record) {
         if (!record) return nullptr;
         OrvHotKey* stored = record.get();
-        if (const auto found = index_.find(key); found != index_.end()) {
-            found->second->record = std::move(record);
-            return stored;
-        }
+        // Entered first and looked up once: a load adds many keys and replaces few.
         Chain& chain = buckets_[BucketOf(key)];
         chain.push_front(Entry{std::string(key), std::move(record)});
         // The index keys view the entry's own string, which list nodes never move.
-        index_.emplace(std::string_view(chain.front().key), chain.begin());
+        const auto [found, added] = index_.try_emplace(std::string_view(chain.front().key), chain.begin());
+        if (!added) {
+            found->second->record = std::move(chain.front().record);
+            chain.pop_front();
+        }
         return stored;
     }
 

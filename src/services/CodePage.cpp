@@ -100,14 +100,26 @@ std::string FromUtf8(std::string_view utf8) {
     return out;
 }
 
-std::string FromUtf16(std::u16string_view utf16) {
-    const Tables& t = GetTables();
+namespace {
+
+// UTF-16 in units of either type. Names and values are mostly ASCII: those are copied across
+// without the tables, into a string of their exact size.
+template <typename Unit>
+std::string FromUtf16Units(std::basic_string_view<Unit> utf16) {
+    std::size_t ascii = 0;
+    while (ascii < utf16.size() && static_cast<char16_t>(utf16[ascii]) < 0x80) ++ascii;
     std::string out;
+    if (ascii == utf16.size()) {
+        out.resize(ascii);
+        for (std::size_t i = 0; i < ascii; ++i) out[i] = static_cast<char>(utf16[i]);
+        return out;
+    }
+    const Tables& t = GetTables();
     out.reserve(utf16.size() * 2);
     for (std::size_t i = 0; i < utf16.size(); ++i) {
-        const char16_t u = utf16[i];
-        if (u >= 0xd800 && u <= 0xdbff && i + 1 < utf16.size() && utf16[i + 1] >= 0xdc00 &&
-            utf16[i + 1] <= 0xdfff) {
+        const auto u = static_cast<char16_t>(utf16[i]);
+        if (u >= 0xd800 && u <= 0xdbff && i + 1 < utf16.size() && static_cast<char16_t>(utf16[i + 1]) >= 0xdc00 &&
+            static_cast<char16_t>(utf16[i + 1]) <= 0xdfff) {
             ++i;  // one character outside the basic plane: the code page holds none of those
             out.push_back('?');
             continue;
@@ -116,6 +128,15 @@ std::string FromUtf16(std::u16string_view utf16) {
     }
     return out;
 }
+
+}  // namespace
+
+std::string FromUtf16(std::u16string_view utf16) { return FromUtf16Units(utf16); }
+
+#ifdef _WIN32
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+std::string FromUtf16(std::wstring_view utf16) { return FromUtf16Units(utf16); }
+#endif
 
 std::string ToUtf8(std::string_view text) {
     if (IsAscii(text)) return std::string(text);

@@ -13,6 +13,10 @@ namespace orv::cp950 {
 std::string FromUtf8(std::string_view utf8);
 std::string ToUtf8(std::string_view text);
 std::string FromUtf16(std::u16string_view utf16);
+#ifdef _WIN32
+// The same for the platform's own wide strings, which are UTF-16 on Windows.
+std::string FromUtf16(std::wstring_view utf16);
+#endif
 std::u16string ToUtf16(std::string_view text);
 
 // Length in bytes of the character that starts at text[i] (1 or 2).

@@ -5,6 +5,7 @@
 // succeeds, so a crash, a full disk or a failed write leaves the old file whole.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -51,6 +52,40 @@ std::string NativePath(std::string_view path);
 bool Exists(const std::string& path);  // a regular file
 // Reads a whole file; false when it is missing, unreadable or larger than maxBytes.
 bool ReadAll(const std::string& path, std::string& out, std::size_t maxBytes);
+
+// For the back ends' ReadAll: reads an open file straight into out, one copy of its bytes.
+// size, the file's size when it was opened, is only a guess: a file may grow or shrink while
+// it is read. read(into, n) returns how many bytes it read, 0 at the end, below 0 on failure.
+template <typename Read>
+bool ReadInto(std::string& out, std::size_t size, std::size_t maxBytes, Read read) {
+    constexpr std::size_t kGrowth = 1u << 16;
+    out.clear();
+    if (size > maxBytes) return false;
+    out.resize(size);
+    std::size_t got = 0;
+    for (;;) {
+        if (got < out.size()) {
+            const long long n = read(out.data() + got, out.size() - got);
+            if (n < 0) break;
+            if (n == 0) {
+                out.resize(got);  // the file shrank
+                return true;
+            }
+            got += static_cast<std::size_t>(n);
+            continue;
+        }
+        // Full: the end is nearly always here. One byte asked before growing, so that a file
+        // read whole is never copied into a larger string.
+        char next = 0;
+        const long long n = read(&next, 1);
+        if (n == 0) return true;
+        if (n < 0 || got >= maxBytes) break;
+        out.resize(got + std::min(kGrowth, maxBytes - got));
+        out[got++] = next;
+    }
+    out.clear();
+    return false;
+}
 
 // A user file that exists but could not be read is never written over: before the caller
 // replaces it, this keeps a copy beside it ("name.unreadable", or "name.unreadable.N" when that

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <unordered_set>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -127,24 +128,48 @@ std::string DeclaredEncoding(std::string_view bytes) {
 
 }  // namespace
 
-bool ToUtf8Document(std::string_view bytes, std::string& utf8) {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
-        bytes.remove_prefix(3);
-        const std::size_t valid = ValidXmlUtf8Length(bytes);
-        utf8.assign(bytes.substr(0, valid));
-        return valid == bytes.size();
-    }
-    if (bytes.substr(0, 2) == "\xFF\xFE") return Utf16ToUtf8(bytes.substr(2), false, utf8);
-    if (bytes.substr(0, 2) == "\xFE\xFF") return Utf16ToUtf8(bytes.substr(2), true, utf8);
-    if (bytes.substr(0, 4) == std::string_view("<\0?\0", 4)) return Utf16ToUtf8(bytes, false, utf8);
-    if (bytes.substr(0, 4) == std::string_view("\0<\0?", 4)) return Utf16ToUtf8(bytes, true, utf8);
+namespace {
 
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+enum class Encoding { Utf8, Utf16Le, Utf16Be, Other };
+
+// What the file's first bytes say it is, and where its text starts (after a byte-order mark).
+Encoding Sniff(std::string_view bytes, std::size_t& start) {
+    start = 0;
+    if (bytes.starts_with(kUtf8Mark)) return start = kUtf8Mark.size(), Encoding::Utf8;
+    if (bytes.starts_with("\xFF\xFE")) return start = 2, Encoding::Utf16Le;
+    if (bytes.starts_with("\xFE\xFF")) return start = 2, Encoding::Utf16Be;
+    if (bytes.starts_with(std::string_view("<\0?\0", 4))) return Encoding::Utf16Le;
+    if (bytes.starts_with(std::string_view("\0<\0?", 4))) return Encoding::Utf16Be;
     const std::string encoding = DeclaredEncoding(bytes);
-    if (encoding.empty() || encoding == "utf-8" || encoding == "utf8" || encoding == "us-ascii") {
+    if (encoding.empty() || encoding == "utf-8" || encoding == "utf8" || encoding == "us-ascii") return Encoding::Utf8;
+    return Encoding::Other;
+}
+
+}  // namespace
+
+bool ToUtf8Document(std::string&& bytes, std::string& utf8) {
+    std::size_t start = 0;
+    if (Sniff(bytes, start) != Encoding::Utf8 || ValidXmlUtf8Length(std::string_view(bytes).substr(start)) != bytes.size() - start) {
+        return ToUtf8Document(std::string_view(bytes), utf8);
+    }
+    bytes.erase(0, start);
+    utf8 = std::move(bytes);
+    return true;
+}
+
+bool ToUtf8Document(std::string_view bytes, std::string& utf8) {
+    std::size_t start = 0;
+    const Encoding sniffed = Sniff(bytes, start);
+    bytes.remove_prefix(start);
+    if (sniffed == Encoding::Utf16Le || sniffed == Encoding::Utf16Be) return Utf16ToUtf8(bytes, sniffed == Encoding::Utf16Be, utf8);
+    if (sniffed == Encoding::Utf8) {
         const std::size_t valid = ValidXmlUtf8Length(bytes);
         utf8.assign(bytes.substr(0, valid));
         return valid == bytes.size();
     }
+    const std::string encoding = DeclaredEncoding(bytes);
     if (encoding == "big5" || encoding == "cp950" || encoding == "ms950" ||
         encoding == "windows-950" || encoding == "x-big5") {
         for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -171,43 +196,92 @@ bool ToUtf8Document(std::string_view bytes, std::string& utf8) {
     return false;  // an encoding this reader does not know: the file is unreadable, not misread
 }
 
-bool NestsDeeperThan(std::string_view text, int limit) {
-    int depth = 0;
-    const auto skipPast = [&](std::size_t from, std::string_view end) {
-        const std::size_t at = text.find(end, from);
-        return at == std::string_view::npos ? text.size() : at + end.size();
+MarkupFault FindMarkupFault(std::string_view text, int depthLimit) {
+    // Plain loops throughout: the spans between two marks are a few bytes, shorter than a
+    // library search's own set-up.
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    const auto startsWith = [&](const char* at, std::string_view s) {
+        return static_cast<std::size_t>(end - at) >= s.size() && std::memcmp(at, s.data(), s.size()) == 0;
     };
-    for (std::size_t i = text.find('<'); i < text.size(); i = text.find('<', i)) {
-        const std::string_view rest = text.substr(i);
-        if (rest.starts_with("</")) {
+    const auto skipPast = [&](const char* at, std::string_view close) {
+        for (; at < end; ++at) {
+            if (*at == close[0] && startsWith(at, close)) return at + close.size();
+        }
+        return end;
+    };
+    const auto fault = [&](const char* reason, const char* at) { return MarkupFault{reason, static_cast<std::size_t>(at - begin)}; };
+    // A handful of attribute names is compared pairwise; a set would cost more to fill.
+    constexpr int kPairwise = 16;
+    std::string_view names[kPairwise];
+    std::unordered_set<std::string_view> many;
+    int depth = 0;
+    for (const char* p = begin;;) {
+        while (p < end && *p != '<') ++p;
+        if (p == end) break;
+        const char* const tag = p++;
+        if (startsWith(p, "/")) {
             --depth;
-            i = skipPast(i, ">");
-        } else if (rest.starts_with("<?")) {
-            i = skipPast(i, "?>");
-        } else if (rest.starts_with("<!--")) {
-            i = skipPast(i + 4, "-->");
-        } else if (rest.starts_with("<![CDATA[")) {
-            i = skipPast(i, "]]>");
-        } else if (rest.starts_with("<!")) {
-            i = skipPast(i, ">");  // a document type declaration, refused before this is asked
+            p = skipPast(p, ">");
+        } else if (startsWith(p, "?")) {
+            p = skipPast(p, "?>");
+        } else if (startsWith(p, "!--")) {
+            p = skipPast(p + 3, "-->");
+        } else if (startsWith(p, "![CDATA[")) {
+            p = skipPast(p, "]]>");
+        } else if (startsWith(p, "!")) {
+            p = skipPast(p, ">");  // a document type declaration, refused before this is asked
         } else {
-            if (++depth > limit) return true;
-            // The start tag runs to the first '>' outside its quoted values.
-            char quote = 0;
-            for (++i; i < text.size(); ++i) {
-                const char c = text[i];
-                if (quote != 0) {
-                    if (c == quote) quote = 0;
-                } else if (c == '"' || c == '\'') {
-                    quote = c;
-                } else if (c == '>') {
-                    if (text[i - 1] == '/') --depth;  // an empty element
+            if (++depth > depthLimit) return fault("elements nested deeper than a reader allows", tag);
+            while (p < end && !isSpace(*p) && *p != '/' && *p != '>') ++p;  // the element's name
+            int count = 0;
+            // Attributes to the first '>' outside a quoted value; every step moves on.
+            while (p < end) {
+                if (isSpace(*p)) {
+                    ++p;
+                    continue;
+                }
+                if (*p == '>') {
+                    ++p;
                     break;
+                }
+                if (*p == '/') {  // an empty element
+                    --depth;
+                    p = skipPast(p, ">");
+                    break;
+                }
+                const char* const name = p;
+                while (p < end && !isSpace(*p) && *p != '=' && *p != '/' && *p != '>') ++p;
+                const std::string_view attr(name, static_cast<std::size_t>(p - name));
+                while (p < end && *p != '"' && *p != '\'') ++p;
+                if (p == end) break;
+                const char quote = *p++;
+                for (; p < end && *p != quote; ++p) {
+                    if (*p == '<') return fault("'<' in an attribute value", p);
+                }
+                if (p == end) break;
+                ++p;
+                if (count < kPairwise) {
+                    for (int k = 0; k < count; ++k) {
+                        // Names of one element mostly differ in length or first letter: no call.
+                        if (names[k].size() == attr.size() && *names[k].data() == *attr.data() && names[k] == attr) {
+                            return fault("an element with an attribute named twice", name);
+                        }
+                    }
+                    names[count++] = attr;
+                } else {
+                    if (count == kPairwise) {
+                        many.clear();
+                        many.insert(names, names + kPairwise);
+                        ++count;
+                    }
+                    if (!many.insert(attr).second) return fault("an element with an attribute named twice", name);
                 }
             }
         }
     }
-    return false;
+    return {};
 }
 
 TextPosition PositionOf(std::string_view utf8, std::size_t offset) {

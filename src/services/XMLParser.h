@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -111,6 +112,11 @@ public:
     const ParseError& GetParseError() const { return error_; }
 
 private:
+    // Open and OpenBuffer: parses bytes the caller gave up, which may become the document's
+    // text without a copy. original(into) puts the bytes into into again, for the position of
+    // a fault found after parsing changed them.
+    int Parse(std::string bytes, const std::function<void(std::string&)>& original);
+
     struct Impl;
     Impl* impl_ = nullptr;
     ParseError error_;
@@ -134,10 +140,21 @@ constexpr bool EqualsNoCase(std::string_view a, std::string_view b) {
 // unknown, or the text holds characters XML forbids (NUL and other control characters); utf8
 // then holds the text decoded before the fault, so that its end is where the fault lies.
 bool ToUtf8Document(std::string_view bytes, std::string& utf8);
+// The same for bytes the caller gives up: UTF-8, the usual case, is checked where it lies and
+// becomes utf8 without a copy.
+bool ToUtf8Document(std::string&& bytes, std::string& utf8);
 
-// Whether the elements of a well-formed document nest deeper than limit (the document element
-// is depth 1), counted in its text: no walk of the parsed tree.
-bool NestsDeeperThan(std::string_view text, int limit);
+// What the markup of a document that parses may still hold and a reader must refuse: elements
+// nested deeper than depthLimit (the document element is depth 1), an element naming one
+// attribute twice, or '<' in an attribute value. Found in one pass over the text, before or
+// without any walk of a parsed tree; what it finds in a document that does not parse is
+// meaningless. Null reason when there is none; offset is where in text the fault lies.
+struct MarkupFault {
+    const char* reason = nullptr;
+    std::size_t offset = 0;
+    explicit operator bool() const { return reason != nullptr; }
+};
+MarkupFault FindMarkupFault(std::string_view text, int depthLimit);
 
 // Line and column (from 1; the column in characters) of the byte at offset in UTF-8 text.
 struct TextPosition {

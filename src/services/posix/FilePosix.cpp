@@ -169,21 +169,14 @@ bool ReadAll(const std::string& path, std::string& out, std::size_t maxBytes) {
         ::close(fd);
         return false;
     }
-    out.reserve(static_cast<std::size_t>(st.st_size));
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0 || out.size() + static_cast<std::size_t>(n) > maxBytes) {
-            ::close(fd);
-            out.clear();
-            return false;
+    const bool read = ReadInto(out, static_cast<std::size_t>(st.st_size), maxBytes, [fd](char* into, std::size_t n) {
+        for (;;) {
+            const ssize_t got = ::read(fd, into, n);
+            if (got >= 0 || errno != EINTR) return static_cast<long long>(got);
         }
-        if (n == 0) break;
-        out.append(buffer, static_cast<std::size_t>(n));
-    }
+    });
     ::close(fd);
-    return true;
+    return read;
 }
 
 bool KeepUnreadable(const std::string& path) {

@@ -7,7 +7,6 @@
 #include <array>
 #include <memory>
 #include <string_view>
-#include <unordered_set>
 
 #include "services/CodePage.h"
 #include "services/File.h"
@@ -132,15 +131,15 @@ bool IsValidReference(std::string_view text, std::size_t i) {
 
 // Refuses what pugixml would let through but a conforming reader does not: references to
 // entities that are not declared (no DTD is ever read, so only the predefined five exist) or
-// to characters XML forbids, "]]>" in text, and '<' in attribute values. Null when the text
-// passes; else why not, with the offset of the fault in at.
+// to characters XML forbids, and "]]>" in text. Null when the text passes; else why not, with
+// the offset of the fault in at.
 // The bytes each state of StrictFault must look at; all others are skipped in a tight loop.
 enum : unsigned char { kTextStop = 1, kTagStop = 2, kValueStop = 4 };
 constexpr auto kStops = [] {
     std::array<unsigned char, 256> t{};
     for (const unsigned char c : {'<', '&', ']'}) t[c] |= kTextStop;
     for (const unsigned char c : {'"', '\'', '>'}) t[c] |= kTagStop;
-    for (const unsigned char c : {'"', '\'', '<', '&'}) t[c] |= kValueStop;
+    for (const unsigned char c : {'"', '\'', '&'}) t[c] |= kValueStop;
     return t;
 }();
 
@@ -183,72 +182,9 @@ const char* StrictFault(std::string_view text, std::size_t& at) {
             break;
         case State::Value:
             if (c == quote) state = State::Tag;
-            else if (c == '<') return at = i, "'<' in an attribute value";
             else if (c == '&' && !IsValidReference(text, i + 1)) return at = i, "a reference to an undeclared entity or a forbidden character";
             break;
         }
-    }
-    return nullptr;
-}
-
-// Plain loops: names and values are a few bytes, shorter than a library call's own setup.
-bool SameName(const char* a, const char* b) {
-    while (*a != '\0' && *a == *b) ++a, ++b;
-    return *a == *b;
-}
-
-bool HasLessThan(const char* value) {
-    for (; *value != '\0'; ++value) {
-        if (*value == '<') return true;
-    }
-    return false;
-}
-
-// What the document tree may not hold, found in one walk without recursion: elements nested
-// deeper than kMaxDepth (the document element is depth 1), an element that names one attribute
-// twice (XML forbids it and the Windows reader refuses it; pugixml would keep both), and, when
-// asked, '<' in an attribute value (pugixml lets it through).
-const char* TreeFault(pugi::xml_node root, bool valuesUnchecked) {
-    std::unordered_set<std::string_view> names;  // only for elements with many attributes
-    int depth = 1;
-    for (pugi::xml_node n = root; n;) {
-        if (n.type() == pugi::node_element) {
-            if (depth > CXMLParser::kMaxDepth) return "elements nested deeper than 256";
-            // A handful of attributes is compared pairwise; hashing would cost more.
-            constexpr int kPairwise = 16;
-            const char* seen[kPairwise];
-            int count = 0;
-            for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
-                if (valuesUnchecked && HasLessThan(a.value())) return "'<' in an attribute value";
-                if (count == kPairwise) {
-                    count = -1;  // too many to compare pairwise
-                    break;
-                }
-                const char* name = a.name();
-                for (int k = 0; k < count; ++k) {
-                    if (SameName(seen[k], name)) return "an element with an attribute named twice";
-                }
-                seen[count++] = name;
-            }
-            if (count < 0) {
-                names.clear();
-                for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
-                    if (valuesUnchecked && HasLessThan(a.value())) return "'<' in an attribute value";
-                    if (!names.insert(a.name()).second) return "an element with an attribute named twice";
-                }
-            }
-        }
-        if (const pugi::xml_node child = n.first_child()) {
-            n = child;
-            ++depth;
-            continue;
-        }
-        while (n != root && !n.next_sibling()) {
-            n = n.parent();
-            --depth;
-        }
-        if (n == root) break;
-        n = n.next_sibling();
     }
     return nullptr;
 }
@@ -384,10 +320,16 @@ int CXMLParser::Open(const std::string& path, int flags) {
         error_ = {0, 0, "the file cannot be read, or is larger than 256 MB"};
         return 0;
     }
-    return OpenBuffer(bytes);
+    // A fault's position is found in the file read again: the file is held once, and parsed
+    // where it lies.
+    return Parse(std::move(bytes), [&path](std::string& again) { orv::file::ReadAll(path, again, kMaxFileBytes); });
 }
 
 int CXMLParser::OpenBuffer(std::string_view bytes) {
+    return Parse(std::string(bytes), [bytes](std::string& again) { again.assign(bytes); });
+}
+
+int CXMLParser::Parse(std::string bytes, const std::function<void(std::string&)>& original) {
     last = {};
     delete impl_;
     impl_ = nullptr;
@@ -399,17 +341,17 @@ int CXMLParser::OpenBuffer(std::string_view bytes) {
         return 0;
     };
     if (bytes.size() > kMaxFileBytes) return error_ = {0, 0, "larger than 256 MB"}, 0;
-    if (!orv::xml::ToUtf8Document(bytes, impl->text)) {
+    if (!orv::xml::ToUtf8Document(std::move(bytes), impl->text)) {
         return fail(impl->text.size(), "bytes that are not text in the file's encoding, or a character XML forbids");
     }
-    // References and "]]>" need the careful walk through the text. Without either, the only
-    // fault that walk could find is '<' in an attribute value, which the walk of the tree looks
-    // for instead: most files have neither, and two searches cost far less than the walk.
-    const bool careful = impl->text.find('&') != std::string::npos || impl->text.find("]]>") != std::string::npos;
+    // References and "]]>" need the careful walk through the text; most files have neither,
+    // and two searches cost far less than the walk.
     std::size_t faultAt = 0;
-    if (careful) {
+    if (impl->text.find('&') != std::string::npos || impl->text.find("]]>") != std::string::npos) {
         if (const char* fault = StrictFault(impl->text, faultAt)) return fail(faultAt, fault);
     }
+    // Found now, reported once the document is known to parse: the parse is in place.
+    const orv::xml::MarkupFault markup = orv::xml::FindMarkupFault(impl->text, kMaxDepth);
 
     // Comments and processing instructions are kept so that IsSeen judges text against all its
     // siblings, as the Windows reader does. White space that is not an element's sole child is
@@ -421,8 +363,13 @@ int CXMLParser::OpenBuffer(std::string_view bytes) {
     const pugi::xml_parse_result result =
         impl->doc.load_buffer_inplace(impl->text.data(), impl->text.size(), kFlags, pugi::encoding_utf8);
     // pugixml parsed the text in place: a position is found in the text decoded again.
+    const auto decodeAgain = [&] {
+        std::string again;
+        original(again);
+        orv::xml::ToUtf8Document(std::move(again), impl->text);
+    };
     const auto failAt = [&](std::size_t offset, const char* reason) {
-        orv::xml::ToUtf8Document(bytes, impl->text);
+        decodeAgain();
         return fail(offset, reason);
     };
     if (!result) return failAt(static_cast<std::size_t>(result.offset), result.description());
@@ -431,7 +378,7 @@ int CXMLParser::OpenBuffer(std::string_view bytes) {
     for (pugi::xml_node n = impl->doc.first_child(); n; n = n.next_sibling()) {
         if (n.type() == pugi::node_doctype) {
             // Refused, never read.
-            orv::xml::ToUtf8Document(bytes, impl->text);
+            decodeAgain();
             return fail(impl->text.find("<!DOCTYPE"), "a document type declaration");
         }
         if ((n.type() == pugi::node_pcdata && !IsBlank(n.value())) || n.type() == pugi::node_cdata) {
@@ -443,7 +390,7 @@ int CXMLParser::OpenBuffer(std::string_view bytes) {
         }
     }
     if (!impl->root) return error_ = {0, 0, "no document element"}, 0;
-    if (const char* fault = TreeFault(impl->root, !careful)) return error_ = {0, 0, fault}, 0;
+    if (markup) return failAt(markup.offset, markup.reason);
     impl_ = impl.release();
     return 1;
 }

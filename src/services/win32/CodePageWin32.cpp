@@ -36,8 +36,6 @@ std::wstring Wide(std::string_view text) {
     return std::wstring(utf16.begin(), utf16.end());
 }
 
-std::string Narrow(std::wstring_view wide) {
-    return orv::cp950::FromUtf16(std::u16string(wide.begin(), wide.end()));
-}
+std::string Narrow(std::wstring_view wide) { return orv::cp950::FromUtf16(wide); }
 
 }  // namespace orv::win32

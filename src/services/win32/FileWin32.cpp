@@ -169,20 +169,13 @@ bool ReadAll(const std::string& path, std::string& out, std::size_t maxBytes) {
         ::CloseHandle(handle);
         return false;
     }
-    out.reserve(static_cast<std::size_t>(size.QuadPart));
-    char buffer[65536];
-    for (;;) {
-        DWORD n = 0;
-        if (!::ReadFile(handle, buffer, sizeof buffer, &n, nullptr) || out.size() + n > maxBytes) {
-            ::CloseHandle(handle);
-            out.clear();
-            return false;
-        }
-        if (n == 0) break;
-        out.append(buffer, n);
-    }
+    const bool read = ReadInto(out, static_cast<std::size_t>(size.QuadPart), maxBytes, [handle](char* into, std::size_t n) {
+        DWORD got = 0;
+        const DWORD ask = static_cast<DWORD>(std::min<std::size_t>(n, 1u << 30));
+        return ::ReadFile(handle, into, ask, &got, nullptr) ? static_cast<long long>(got) : -1LL;
+    });
     ::CloseHandle(handle);
-    return true;
+    return read;
 }
 
 bool KeepUnreadable(const std::string& path) {

@@ -62,6 +62,11 @@ public:
         : s_(::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
     Bstr(const Bstr&) = delete;
     Bstr& operator=(const Bstr&) = delete;
+    Bstr(Bstr&& other) noexcept : s_(std::exchange(other.s_, nullptr)) {}
+    Bstr& operator=(Bstr&& other) noexcept {
+        std::swap(s_, other.s_);
+        return *this;
+    }
     ~Bstr() { ::SysFreeString(s_); }
     BSTR get() const { return s_; }
     BSTR* put() {
@@ -89,9 +94,10 @@ bool EnsureCom() {
 
 // What a CXMLNode holds: the DOM node and, once asked for, its attributes. Copies of a node
 // share the record, so a caller reading attributes by index walks the DOM's list once.
+// The strings are kept as MSXML gave them, never copied.
 struct Attr {
-    std::wstring name;
-    std::wstring value;
+    Bstr name;
+    Bstr value;
     std::string asciiName;  // the name when it is ASCII, which is all a grammar's names are
 };
 
@@ -139,26 +145,30 @@ DOMNodeType TypeOf(IXMLDOMNode* node) {
     return type;
 }
 
-std::wstring ValueOf(IXMLDOMNode* node) {
+// The node's value as MSXML allocated it; null when it has none.
+Bstr ValueOf(IXMLDOMNode* node) {
     VARIANT value;
     ::VariantInit(&value);
-    std::wstring text;
-    if (SUCCEEDED(node->get_nodeValue(&value)) && value.vt == VT_BSTR && value.bstrVal != nullptr) {
-        text.assign(value.bstrVal, ::SysStringLen(value.bstrVal));
+    Bstr text;
+    if (SUCCEEDED(node->get_nodeValue(&value)) && value.vt == VT_BSTR) {
+        *text.put() = value.bstrVal;  // taken over: the variant is not cleared
+        return text;
     }
     ::VariantClear(&value);
     return text;
 }
 
-std::wstring NameOf(IXMLDOMNode* node) {
+Bstr OwnNameOf(IXMLDOMNode* node) {
     Bstr name;
     if (FAILED(node->get_nodeName(name.put()))) return {};
-    return std::wstring(name.view());
+    return name;
 }
+
+std::wstring NameOf(IXMLDOMNode* node) { return std::wstring(OwnNameOf(node).view()); }
 
 bool IsXmlSpace(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n'; }
 
-bool IsBlank(const std::wstring& text) {
+bool IsBlank(std::wstring_view text) {
     for (const wchar_t c : text) {
         if (!IsXmlSpace(c)) return false;
     }
@@ -187,7 +197,7 @@ bool IsSeen(IXMLDOMNode* node, DOMNodeType type, bool hasPrevious = false) {
     case NODE_CDATA_SECTION:
         return true;
     case NODE_TEXT: {
-        if (!IsBlank(ValueOf(node))) return true;
+        if (!IsBlank(ValueOf(node).view())) return true;
         if (hasPrevious) return false;
         Ref<IXMLDOMNode> sibling;
         if (SUCCEEDED(node->get_previousSibling(sibling.put())) && sibling) return false;
@@ -247,9 +257,10 @@ const std::vector<Attr>& AttrsOf(void* handle) {
         return record->attrs;
     }
     const auto add = [record](IXMLDOMNode* attr) {
-        Attr read{NameOf(attr), ValueOf(attr), {}};
-        if (std::all_of(read.name.begin(), read.name.end(), [](wchar_t c) { return c < 0x80; })) {
-            read.asciiName.assign(read.name.begin(), read.name.end());
+        Attr read{OwnNameOf(attr), ValueOf(attr), {}};
+        const std::wstring_view name = read.name.view();
+        if (std::all_of(name.begin(), name.end(), [](wchar_t c) { return c < 0x80; })) {
+            read.asciiName.assign(name.begin(), name.end());
         }
         record->attrs.push_back(std::move(read));
     };
@@ -286,7 +297,7 @@ const Attr* AttrAt(void* handle, int index) {
     return &attrs[static_cast<std::size_t>(index)];
 }
 
-bool AsciiEqualsNoCase(const std::wstring& own, std::string_view name) {
+bool AsciiEqualsNoCase(std::wstring_view own, std::string_view name) {
     if (own.size() != name.size()) return false;
     const auto lower = [](unsigned c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
     for (std::size_t i = 0; i < own.size(); ++i) {
@@ -295,7 +306,7 @@ bool AsciiEqualsNoCase(const std::wstring& own, std::string_view name) {
     return true;
 }
 
-void AppendUtf8(std::string& out, const std::wstring& text) {
+void AppendUtf8(std::string& out, std::wstring_view text) {
     if (text.empty() || text.size() > 0x7fffffff) return;
     const int size = static_cast<int>(text.size());
     const int n = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
@@ -384,7 +395,7 @@ std::string CXMLNode::GetText() const {
     const DOMNodeType type = TypeOfRecord(handle_);
     std::string utf8;
     if (type == NODE_TEXT || type == NODE_CDATA_SECTION) {
-        AppendUtf8(utf8, ValueOf(self));
+        AppendUtf8(utf8, ValueOf(self).view());
         return orv::cp950::FromUtf8(utf8);
     }
     if (type != NODE_ELEMENT) return {};
@@ -393,7 +404,8 @@ std::string CXMLNode::GetText() const {
     if (const DOMNodeType t = TypeOf(first.get()); t == NODE_TEXT || t == NODE_CDATA_SECTION) {
         if (!Next(first.get())) {
             ToRecord(handle_)->textOnly = true;
-            const std::wstring text = ValueOf(first.get());
+            const Bstr value = ValueOf(first.get());
+            const std::wstring_view text = value.view();
             // Straight into the code page when the text cannot pass the cap, which counts UTF-8
             // bytes (at most three a UTF-16 unit).
             if (text.size() <= CXMLParser::kMaxTextBytes / 3) return orv::win32::Narrow(text);
@@ -414,7 +426,7 @@ std::string CXMLNode::GetText() const {
         }
         const DOMNodeType t = TypeOf(n.get());
         if ((t == NODE_TEXT || t == NODE_CDATA_SECTION) && IsSeen(n.get(), t)) {
-            AppendUtf8(utf8, ValueOf(n.get()));
+            AppendUtf8(utf8, ValueOf(n.get()).view());
         }
         Ref<IXMLDOMNode> child = t == NODE_ELEMENT ? First(n.get()) : Ref<IXMLDOMNode>();
         if (child) {
@@ -455,13 +467,13 @@ CXMLAttr CXMLNode::GetFirstAttr() const {
     return CXMLAttr(handle_, ToRecord(handle_)->attrs.data());
 }
 
-bool CXMLAttr::NameIs(std::string_view name) const { return handle_ != nullptr && AsciiEqualsNoCase(ToAttr(handle_).name, name); }
+bool CXMLAttr::NameIs(std::string_view name) const { return handle_ != nullptr && AsciiEqualsNoCase(ToAttr(handle_).name.view(), name); }
 
 std::string_view CXMLAttr::GetAsciiName() const { return handle_ == nullptr ? std::string_view() : ToAttr(handle_).asciiName; }
 
-std::string CXMLAttr::GetName() const { return handle_ == nullptr ? std::string() : orv::win32::Narrow(ToAttr(handle_).name); }
+std::string CXMLAttr::GetName() const { return handle_ == nullptr ? std::string() : orv::win32::Narrow(ToAttr(handle_).name.view()); }
 
-std::string CXMLAttr::GetValue() const { return handle_ == nullptr ? std::string() : orv::win32::Narrow(ToAttr(handle_).value); }
+std::string CXMLAttr::GetValue() const { return handle_ == nullptr ? std::string() : orv::win32::Narrow(ToAttr(handle_).value.view()); }
 
 CXMLAttr CXMLAttr::GetNext() const {
     if (handle_ == nullptr) return {};
@@ -474,17 +486,17 @@ int CXMLNode::GetAttrCount() const { return static_cast<int>(AttrsOf(handle_).si
 
 std::string CXMLNode::GetAttrName(int index) const {
     const auto* attr = AttrAt(handle_, index);
-    return attr != nullptr ? orv::win32::Narrow(attr->name) : std::string();
+    return attr != nullptr ? orv::win32::Narrow(attr->name.view()) : std::string();
 }
 
 bool CXMLNode::AttrNameIs(int index, std::string_view name) const {
     const auto* attr = AttrAt(handle_, index);
-    return attr != nullptr && AsciiEqualsNoCase(attr->name, name);
+    return attr != nullptr && AsciiEqualsNoCase(attr->name.view(), name);
 }
 
 std::string CXMLNode::GetAttrValue(int index) const {
     const auto* attr = AttrAt(handle_, index);
-    return attr != nullptr ? orv::win32::Narrow(attr->value) : std::string();
+    return attr != nullptr ? orv::win32::Narrow(attr->value.view()) : std::string();
 }
 
 // --- CXMLParser -------------------------------------------------------------------------------
@@ -508,16 +520,21 @@ int CXMLParser::Open(const std::string& path, int flags) {
         error_ = {0, 0, "the file cannot be read, or is larger than 256 MB"};
         return 0;
     }
-    return OpenBuffer(bytes);
+    return Parse(std::move(bytes), {});
 }
 
-int CXMLParser::OpenBuffer(std::string_view bytes) {
+int CXMLParser::OpenBuffer(std::string_view bytes) { return Parse(std::string(bytes), {}); }
+
+// MSXML is handed a copy of the text, which stays here for the position of any fault: the
+// original bytes are never needed again.
+int CXMLParser::Parse(std::string bytes, const std::function<void(std::string&)>& original) {
+    (void)original;
     delete impl_;
     impl_ = nullptr;
     error_ = {};
     std::string utf8;
     if (bytes.size() > kMaxFileBytes) return error_ = {0, 0, "larger than 256 MB"}, 0;
-    if (!orv::xml::ToUtf8Document(bytes, utf8)) {
+    if (!orv::xml::ToUtf8Document(std::move(bytes), utf8)) {
         const orv::xml::TextPosition at = orv::xml::PositionOf(utf8, utf8.size());
         error_ = {at.line, at.column, "bytes that are not text in the file's encoding, or a character XML forbids"};
         return 0;
@@ -593,8 +610,11 @@ int CXMLParser::OpenBuffer(std::string_view bytes) {
     if (FAILED(doc->get_documentElement(element.put())) || !element) return error_ = {0, 0, "no document element"}, 0;
     impl->root = CXMLNode(NewRecord(element.release(), NODE_ELEMENT));  // an element is a node
     // MSXML's own limit guards its parser; the count in the text makes the limit exact without
-    // a second walk of the document through the DOM.
-    if (orv::xml::NestsDeeperThan(text, kMaxDepth)) return error_ = {0, 0, "elements nested deeper than 256"}, 0;
+    // a second walk of the document through the DOM. (MSXML has refused the other faults.)
+    if (const orv::xml::MarkupFault markup = orv::xml::FindMarkupFault(text, kMaxDepth)) {
+        const orv::xml::TextPosition at = orv::xml::PositionOf(utf8, markup.offset + (utf8.size() - text.size()));
+        return error_ = {at.line, at.column, markup.reason}, 0;
+    }
     impl_ = impl.release();
     return 1;
 }
