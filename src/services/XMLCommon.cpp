@@ -1,5 +1,6 @@
 // What both XML back ends share: name comparison and turning a file's bytes into UTF-8.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <unordered_set>
@@ -201,7 +202,15 @@ MarkupFault FindMarkupFault(std::string_view text, int depthLimit) {
     // library search's own set-up.
     const char* const begin = text.data();
     const char* const end = begin + text.size();
-    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    // One look-up a byte where a name ends: at white space, '=', '/' or '>'.
+    enum : unsigned char { kSpace = 1, kNameEnd = 2 };
+    static constexpr auto kClass = [] {
+        std::array<unsigned char, 256> t{};
+        for (const unsigned char c : {' ', '\t', '\r', '\n'}) t[c] = kSpace | kNameEnd;
+        for (const unsigned char c : {'=', '/', '>'}) t[c] = kNameEnd;
+        return t;
+    }();
+    const auto is = [](char c, unsigned char what) { return (kClass[static_cast<unsigned char>(c)] & what) != 0; };
     const auto startsWith = [&](const char* at, std::string_view s) {
         return static_cast<std::size_t>(end - at) >= s.size() && std::memcmp(at, s.data(), s.size()) == 0;
     };
@@ -234,11 +243,11 @@ MarkupFault FindMarkupFault(std::string_view text, int depthLimit) {
             p = skipPast(p, ">");  // a document type declaration, refused before this is asked
         } else {
             if (++depth > depthLimit) return fault("elements nested deeper than a reader allows", tag);
-            while (p < end && !isSpace(*p) && *p != '/' && *p != '>') ++p;  // the element's name
+            while (p < end && !is(*p, kNameEnd)) ++p;  // the element's name
             int count = 0;
             // Attributes to the first '>' outside a quoted value; every step moves on.
             while (p < end) {
-                if (isSpace(*p)) {
+                if (is(*p, kSpace)) {
                     ++p;
                     continue;
                 }
@@ -252,7 +261,7 @@ MarkupFault FindMarkupFault(std::string_view text, int depthLimit) {
                     break;
                 }
                 const char* const name = p;
-                while (p < end && !isSpace(*p) && *p != '=' && *p != '/' && *p != '>') ++p;
+                while (p < end && !is(*p, kNameEnd)) ++p;
                 const std::string_view attr(name, static_cast<std::size_t>(p - name));
                 while (p < end && *p != '"' && *p != '\'') ++p;
                 if (p == end) break;
