@@ -3,7 +3,6 @@
 #pragma once
 
 #include <filesystem>
-#include <memory>
 #include <random>
 #include <string>
 #include <system_error>
@@ -12,20 +11,18 @@
 namespace orv::bench {
 
 inline std::string FreshFolder(const std::string& prefix) {
-    struct Removed {
-        std::string dir;
-        ~Removed() {
-            std::error_code ec;
-            std::filesystem::remove_all(dir, ec);
+    static struct Folders {
+        std::vector<std::string> made;
+        ~Folders() {
+            for (const std::string& dir : made) {
+                std::error_code ec;
+                std::filesystem::remove_all(dir, ec);
+            }
         }
-    };
-    auto folder = std::make_unique<Removed>();
-    folder->dir = (std::filesystem::temp_directory_path() / (prefix + std::to_string(std::random_device{}()))).string();
-    std::filesystem::create_directories(folder->dir);
-    const std::string dir = folder->dir;
-    // Destroyed at exit, after the static objects built before it.
-    static std::vector<std::unique_ptr<Removed>> folders;
-    folders.push_back(std::move(folder));
+    } folders;
+    const std::string dir = (std::filesystem::temp_directory_path() / (prefix + std::to_string(std::random_device{}()))).string();
+    std::filesystem::create_directories(dir);
+    folders.made.push_back(dir);
     return dir;
 }
 

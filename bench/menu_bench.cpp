@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchFolder.h"
 #include "orvmenu/Menu.h"
 #include "orvmenu/OrvExports.h"
 #include "services/XMLParser.h"
@@ -68,8 +69,7 @@ Catalogue MakeCatalogue(int entries) {
     }
     x += "</ORVMENU>\r\n";
 
-    c.dir = (std::filesystem::temp_directory_path() / ("orvbench-" + std::to_string(std::random_device{}()))).string();
-    std::filesystem::create_directories(c.dir);
+    c.dir = orv::bench::FreshFolder("orvbench-");
     std::ofstream(c.dir + "/OrvMenu.xml", std::ios::binary) << x;
     CEnvMgr::SetDataDir(c.dir);
     CEnvMgr::SetFormDir(c.dir);
@@ -246,8 +246,6 @@ int main(int argc, char** argv) {
           "ratio LoadMenu 1,000,000 entries / 100,000 entries (10 is linear)");
     ratio("BM_SaveHotKeys", "BM_Baseline_WriteHotKeyBytes",
           "ratio hot-key save (500) / one write of the same bytes, flushed and renamed");
-    std::error_code ec;
-    std::filesystem::remove_all(TheCatalogue().dir, ec);
     benchmark::Shutdown();
     return 0;
 }

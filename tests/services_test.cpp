@@ -17,6 +17,11 @@ TEST(CodePage, RoundTripsChineseAndMarksWhatItCannotHold) {
     EXPECT_EQ(big5, "\xA5\x78\xAA\xD1\xB3\xF8\xBB\xF9 8000");
     EXPECT_EQ(Utf8(big5), "台股報價 8000");
     EXPECT_EQ(cp950::FromUtf16(cp950::ToUtf16(big5)), big5);
+    EXPECT_EQ(cp950::FromUtf16(u"TRCODE"), "TRCODE");
+    EXPECT_EQ(cp950::FromUtf16(u"8000 台股\U0001F600"), "8000 " + Big5("台股") + "?");
+#ifdef _WIN32
+    EXPECT_EQ(cp950::FromUtf16(std::wstring_view(L"8000 台股")), "8000 " + Big5("台股"));
+#endif
     // Hiragana and emoji are not in the code page; a malformed UTF-8 byte is not a character.
     EXPECT_EQ(cp950::FromUtf8("a\xF0\x9F\x98\x80" "b"), "a?b");
     EXPECT_EQ(cp950::FromUtf8("x\xC3"), "x?");
@@ -92,6 +97,19 @@ TEST(FileRead, ReadsAFileThatGrowsOrShrinksWhileRead) {
     EXPECT_TRUE(out.empty());
     EXPECT_FALSE(file::ReadInto(out, 11, 10, readFrom("abc", 10)));
     EXPECT_FALSE(file::ReadInto(out, 3, 10, [](char*, std::size_t) { return -1LL; }));
+    // A read that fails after bytes arrived, also the one that looks past a full string.
+    for (const std::size_t guess : {std::size_t{3}, std::size_t{1}, std::size_t{8}}) {
+        out = "old";
+        const char* next = "abc";
+        EXPECT_FALSE(file::ReadInto(out, guess, 10, [&next](char* into, std::size_t n) {
+            if (*next == '\0') return -1LL;
+            std::size_t k = 0;
+            for (; k < n && next[k] != '\0'; ++k) into[k] = next[k];
+            next += k;
+            return static_cast<long long>(k);
+        })) << guess;
+        EXPECT_TRUE(out.empty()) << guess;
+    }
 }
 
 TEST_F(FileTest, WriteReplacesTheTargetOnlyWhenClosed) {

@@ -116,7 +116,8 @@ std::string FromUtf16Units(std::basic_string_view<Unit> utf16) {
     }
     const Tables& t = GetTables();
     out.reserve(utf16.size() * 2);
-    for (std::size_t i = 0; i < utf16.size(); ++i) {
+    for (std::size_t i = 0; i < ascii; ++i) out.push_back(static_cast<char>(utf16[i]));
+    for (std::size_t i = ascii; i < utf16.size(); ++i) {
         const auto u = static_cast<char16_t>(utf16[i]);
         if (u >= 0xd800 && u <= 0xdbff && i + 1 < utf16.size() && static_cast<char16_t>(utf16[i + 1]) >= 0xdc00 &&
             static_cast<char16_t>(utf16[i + 1]) <= 0xdfff) {

@@ -10,6 +10,7 @@
 #endif
 
 #include "services/CodePage.h"
+#include "services/File.h"
 #include "services/XMLParser.h"
 
 namespace orv::xml {
@@ -220,11 +221,10 @@ MarkupFault FindMarkupFault(std::string_view text, int depthLimit) {
         }
         return end;
     };
-    const auto fault = [&](const char* reason, const char* at) { return MarkupFault{reason, static_cast<std::size_t>(at - begin)}; };
+    const auto fault = [&](std::string reason, const char* at) { return MarkupFault{std::move(reason), static_cast<std::size_t>(at - begin)}; };
     // A handful of attribute names is compared pairwise; a set would cost more to fill.
     constexpr int kPairwise = 16;
     std::string_view names[kPairwise];
-    std::unordered_set<std::string_view> many;
     int depth = 0;
     for (const char* p = begin;;) {
         while (p < end && *p != '<') ++p;
@@ -240,11 +240,13 @@ MarkupFault FindMarkupFault(std::string_view text, int depthLimit) {
         } else if (startsWith(p, "![CDATA[")) {
             p = skipPast(p, "]]>");
         } else if (startsWith(p, "!")) {
-            p = skipPast(p, ">");  // a document type declaration, refused before this is asked
+            p = skipPast(p, ">");  // a document type declaration: the document is refused anyway
         } else {
-            if (++depth > depthLimit) return fault("elements nested deeper than a reader allows", tag);
+            if (++depth > depthLimit) return fault("elements nested deeper than " + std::to_string(depthLimit), tag);
             while (p < end && !is(*p, kNameEnd)) ++p;  // the element's name
             int count = 0;
+            // Only for an element with many attributes; one that is never filled costs nothing.
+            std::unordered_set<std::string_view> many;
             // Attributes to the first '>' outside a quoted value; every step moves on.
             while (p < end) {
                 if (is(*p, kSpace)) {
@@ -281,7 +283,6 @@ MarkupFault FindMarkupFault(std::string_view text, int depthLimit) {
                     names[count++] = attr;
                 } else {
                     if (count == kPairwise) {
-                        many.clear();
                         many.insert(names, names + kPairwise);
                         ++count;
                     }
@@ -309,3 +310,33 @@ TextPosition PositionOf(std::string_view utf8, std::size_t offset) {
 }
 
 }  // namespace orv::xml
+
+// --- CXMLParser: what both back ends share ----------------------------------------------------
+
+CXMLParser::CXMLParser() = default;
+CXMLParser::~CXMLParser() { Close(); }
+
+int CXMLParser::FindXMLFile(const std::string& path) { return orv::file::Exists(path) ? 1 : 0; }
+
+int CXMLParser::Open(const std::string& path, int flags) {
+    (void)flags;
+    std::string bytes;
+    if (!orv::file::ReadAll(path, bytes, kMaxFileBytes)) {
+        Close();
+        error_ = {0, 0, "the file cannot be read, or is larger than 256 MB"};
+        return 0;
+    }
+    return Parse(std::move(bytes), [&path](std::string& again) { return orv::file::ReadAll(path, again, kMaxFileBytes); });
+}
+
+int CXMLParser::OpenBuffer(std::string_view bytes) {
+    if (bytes.size() > kMaxFileBytes) {  // refused before it is copied
+        Close();
+        error_ = {0, 0, "larger than 256 MB"};
+        return 0;
+    }
+    return Parse(std::string(bytes), [bytes](std::string& again) {
+        again.assign(bytes);
+        return true;
+    });
+}

@@ -112,10 +112,14 @@ public:
     const ParseError& GetParseError() const { return error_; }
 
 private:
-    // Open and OpenBuffer: parses bytes the caller gave up, which may become the document's
-    // text without a copy. original(into) puts the bytes into into again, for the position of
-    // a fault found after parsing changed them.
-    int Parse(std::string bytes, const std::function<void(std::string&)>& original);
+    // What each back end does for Open and OpenBuffer, and the destructor.
+    // Drops the document: every node of it is invalid from now on.
+    void Close();
+    // Parses bytes (at most kMaxFileBytes) the caller gave up, which may become the document's
+    // text without a copy. A back end that parses the text where it lies finds the position of
+    // a later fault through original(into), which reads the bytes into into again (false when
+    // it cannot).
+    int Parse(std::string bytes, const std::function<bool(std::string&)>& original);
 
     struct Impl;
     Impl* impl_ = nullptr;
@@ -148,11 +152,11 @@ bool ToUtf8Document(std::string&& bytes, std::string& utf8);
 // nested deeper than depthLimit (the document element is depth 1), an element naming one
 // attribute twice, or '<' in an attribute value. Found in one pass over the text, before or
 // without any walk of a parsed tree; what it finds in a document that does not parse is
-// meaningless. Null reason when there is none; offset is where in text the fault lies.
+// meaningless. No reason when there is none; offset is where in text the fault lies.
 struct MarkupFault {
-    const char* reason = nullptr;
+    std::string reason;
     std::size_t offset = 0;
-    explicit operator bool() const { return reason != nullptr; }
+    explicit operator bool() const { return !reason.empty(); }
 };
 MarkupFault FindMarkupFault(std::string_view text, int depthLimit);
 

@@ -129,10 +129,6 @@ bool IsValidReference(std::string_view text, std::size_t i) {
     return IsXmlChar(cp);
 }
 
-// Refuses what pugixml would let through but a conforming reader does not: references to
-// entities that are not declared (no DTD is ever read, so only the predefined five exist) or
-// to characters XML forbids, and "]]>" in text. Null when the text passes; else why not, with
-// the offset of the fault in at.
 // The bytes each state of StrictFault must look at; all others are skipped in a tight loop.
 enum : unsigned char { kTextStop = 1, kTagStop = 2, kValueStop = 4 };
 constexpr auto kStops = [] {
@@ -143,6 +139,10 @@ constexpr auto kStops = [] {
     return t;
 }();
 
+// Refuses what pugixml would let through but a conforming reader does not: references to
+// entities that are not declared (no DTD is ever read, so only the predefined five exist) or
+// to characters XML forbids, and "]]>" in text. Null when the text passes; else why not, with
+// the offset of the fault in at.
 const char* StrictFault(std::string_view text, std::size_t& at) {
     enum class State { Text, Tag, Value } state = State::Text;
     char quote = 0;
@@ -302,45 +302,21 @@ struct CXMLParser::Impl {
     pugi::xml_node root;
 };
 
-CXMLParser::CXMLParser() = default;
-CXMLParser::~CXMLParser() {
-    last = {};
-    delete impl_;
-}
-
-int CXMLParser::FindXMLFile(const std::string& path) { return orv::file::Exists(path) ? 1 : 0; }
-
-int CXMLParser::Open(const std::string& path, int flags) {
-    (void)flags;
-    std::string bytes;
-    if (!orv::file::ReadAll(path, bytes, kMaxFileBytes)) {
-        last = {};
-        delete impl_;
-        impl_ = nullptr;
-        error_ = {0, 0, "the file cannot be read, or is larger than 256 MB"};
-        return 0;
-    }
-    // A fault's position is found in the file read again: the file is held once, and parsed
-    // where it lies.
-    return Parse(std::move(bytes), [&path](std::string& again) { orv::file::ReadAll(path, again, kMaxFileBytes); });
-}
-
-int CXMLParser::OpenBuffer(std::string_view bytes) {
-    return Parse(std::string(bytes), [bytes](std::string& again) { again.assign(bytes); });
-}
-
-int CXMLParser::Parse(std::string bytes, const std::function<void(std::string&)>& original) {
+void CXMLParser::Close() {
     last = {};
     delete impl_;
     impl_ = nullptr;
+}
+
+int CXMLParser::Parse(std::string bytes, const std::function<bool(std::string&)>& original) {
+    Close();
     error_ = {};
     auto impl = std::make_unique<Impl>();
-    const auto fail = [&](std::size_t offset, const char* reason) {
+    const auto fail = [&](std::size_t offset, std::string reason) {
         const orv::xml::TextPosition at = orv::xml::PositionOf(impl->text, offset);
-        error_ = {at.line, at.column, reason};
+        error_ = {at.line, at.column, std::move(reason)};
         return 0;
     };
-    if (bytes.size() > kMaxFileBytes) return error_ = {0, 0, "larger than 256 MB"}, 0;
     if (!orv::xml::ToUtf8Document(std::move(bytes), impl->text)) {
         return fail(impl->text.size(), "bytes that are not text in the file's encoding, or a character XML forbids");
     }
@@ -350,8 +326,9 @@ int CXMLParser::Parse(std::string bytes, const std::function<void(std::string&)>
     if (impl->text.find('&') != std::string::npos || impl->text.find("]]>") != std::string::npos) {
         if (const char* fault = StrictFault(impl->text, faultAt)) return fail(faultAt, fault);
     }
-    // Found now, reported once the document is known to parse: the parse is in place.
-    const orv::xml::MarkupFault markup = orv::xml::FindMarkupFault(impl->text, kMaxDepth);
+    // Found and placed now, before the parse rewrites the text; told once it is known to parse.
+    orv::xml::MarkupFault markup = orv::xml::FindMarkupFault(impl->text, kMaxDepth);
+    const orv::xml::TextPosition markupAt = markup ? orv::xml::PositionOf(impl->text, markup.offset) : orv::xml::TextPosition{};
 
     // Comments and processing instructions are kept so that IsSeen judges text against all its
     // siblings, as the Windows reader does. White space that is not an element's sole child is
@@ -362,24 +339,24 @@ int CXMLParser::Parse(std::string bytes, const std::function<void(std::string&)>
                                 pugi::parse_pi | pugi::parse_doctype;
     const pugi::xml_parse_result result =
         impl->doc.load_buffer_inplace(impl->text.data(), impl->text.size(), kFlags, pugi::encoding_utf8);
-    // pugixml parsed the text in place: a position is found in the text decoded again.
-    const auto decodeAgain = [&] {
+    // pugixml parsed the text in place: a fault it finds is placed in the text read again, or
+    // told without a place when that cannot be read.
+    const auto readAgain = [&] {
         std::string again;
-        original(again);
-        orv::xml::ToUtf8Document(std::move(again), impl->text);
+        return original(again) && orv::xml::ToUtf8Document(std::move(again), impl->text);
     };
-    const auto failAt = [&](std::size_t offset, const char* reason) {
-        decodeAgain();
-        return fail(offset, reason);
-    };
-    if (!result) return failAt(static_cast<std::size_t>(result.offset), result.description());
+    if (!result) {
+        if (!readAgain()) return error_ = {0, 0, result.description()}, 0;
+        return fail(static_cast<std::size_t>(result.offset), result.description());
+    }
     // pugixml also reads fragments; a document has exactly one element and no text outside it.
     // (Those faults are the document's as a whole: no position.)
     for (pugi::xml_node n = impl->doc.first_child(); n; n = n.next_sibling()) {
         if (n.type() == pugi::node_doctype) {
             // Refused, never read.
-            decodeAgain();
-            return fail(impl->text.find("<!DOCTYPE"), "a document type declaration");
+            constexpr char kDoctype[] = "a document type declaration";
+            if (!readAgain()) return error_ = {0, 0, kDoctype}, 0;
+            return fail(impl->text.find("<!DOCTYPE"), kDoctype);
         }
         if ((n.type() == pugi::node_pcdata && !IsBlank(n.value())) || n.type() == pugi::node_cdata) {
             return error_ = {0, 0, "text outside the document element"}, 0;
@@ -390,7 +367,7 @@ int CXMLParser::Parse(std::string bytes, const std::function<void(std::string&)>
         }
     }
     if (!impl->root) return error_ = {0, 0, "no document element"}, 0;
-    if (markup) return failAt(markup.offset, markup.reason);
+    if (markup) return error_ = {markupAt.line, markupAt.column, std::move(markup.reason)}, 0;
     impl_ = impl.release();
     return 1;
 }

@@ -158,13 +158,11 @@ Bstr ValueOf(IXMLDOMNode* node) {
     return text;
 }
 
-Bstr OwnNameOf(IXMLDOMNode* node) {
+Bstr NameOf(IXMLDOMNode* node) {
     Bstr name;
     if (FAILED(node->get_nodeName(name.put()))) return {};
     return name;
 }
-
-std::wstring NameOf(IXMLDOMNode* node) { return std::wstring(OwnNameOf(node).view()); }
 
 bool IsXmlSpace(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n'; }
 
@@ -231,7 +229,7 @@ DOMNodeType TypeOfRecord(void* handle) { return handle == nullptr ? NODE_INVALID
 const std::wstring& NameOfRecord(void* handle) {
     NodeRecord* record = ToRecord(handle);
     if (!record->nameRead) {
-        record->name = NameOf(record->node);
+        record->name = std::wstring(NameOf(record->node).view());
         record->nameRead = true;
     }
     return record->name;
@@ -257,7 +255,7 @@ const std::vector<Attr>& AttrsOf(void* handle) {
         return record->attrs;
     }
     const auto add = [record](IXMLDOMNode* attr) {
-        Attr read{OwnNameOf(attr), ValueOf(attr), {}};
+        Attr read{NameOf(attr), ValueOf(attr), {}};
         const std::wstring_view name = read.name.view();
         if (std::all_of(name.begin(), name.end(), [](wchar_t c) { return c < 0x80; })) {
             read.asciiName.assign(name.begin(), name.end());
@@ -506,34 +504,18 @@ struct CXMLParser::Impl {
     CXMLNode root;  // one record for every caller, so its attributes are read once
 };
 
-CXMLParser::CXMLParser() = default;
-CXMLParser::~CXMLParser() { delete impl_; }
-
-int CXMLParser::FindXMLFile(const std::string& path) { return orv::file::Exists(path) ? 1 : 0; }
-
-int CXMLParser::Open(const std::string& path, int flags) {
-    (void)flags;
-    std::string bytes;
-    if (!orv::file::ReadAll(path, bytes, kMaxFileBytes)) {
-        delete impl_;
-        impl_ = nullptr;
-        error_ = {0, 0, "the file cannot be read, or is larger than 256 MB"};
-        return 0;
-    }
-    return Parse(std::move(bytes), {});
+void CXMLParser::Close() {
+    delete impl_;
+    impl_ = nullptr;
 }
-
-int CXMLParser::OpenBuffer(std::string_view bytes) { return Parse(std::string(bytes), {}); }
 
 // MSXML is handed a copy of the text, which stays here for the position of any fault: the
 // original bytes are never needed again.
-int CXMLParser::Parse(std::string bytes, const std::function<void(std::string&)>& original) {
+int CXMLParser::Parse(std::string bytes, const std::function<bool(std::string&)>& original) {
     (void)original;
-    delete impl_;
-    impl_ = nullptr;
+    Close();
     error_ = {};
     std::string utf8;
-    if (bytes.size() > kMaxFileBytes) return error_ = {0, 0, "larger than 256 MB"}, 0;
     if (!orv::xml::ToUtf8Document(std::move(bytes), utf8)) {
         const orv::xml::TextPosition at = orv::xml::PositionOf(utf8, utf8.size());
         error_ = {at.line, at.column, "bytes that are not text in the file's encoding, or a character XML forbids"};
@@ -611,9 +593,9 @@ int CXMLParser::Parse(std::string bytes, const std::function<void(std::string&)>
     impl->root = CXMLNode(NewRecord(element.release(), NODE_ELEMENT));  // an element is a node
     // MSXML's own limit guards its parser; the count in the text makes the limit exact without
     // a second walk of the document through the DOM. (MSXML has refused the other faults.)
-    if (const orv::xml::MarkupFault markup = orv::xml::FindMarkupFault(text, kMaxDepth)) {
+    if (orv::xml::MarkupFault markup = orv::xml::FindMarkupFault(text, kMaxDepth)) {
         const orv::xml::TextPosition at = orv::xml::PositionOf(utf8, markup.offset + (utf8.size() - text.size()));
-        return error_ = {at.line, at.column, markup.reason}, 0;
+        return error_ = {at.line, at.column, std::move(markup.reason)}, 0;
     }
     impl_ = impl.release();
     return 1;
