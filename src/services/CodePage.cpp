@@ -109,14 +109,10 @@ std::string FromUtf16Units(std::basic_string_view<Unit> utf16) {
     std::size_t ascii = 0;
     while (ascii < utf16.size() && static_cast<char16_t>(utf16[ascii]) < 0x80) ++ascii;
     std::string out;
-    if (ascii == utf16.size()) {
-        out.resize(ascii);
-        for (std::size_t i = 0; i < ascii; ++i) out[i] = static_cast<char>(utf16[i]);
-        return out;
-    }
-    const Tables& t = GetTables();
-    out.reserve(utf16.size() * 2);
+    out.reserve(ascii == utf16.size() ? ascii : utf16.size() * 2);
     for (std::size_t i = 0; i < ascii; ++i) out.push_back(static_cast<char>(utf16[i]));
+    if (ascii == utf16.size()) return out;
+    const Tables& t = GetTables();
     for (std::size_t i = ascii; i < utf16.size(); ++i) {
         const auto u = static_cast<char16_t>(utf16[i]);
         if (u >= 0xd800 && u <= 0xdbff && i + 1 < utf16.size() && static_cast<char16_t>(utf16[i + 1]) >= 0xdc00 &&
