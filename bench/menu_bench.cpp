@@ -236,6 +236,10 @@ int main(int argc, char** argv) {
     };
     ratio("BM_Baseline_ReaderOpen", "BM_Baseline_PugixmlParse", "ratio reader's open of the catalogue / pugixml parse");
     ratio("BM_LoadMenu", "BM_Baseline_ReaderOpen", "ratio LoadMenu / reader's open of the same file");
+    // The floor under each loader: what the reader's open alone costs beyond pugixml's parse.
+    ratio("BM_Baseline_ReaderOpenHotKeyFile", "BM_Baseline_ParseHotKeyFile", "ratio reader's open of the hot-key file / pugixml parse");
+    ratio("BM_Baseline_ReaderOpenUserTabGrpFile", "BM_Baseline_ParseUserTabGrpFile",
+          "ratio reader's open of the user tab group file / pugixml parse");
     ratio("BM_LoadHotKeys", "BM_Baseline_ParseHotKeyFile", "ratio hot-key load (500) / pugixml parse of the file");
     ratio("BM_LoadHotKeys", "BM_Baseline_ReaderOpenHotKeyFile", "ratio hot-key load (500) / reader's open of the file");
     ratio("BM_LoadUserTabGrp", "BM_Baseline_ParseUserTabGrpFile",

@@ -1,7 +1,6 @@
 #include "services/CodePage.h"
 
 #include <memory>
-#include <mutex>
 
 #include "services/CodePageTables.h"
 
@@ -10,13 +9,14 @@ namespace {
 
 using detail::Tables;
 
+// Built on first use. A function-local static, not std::call_once: after the first call it
+// costs one guard load, where call_once touches thread-local state on every conversion.
 const Tables& GetTables() {
-    static std::unique_ptr<Tables> tables;
-    static std::once_flag once;
-    std::call_once(once, [] {
-        tables = std::make_unique<Tables>();
-        detail::BuildTables(*tables);
-    });
+    static const std::unique_ptr<const Tables> tables = [] {
+        auto built = std::make_unique<Tables>();
+        detail::BuildTables(*built);
+        return built;
+    }();
     return *tables;
 }
 
