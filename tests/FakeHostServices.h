@@ -11,12 +11,13 @@
 #include "orvmenu/OrvMenu.h"
 #include "orvmenu/HostWindow.h"
 #include "ui/Window.h"
+#include "testsupport/RecordingWindow.h"
 
 namespace orv::test {
 
 class FakeHostServices final : public IOrvHostServices, public CUserCodeMgr {
 public:
-    explicit FakeHostServices(CHostWindow& main) : main_(main) {
+    explicit FakeHostServices(orv::test::RecordingWindow& main) : main_(main) {
         orv::ui::SetProp(main_.GetHwnd(), kOrvHostServicesProp, static_cast<IOrvHostServices*>(this));
     }
     ~FakeHostServices() override { orv::ui::RemoveProp(main_.GetHwnd(), kOrvHostServicesProp); }
@@ -31,11 +32,9 @@ public:
         return groups.count(code) + layouts_.count(code) != 0 ? 1 : 0;
     }
     OrvMenu* GetUserTabGrpItem(std::string code) override {
-        // Asked right after the user code was sent: its text still lives.
+        // Asked right after the user code was sent: the window copied its text during the call.
         const auto& received = main_.Messages();
-        if (!received.empty() && received.back().message == orv::kWmUserCode) {
-            codesSent.emplace_back(reinterpret_cast<const char*>(received.back().lParam));
-        }
+        if (!received.empty() && received.back().message == orv::kWmUserCode) codesSent.push_back(received.back().text);
         return groups.count(code) != 0 ? &groupNode_ : nullptr;
     }
     std::string GetUserTabGrpName(std::string code) override { return groups.at(code); }
@@ -71,7 +70,7 @@ private:
         std::string name_;
     };
 
-    CHostWindow& main_;
+    orv::test::RecordingWindow& main_;
     OrvMenu groupNode_;
     std::map<std::string, std::unique_ptr<Layout>> layouts_;
     OrvMarketTable accounts_;

@@ -11,6 +11,7 @@
 #include "services/CodePage.h"
 #include "orvmenu/EnvMgr.h"
 #include "orvmenu/MessageBox.h"
+#include "testsupport/Handles.h"
 
 namespace fs = std::filesystem;
 
@@ -61,11 +62,11 @@ void OrvTest::SetUp() {
         messageBoxes.push_back(text);
         return orv::ui::kIdOk;
     });
-    handlesAtStart_ = orv::ui::CountHandles();
+    handlesAtStart_ = orv::test::CountHandles();
 }
 
 void OrvTest::TearDown() {
-    const orv::ui::HandleCounts now = orv::ui::CountHandles();
+    const orv::test::HandleCounts now = orv::test::CountHandles();
     EXPECT_EQ(now.user, handlesAtStart_.user) << "menus or windows left behind";
     EXPECT_EQ(now.gdi, handlesAtStart_.gdi) << "drawing objects left behind";
     orv::ui::SetMessageBoxHook(nullptr);

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/Resources.h"
+#include "testsupport/Handles.h"
 
 namespace orv::test {
 
@@ -38,7 +38,7 @@ protected:
     std::vector<std::string> messageBoxes;  // texts, in the order shown
 
 private:
-    orv::ui::HandleCounts handlesAtStart_;
+    orv::test::HandleCounts handlesAtStart_;
 };
 
 }  // namespace orv::test

@@ -14,6 +14,8 @@
 #include "ui/Gdi.h"
 #include "orvmenu/HostWindow.h"
 #include "ui/ToolBarControl.h"
+#include "testsupport/Drawing.h"
+#include "testsupport/RecordingWindow.h"
 
 namespace orv::test {
 
@@ -58,7 +60,7 @@ protected:
     void SetUp() override {
         MenuTest::SetUp();
         Load(kToolBarCatalogue, 0x3ff7ffffu);  // every grade but 0x80000: 1001 is hidden
-        mainWnd = std::make_unique<CHostWindow>("main");
+        mainWnd = std::make_unique<orv::test::RecordingWindow>("main");
         ASSERT_TRUE(bar.Create(mainWnd->GetHwnd()));
         toolBar = Create();
     }
@@ -66,7 +68,6 @@ protected:
         DestroyOrvToolBar(toolBar);  // before the window and the menu it points to
         bar.DestroyWindow();
         mainWnd.reset();
-        orv::ui::ClearDrawnTexts();
         MenuTest::TearDown();
     }
 
@@ -123,7 +124,8 @@ protected:
     }
     OrvToolBar* Item(const std::string& name) { return Find(toolBar->GetRoot(), name); }
 
-    std::unique_ptr<CHostWindow> mainWnd;
+    std::unique_ptr<orv::test::RecordingWindow> mainWnd;
+    orv::test::DrawTextRecorder drawn;  // every caption the test's toolbars paint
     CToolBar bar;
     IOrvToolBar* toolBar = nullptr;
 };

@@ -16,6 +16,9 @@
 #include "orvmenu/ToolBar.h"
 #include "orvmenu/HostWindow.h"
 #include "ui/Window.h"
+#include "testsupport/ComboDriver.h"
+#include "testsupport/Drawing.h"
+#include "testsupport/RecordingWindow.h"
 
 namespace orv::test {
 namespace {
@@ -40,7 +43,7 @@ protected:
     void SetUp() override {
         MenuTest::SetUp();
         Load(Catalogue(), 0x3ff7ffffu);
-        mainWnd = std::make_unique<CHostWindow>("main");
+        mainWnd = std::make_unique<orv::test::RecordingWindow>("main");
         ASSERT_TRUE(toolWnd.Create(mainWnd->GetHwnd()));
         host = std::make_unique<FakeHostServices>(*mainWnd);
     }
@@ -74,7 +77,7 @@ protected:
     }
 
     static void Type(CComboBox& box, const std::string& text) {
-        for (char c : text) orv::ui::combo::TypeChar(box, c);
+        for (char c : text) orv::test::combo::TypeChar(box, c);
     }
     static Strings Entries(CComboBox& box) {
         Strings out;
@@ -95,7 +98,7 @@ protected:
         return "command " + std::to_string(menu->GetMenuByTRCode(trCode)->id);
     }
 
-    std::unique_ptr<CHostWindow> mainWnd;
+    std::unique_ptr<orv::test::RecordingWindow> mainWnd;
     CToolBar toolWnd;
     std::unique_ptr<FakeHostServices> host;
     std::unique_ptr<CComboBoxTR> tr;
@@ -108,7 +111,7 @@ TEST_F(ControlsTest, TypingAScreenCodeOpensItOnTheFourthCharacter) {
     CComboBoxTR& box = MakeTr();
     Type(box, "800");
     EXPECT_EQ(Received(), Strings{});
-    orv::ui::combo::PressReturn(box);  // three characters: Enter goes on to the field
+    orv::test::combo::PressReturn(box);  // three characters: Enter goes on to the field
     EXPECT_EQ(Received(), Strings{});
     EXPECT_EQ(box.GetWindowText(), "800");
     Type(box, "0");
@@ -119,7 +122,7 @@ TEST_F(ControlsTest, TypingAScreenCodeOpensItOnTheFourthCharacter) {
     // Choosing an entry opens the screen its first four characters name.
     Type(box, "8101");
     box.SetCurSel(-1);
-    orv::ui::combo::Choose(box, 1);
+    orv::test::combo::Choose(box, 1);
     EXPECT_EQ(Received(), (Strings{Command("8101"), Command("8000")}));
     EXPECT_EQ(Entries(box), (Strings{"8000 Quote", "8101 S01"}));
 
@@ -197,34 +200,34 @@ TEST_F(ControlsTest, AddressesAreSubmittedAsTypedAndKeptCompletedNewestLast) {
     urlItem.id = 9931;
     CComboBoxURL& box = MakeUrl();
     Type(box, "a.tw");
-    orv::ui::combo::PressReturn(box);  // four characters: nothing
+    orv::test::combo::PressReturn(box);  // four characters: nothing
     EXPECT_EQ(Received(), Strings{});
     Type(box, "/x");
-    orv::ui::combo::PressReturn(box);
+    orv::test::combo::PressReturn(box);
     EXPECT_EQ(Received(), Strings{"command 9931"});
     EXPECT_EQ(urlItem.value, "a.tw/x");
     box.SetWindowText("  http://b.tw ");
-    orv::ui::combo::PressReturn(box);
+    orv::test::combo::PressReturn(box);
     EXPECT_EQ(urlItem.value, "  http://b.tw ");
     box.SetWindowText("HTTP://C.TW");
-    orv::ui::combo::PressReturn(box);
+    orv::test::combo::PressReturn(box);
     box.SetWindowText(Big5("網址") + ".tw");
-    orv::ui::combo::PressReturn(box);
+    orv::test::combo::PressReturn(box);
     EXPECT_EQ(Entries(box), (Strings{"http://a.tw/x", "http://b.tw ", "http://HTTP://C.TW", Big5("網址") + ".tw"}));
 
     // The same address in other letters moves to the end; blank text is submitted, not kept.
     box.SetWindowText("http://A.TW/X");
-    orv::ui::combo::PressReturn(box);
+    orv::test::combo::PressReturn(box);
     EXPECT_EQ(Entries(box).back(), "http://A.TW/X");
     EXPECT_EQ(box.GetCount(), 4);
     box.SetWindowText("      ");
-    orv::ui::combo::PressReturn(box);
+    orv::test::combo::PressReturn(box);
     EXPECT_EQ(urlItem.value, "      ");
     EXPECT_EQ(box.GetCount(), 4);
     Received();
 
     // Choosing an entry submits it and moves it to the end.
-    orv::ui::combo::Choose(box, 0);
+    orv::test::combo::Choose(box, 0);
     EXPECT_EQ(Received(), Strings{"command 9931"});
     EXPECT_EQ(urlItem.value, "http://b.tw ");
     EXPECT_EQ(Entries(box).back(), "http://b.tw ");
@@ -244,7 +247,7 @@ TEST_F(ControlsTest, AddressesAreSubmittedAsTypedAndKeptCompletedNewestLast) {
     // Without its item the host is not told; the history still changes.
     box.SetToolBarItem(nullptr);
     box.SetWindowText("  last.tw");
-    orv::ui::combo::PressReturn(box);
+    orv::test::combo::PressReturn(box);
     EXPECT_EQ(Received(), Strings{});
     EXPECT_EQ(Entries(box).back(), "http://last.tw");
     std::string text = " \t next.tw";
@@ -269,7 +272,7 @@ TEST_F(ControlsTest, AccountsShowTheirContactsAndKeepTheSelectionAcrossUpdates) 
 
     // Choosing an account gives the keyboard back to the main window.
     box.SetFocus();
-    orv::ui::combo::Choose(box, 1);
+    orv::test::combo::Choose(box, 1);
     EXPECT_EQ(orv::ui::GetFocus(), mainWnd->GetHwnd());
     box.SelectAccount("S98");
     EXPECT_EQ(box.GetCurSel(), 1);
@@ -320,11 +323,11 @@ TEST_F(ControlsTest, ScreenBoxPaintsFlatInTheFormColoursWithItsTriangle) {
     EXPECT_TRUE(box.OnNcPaint(dc));
     EXPECT_TRUE(box.OnPaint(dc));
     dc.SelectHandle(previous);
-    EXPECT_EQ(bitmap.GetPixel(0, 0), back);
-    EXPECT_EQ(bitmap.GetPixel(r.Width() - 1, r.Height() - 1), back);
-    EXPECT_EQ(bitmap.GetPixel(r.Width() - 2, 0), back);
-    EXPECT_EQ(bitmap.GetPixel(tipX, baseY + 1), text);
-    EXPECT_EQ(bitmap.GetPixel(tipX, baseY + height), back);  // just below the tip
+    EXPECT_EQ(orv::test::BitmapPixel(bitmap, 0, 0), back);
+    EXPECT_EQ(orv::test::BitmapPixel(bitmap, r.Width() - 1, r.Height() - 1), back);
+    EXPECT_EQ(orv::test::BitmapPixel(bitmap, r.Width() - 2, 0), back);
+    EXPECT_EQ(orv::test::BitmapPixel(bitmap, tipX, baseY + 1), text);
+    EXPECT_EQ(orv::test::BitmapPixel(bitmap, tipX, baseY + height), back);  // just below the tip
 
     // The edit field and the list in the form colours; other parts as the control has them.
     CDC field;
@@ -350,10 +353,10 @@ TEST_F(ControlsTest, ScreenBoxWindowShowsItsPainting) {
     const orv::Color text = CFormColor::GetFormColor(54);
     // Only a window on the screen has pixels to read back: the main window is shown.
     orv::ui::ShowWindow(mainWnd->GetHwnd(), orv::ui::kSwShow);
-    orv::ui::combo::Paint(box);
-    EXPECT_EQ(orv::ui::combo::WindowPixel(box, 0, 0), back);
-    EXPECT_EQ(orv::ui::combo::WindowPixel(box, r.Width() - 1, r.Height() - 1), back);
-    EXPECT_EQ(orv::ui::combo::WindowPixel(box, tipX, baseY + 1), text);
+    orv::test::combo::Paint(box);
+    EXPECT_EQ(orv::test::combo::WindowPixel(box, 0, 0), back);
+    EXPECT_EQ(orv::test::combo::WindowPixel(box, r.Width() - 1, r.Height() - 1), back);
+    EXPECT_EQ(orv::test::combo::WindowPixel(box, tipX, baseY + 1), text);
 }
 
 TEST_F(ControlsTest, ScreenBoxCarriesOneToolOverItsRectangle) {

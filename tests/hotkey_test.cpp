@@ -12,7 +12,8 @@
 #include "services/XMLParser.h"
 #include "orvmenu/HostWindow.h"
 #include "orvmenu/Keyboard.h"
-#include "ui/KeyState.h"
+#include "testsupport/Keys.h"
+#include "testsupport/RecordingWindow.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ protected:
     void TearDown() override {
         DestroyOrvHotKey(hotKey);  // before the menu, whose nodes the records point to
         for (const int vk : {orv::ui::kVkControl, orv::ui::kVkShift, orv::ui::kVkMenu}) {
-            orv::ui::SetKeyDown(vk, false);
+            orv::test::SetKeyDown(vk, false);
         }
         MenuTest::TearDown();
     }
@@ -68,9 +69,9 @@ protected:
     // The command identifiers the window was sent by one key press, and HandleKey's result.
     std::pair<std::int32_t, std::vector<std::uintptr_t>> Press(int keyCode, bool ctrl, bool shift,
                                                                bool alt = false) {
-        orv::ui::SetKeyDown(orv::ui::kVkControl, ctrl);
-        orv::ui::SetKeyDown(orv::ui::kVkShift, shift);
-        orv::ui::SetKeyDown(orv::ui::kVkMenu, alt);
+        orv::test::SetKeyDown(orv::ui::kVkControl, ctrl);
+        orv::test::SetKeyDown(orv::ui::kVkShift, shift);
+        orv::test::SetKeyDown(orv::ui::kVkMenu, alt);
         window.ClearMessages();
         const std::int32_t fired = hotKey->HandleKey(keyCode);
         std::vector<std::uintptr_t> ids;
@@ -91,7 +92,7 @@ protected:
         return records;
     }
 
-    CHostWindow window{"hotkey test"};
+    orv::test::RecordingWindow window{"hotkey test"};
     WindowHost host{window.GetHwnd()};
     IOrvHotKey* hotKey = nullptr;
 };

@@ -7,6 +7,8 @@
 #include "FakeHostServices.h"
 #include "ToolBarFixture.h"
 #include "toolbar/ToolBarImpl.h"
+#include "testsupport/ComboDriver.h"
+#include "testsupport/RecordingWindow.h"
 
 namespace orv::test {
 namespace {
@@ -37,20 +39,20 @@ protected:
         for (int i = 0; i < box.GetCount(); ++i) out.push_back(box.GetLBText(i));
         return out;
     }
-    std::vector<CHostWindow::Message> Received() {
+    std::vector<orv::test::RecordingWindow::Message> Received() {
         auto out = mainWnd->Messages();
         mainWnd->ClearMessages();
         return out;
     }
-    static CHostWindow::Message Command(std::uint32_t id) { return {orv::kWmCommand, id, 0}; }
+    static orv::test::RecordingWindow::Message Command(std::uint32_t id) { return {orv::kWmCommand, id, 0, {}}; }
 };
 
 TEST_F(ToolBarBoxesTest, ScreenCodeTypedIntoTheToolbarsBoxReachesTheMainWindow) {
     LoadToolBar(kBoxes);
     ASSERT_NE(Impl().GetTrCombo(), nullptr);
     CComboBoxTR& tr = *Impl().GetTrCombo();
-    for (char c : std::string("8000")) orv::ui::combo::TypeChar(tr, c);
-    EXPECT_EQ(Received(), (std::vector<CHostWindow::Message>{Command(menu->GetMenuByTRCode("8000")->id)}));
+    for (char c : std::string("8000")) orv::test::combo::TypeChar(tr, c);
+    EXPECT_EQ(Received(), (std::vector<orv::test::RecordingWindow::Message>{Command(menu->GetMenuByTRCode("8000")->id)}));
     EXPECT_EQ(Entries(tr), Strings{"8000 Quote"});
 
     // Over its hidden placeholder, 80 pixels wider, 4 down; the tooltip over that rectangle.
@@ -87,9 +89,9 @@ TEST_F(ToolBarBoxesTest, AddressAndCodeBoxesStandOnTheirPlaceholders) {
     EXPECT_EQ(Impl().GetCodeCombo()->GetWindowRect().Width(), 68);
 
     url.SetWindowText("www.b.tw");
-    orv::ui::combo::PressReturn(url);
+    orv::test::combo::PressReturn(url);
     EXPECT_EQ(Item("url")->value, "www.b.tw");
-    EXPECT_EQ(Received(), (std::vector<CHostWindow::Message>{Command(Item("url")->id)}));
+    EXPECT_EQ(Received(), (std::vector<orv::test::RecordingWindow::Message>{Command(Item("url")->id)}));
     EXPECT_EQ(Entries(url), Strings{"http://www.b.tw"});
 
     // Without an account box the account operations do nothing.

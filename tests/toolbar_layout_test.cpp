@@ -8,7 +8,8 @@
 #include "toolbar/ToolBarImpl.h"
 #include "ui/FormBitmap.h"
 #include "ui/ImageList.h"
-#include "ui/Resources.h"
+#include "testsupport/Handles.h"
+#include "testsupport/Drawing.h"
 
 namespace orv::test {
 namespace {
@@ -66,9 +67,9 @@ TEST_F(ToolBarTest, SwitchButtonLeadsTheSelectedGroup) {
     toolBar->SelectGroup(Item("G2"));
     EXPECT_EQ(Commands(), (Ids{switchId, Item("b")->id, Item("c")->id}));
     // The switch button shows the group's name over the group's bitmap.
-    bool drawn = false;
-    for (const auto& t : orv::ui::DrawnTexts()) drawn = drawn || (t.text == "G2" && t.rect == CRect{0, 0, 16, 16});
-    EXPECT_TRUE(drawn);
+    bool named = false;
+    for (const auto& t : drawn.Texts()) named = named || (t.text == "G2" && t.rect == CRect{0, 0, 16, 16});
+    EXPECT_TRUE(named);
 
     // A record that is no root child counts every GROUP: no third group, so no buttons.
     toolBar->SelectGroup(nullptr);
@@ -142,13 +143,13 @@ TEST_F(ToolBarTest, ButtonImagesAreTheBitmapWithCaptionAndTriangle) {
     // The bitmap shows as it is; the triangle's corner (19,10)-(19,15)-(14,15) is dark red on
     // its edges and red inside, only on items with children.
     for (const auto& [x, y] : std::vector<std::pair<int, int>>{{0, 0}, {23, 19}, {16, 12}, {18, 14}}) {
-        EXPECT_EQ(plain.GetPixel(x, y), blue) << x << "," << y;
+        EXPECT_EQ(orv::test::BitmapPixel(plain, x, y), blue) << x << "," << y;
     }
-    EXPECT_EQ(withChildren.GetPixel(0, 0), blue);
-    EXPECT_EQ(withChildren.GetPixel(16, 12), blue) << "outside the triangle";
-    EXPECT_EQ(withChildren.GetPixel(18, 14), orv::Rgb(255, 0, 0)) << "inside the triangle";
-    EXPECT_EQ(withChildren.GetPixel(19, 12), orv::Rgb(128, 0, 0)) << "its right edge";
-    EXPECT_EQ(withChildren.GetPixel(20, 12), blue);
+    EXPECT_EQ(orv::test::BitmapPixel(withChildren, 0, 0), blue);
+    EXPECT_EQ(orv::test::BitmapPixel(withChildren, 16, 12), blue) << "outside the triangle";
+    EXPECT_EQ(orv::test::BitmapPixel(withChildren, 18, 14), orv::Rgb(255, 0, 0)) << "inside the triangle";
+    EXPECT_EQ(orv::test::BitmapPixel(withChildren, 19, 12), orv::Rgb(128, 0, 0)) << "its right edge";
+    EXPECT_EQ(orv::test::BitmapPixel(withChildren, 20, 12), blue);
 
     // Each caption is drawn over the whole image: centred, one line, black, transparent.
     leaf.name = "Leaf";
@@ -157,21 +158,21 @@ TEST_F(ToolBarTest, ButtonImagesAreTheBitmapWithCaptionAndTriangle) {
     CFormFont verdana;
     ASSERT_TRUE(verdana.fromString("Verdana,0,-12,400,0,0,0"));
     ASSERT_TRUE(font.CreateFormFont(verdana));
-    orv::ui::ClearDrawnTexts();
+    drawn.Clear();
     toolBar->PaintButtonImage(&font, &bitmap, &plain, &leaf);
     toolBar->PaintButtonImage(&font, &bitmap, &withChildren, &parent);
     parent.children.clear();  // the records are the test's own
     const unsigned format = orv::ui::kDtCenter | orv::ui::kDtVCenter | orv::ui::kDtSingleLine;
-    ASSERT_EQ(orv::ui::DrawnTexts().size(), 2u);
-    for (const auto& t : orv::ui::DrawnTexts()) {
+    ASSERT_EQ(drawn.Texts().size(), 2u);
+    for (const auto& t : drawn.Texts()) {
         EXPECT_EQ(t.rect, (CRect{0, 0, 24, 20}));
         EXPECT_EQ(t.format, format);
         EXPECT_EQ(t.color, orv::Rgb(0, 0, 0));
         EXPECT_EQ(t.bkMode, orv::ui::kTransparent);
         EXPECT_EQ(t.faceName, "Verdana");
     }
-    EXPECT_EQ(orv::ui::DrawnTexts()[0].text, "Leaf");
-    EXPECT_EQ(orv::ui::DrawnTexts()[1].text, "Parent");
+    EXPECT_EQ(drawn.Texts()[0].text, "Leaf");
+    EXPECT_EQ(drawn.Texts()[1].text, "Parent");
 }
 
 TEST_F(ToolBarTest, MissingBitmapsStillGiveButtonsAndSwitchingLeaksNothing) {
@@ -188,14 +189,14 @@ TEST_F(ToolBarTest, MissingBitmapsStillGiveButtonsAndSwitchingLeaksNothing) {
     // A trading day of group switches must not use up the process's drawing objects.
     toolBar->SelectGroup(Item("G2"));
     toolBar->SetupToolTips();
-    const orv::ui::HandleCounts after = orv::ui::CountHandles();
+    const orv::test::HandleCounts after = orv::test::CountHandles();
     for (int i = 0; i < 1000; ++i) {
         toolBar->SelectGroup(Item(i % 2 == 0 ? "G1" : "G2"));
         toolBar->SetupToolTips();
     }
-    EXPECT_EQ(orv::ui::CountHandles(), after);
+    EXPECT_EQ(orv::test::CountHandles(), after);
     EXPECT_EQ(ButtonCount(), 3);
-    orv::ui::ClearDrawnTexts();
+    drawn.Clear();
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 #include "ui/ComboBox.h"
 #include "ui/Window.h"
 #include "orvmenu/HostWindow.h"
+#include "testsupport/ComboDriver.h"
+#include "testsupport/RecordingWindow.h"
 
 namespace {
 
@@ -53,7 +55,7 @@ class ComboBoxTest : public orv::test::OrvTest {
 protected:
     void SetUp() override {
         OrvTest::SetUp();
-        host = std::make_unique<CHostWindow>("combo host");
+        host = std::make_unique<orv::test::RecordingWindow>("combo host");
         toolBar = std::make_unique<CToolBar>();
         ASSERT_TRUE(toolBar->Create(host->GetHwnd()));
     }
@@ -74,7 +76,7 @@ protected:
         return count;
     }
 
-    std::unique_ptr<CHostWindow> host;
+    std::unique_ptr<orv::test::RecordingWindow> host;
     std::unique_ptr<CToolBar> toolBar;
 };
 
@@ -185,17 +187,17 @@ TEST_F(ComboBoxTest, UserActionsReachTheBoxAndNotTheHost) {
     box.AddString("8000 first");
     box.AddString("8001 second");
 
-    orv::ui::combo::TypeChar(box, '8');
-    orv::ui::combo::TypeChar(box, '0');
+    orv::test::combo::TypeChar(box, '8');
+    orv::test::combo::TypeChar(box, '0');
     // Text set by the program is no edit change.
     box.SetWindowText("80");
-    orv::ui::combo::TypeChar(box, '1');
-    orv::ui::combo::PressReturn(box);
+    orv::test::combo::TypeChar(box, '1');
+    orv::test::combo::PressReturn(box);
     box.consumeReturn = true;
-    orv::ui::combo::PressReturn(box);
-    orv::ui::combo::Choose(box, 1);
-    orv::ui::combo::Choose(box, 0);
-    orv::ui::combo::Choose(box, 2);  // no such entry: nothing happens
+    orv::test::combo::PressReturn(box);
+    orv::test::combo::Choose(box, 1);
+    orv::test::combo::Choose(box, 0);
+    orv::test::combo::Choose(box, 2);  // no such entry: nothing happens
     const std::vector<std::string> expected = {"edit 8",        "edit 80",        "edit 801", "return 801",
                                                "return 801",    "sel 8001 second", "sel 8000 first"};
     EXPECT_EQ(box.calls, expected);
@@ -224,8 +226,8 @@ TEST_F(ComboBoxTest, ExtendedBoxItemsAndNotifications) {
 
     // Its field reports every text it gets, the program's too.
     box.SetWindowText("zz");
-    orv::ui::combo::TypeChar(box, 'q');
-    orv::ui::combo::Choose(box, 2);
+    orv::test::combo::TypeChar(box, 'q');
+    orv::test::combo::Choose(box, 2);
     const std::vector<std::string> expected = {"edit zz", "edit zzq", "edit first", "edit second", "sel second"};
     EXPECT_EQ(box.calls, expected);
     EXPECT_EQ(box.DeleteString(1), 2);
@@ -242,14 +244,14 @@ TEST_F(ComboBoxTest, FramePaintedByTheBoxIsWhatTheWindowShows) {
     orv::ui::ShowWindow(host->GetHwnd(), orv::ui::kSwShow);
     box.paintFrame = true;
     box.frameColor = 0x00336699;
-    orv::ui::combo::Paint(box);
+    orv::test::combo::Paint(box);
     // The box's own painting covers it all: no edge or edit field of the control's shows.
-    EXPECT_EQ(orv::ui::combo::WindowPixel(box, 1, 1), 0x00336699u);
-    EXPECT_EQ(orv::ui::combo::WindowPixel(box, 50, 12), 0x00336699u);
-    EXPECT_EQ(orv::ui::combo::WindowPixel(box, 98, 22), 0x00336699u);
+    EXPECT_EQ(orv::test::combo::WindowPixel(box, 1, 1), 0x00336699u);
+    EXPECT_EQ(orv::test::combo::WindowPixel(box, 50, 12), 0x00336699u);
+    EXPECT_EQ(orv::test::combo::WindowPixel(box, 98, 22), 0x00336699u);
     box.frameColor = 0x00102030;
-    orv::ui::combo::Paint(box);
-    EXPECT_EQ(orv::ui::combo::WindowPixel(box, 1, 1), 0x00102030u);
+    orv::test::combo::Paint(box);
+    EXPECT_EQ(orv::test::combo::WindowPixel(box, 1, 1), 0x00102030u);
     EXPECT_EQ(HostCommands(), 0);
 }
 

@@ -9,6 +9,9 @@
 #include "ui/Gdi.h"
 #include "orvmenu/HostWindow.h"
 #include "ui/ImageList.h"
+#include "testsupport/Drawing.h"
+#include "testsupport/Handles.h"
+#include "testsupport/RecordingWindow.h"
 
 namespace orv::test {
 namespace {
@@ -40,7 +43,7 @@ public:
         memory_.SelectHandle(previous_);
         std::vector<orv::Color> pixels;
         for (int y = 0; y < bitmap_.GetHeight(); ++y) {
-            for (int x = 0; x < bitmap_.GetWidth(); ++x) pixels.push_back(bitmap_.GetPixel(x, y));
+            for (int x = 0; x < bitmap_.GetWidth(); ++x) pixels.push_back(orv::test::BitmapPixel(bitmap_, x, y));
         }
         previous_ = memory_.SelectObject(&bitmap_);
         return pixels;
@@ -104,11 +107,7 @@ std::vector<orv::Color> Pattern(int width, int height) {
 
 class GdiTest : public OrvTest {
 protected:
-    void TearDown() override {
-        orv::ui::ClearDrawnTexts();
-        OrvTest::TearDown();
-    }
-    CHostWindow window_{"toolbar"};
+    orv::test::RecordingWindow window_{"toolbar"};
 };
 
 // The children mark of a toolbar button: a closed triangle in the lower right corner, outlined
@@ -158,8 +157,8 @@ TEST_F(GdiTest, BitmapsAreCopiedExactly) {
     ASSERT_TRUE(source.CreateFromPixels(3, 2, pattern));
     EXPECT_EQ(source.GetWidth(), 3);
     EXPECT_EQ(source.GetHeight(), 2);
-    EXPECT_EQ(source.GetPixel(2, 1), pattern[5]);
-    EXPECT_EQ(source.GetPixel(3, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(orv::test::BitmapPixel(source, 2, 1), pattern[5]);
+    EXPECT_EQ(orv::test::BitmapPixel(source, 3, 0), 0xFFFFFFFFu);
     EXPECT_FALSE(CBitmap().CreateFromPixels(3, 3, pattern));
 
     Canvas canvas(window_.GetHwnd(), 4, 3);
@@ -205,7 +204,7 @@ TEST_F(GdiTest, ImageListMaskedAddDrawsTheBackgroundThroughTheMaskColour) {
     // What the list leaves in the bitmap it was given.
     std::vector<orv::Color> after;
     for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 4; ++x) after.push_back(image.GetPixel(x, y));
+        for (int x = 0; x < 4; ++x) after.push_back(orv::test::BitmapPixel(image, x, y));
     }
     std::vector<orv::Color> blackened = pixels;
     for (auto& pixel : blackened) {
@@ -428,13 +427,15 @@ TEST_F(GdiTest, FormBitmapRefusesBrokenFiles) {
     }
 }
 
-// Every DrawText is recorded with the context's state: text colour, background mode and the
-// face of the selected font (none for the system font a new context starts with).
+// Every DrawText the toolkit makes is seen from outside with the context's state: text colour,
+// background mode and the face of the selected font (none for the system font a new context
+// starts with).
 TEST_F(GdiTest, DrawTextIsRecordedWithTheContextsState) {
     Canvas canvas(window_.GetHwnd(), 40, 24);
     canvas.Fill(kWhite);
     const unsigned format = orv::ui::kDtCenter | orv::ui::kDtVCenter | orv::ui::kDtSingleLine;
-    orv::ui::ClearDrawnTexts();
+    orv::test::DrawTextRecorder recorder;
+    ASSERT_TRUE(recorder.Active());
     canvas.Dc().DrawText("before", {0, 0, 40, 24}, format);
 
     CFormFont form;
@@ -450,19 +451,19 @@ TEST_F(GdiTest, DrawTextIsRecordedWithTheContextsState) {
     EXPECT_GT(canvas.Dc().DrawText(caption, {0, 0, 40, 24}, format), 0);
     canvas.Dc().SelectHandle(oldFont);
 
-    const std::vector<orv::ui::DrawnText> expected = {
+    const std::vector<orv::test::DrawnText> expected = {
         {"before", {0, 0, 40, 24}, format, Rgb(0, 0, 0), orv::ui::kOpaque, ""},
         {caption, {0, 0, 40, 24}, format, Rgb(1, 2, 3), orv::ui::kTransparent, "Verdana"},
     };
-    EXPECT_EQ(orv::ui::DrawnTexts(), expected);
-    orv::ui::ClearDrawnTexts();
-    EXPECT_TRUE(orv::ui::DrawnTexts().empty());
+    EXPECT_EQ(recorder.Texts(), expected);
+    recorder.Clear();
+    EXPECT_TRUE(recorder.Texts().empty());
 }
 
 // Objects go with their owners; a context refuses a bitmap another context holds, and the
 // counts the fixture checks see every object made here go.
 TEST_F(GdiTest, ObjectsAreFreedWithTheirOwners) {
-    const orv::ui::HandleCounts start = orv::ui::CountHandles();
+    const orv::test::HandleCounts start = orv::test::CountHandles();
     {
         CClientDC client(window_.GetHwnd());
         ASSERT_NE(client.GetSafeHdc(), nullptr);
@@ -472,7 +473,7 @@ TEST_F(GdiTest, ObjectsAreFreedWithTheirOwners) {
         ASSERT_TRUE(second.CreateCompatibleDC(nullptr));
         CBitmap bitmap;
         ASSERT_TRUE(bitmap.CreateCompatibleBitmap(client, 4, 4));
-        EXPECT_EQ(bitmap.GetPixel(0, 0), Rgb(0, 0, 0));  // a new bitmap reads back black
+        EXPECT_EQ(orv::test::BitmapPixel(bitmap, 0, 0), Rgb(0, 0, 0));  // a new bitmap reads back black
         void* previous = first.SelectObject(&bitmap);
         ASSERT_NE(previous, nullptr);
         EXPECT_EQ(second.SelectObject(&bitmap), nullptr);
@@ -499,7 +500,7 @@ TEST_F(GdiTest, ObjectsAreFreedWithTheirOwners) {
         ASSERT_TRUE(list.Create(4, 4, orv::ui::kIlcColor24 | orv::ui::kIlcMask, 8, 8));
         EXPECT_FALSE(list.Create(4, 4, orv::ui::kIlcColor24 | orv::ui::kIlcMask, 8, 8));
     }
-    EXPECT_EQ(orv::ui::CountHandles(), start);
+    EXPECT_EQ(orv::test::CountHandles(), start);
 }
 
 }  // namespace

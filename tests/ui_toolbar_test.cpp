@@ -10,10 +10,11 @@
 #include "orvmenu/ToolBar.h"
 #include "orvmenu/HostWindow.h"
 #include "ui/ImageList.h"
-#include "ui/Resources.h"
+#include "testsupport/Handles.h"
 #include "ui/ToolBarControl.h"
 #include "ui/ToolTip.h"
 #include "ui/Window.h"
+#include "testsupport/RecordingWindow.h"
 
 namespace orv::test {
 namespace {
@@ -60,7 +61,7 @@ void* SetImageList(CToolBar& bar, const CImageList* list) {
 
 class UiToolBarTest : public OrvTest {
 protected:
-    CHostWindow host{"main"};
+    orv::test::RecordingWindow host{"main"};
 };
 
 TEST_F(UiToolBarTest, EmptyBarAnswersAsTheControl) {
@@ -279,7 +280,7 @@ TEST_F(UiToolBarTest, ToolTipHoldsOneToolPerButtonAndGoesWithTheBar) {
 TEST_F(UiToolBarTest, ThousandBarsWithToolTipsLeaveNoHandles) {
     CImageList list;
     ASSERT_TRUE(list.Create(40, 24, orv::ui::kIlcColor24 | orv::ui::kIlcMask, 8, 8));
-    const orv::ui::HandleCounts before = orv::ui::CountHandles();
+    const orv::test::HandleCounts before = orv::test::CountHandles();
     HWND lastBar = nullptr;
     HWND lastTip = nullptr;
     for (int round = 0; round < 1000; ++round) {
@@ -306,7 +307,7 @@ TEST_F(UiToolBarTest, ThousandBarsWithToolTipsLeaveNoHandles) {
         }
         ASSERT_TRUE(bar.DestroyWindow());
     }
-    EXPECT_EQ(orv::ui::CountHandles(), before);
+    EXPECT_EQ(orv::test::CountHandles(), before);
     EXPECT_EQ(orv::ui::GetRootOwner(lastBar), nullptr);
     EXPECT_EQ(orv::ui::GetRootOwner(lastTip), nullptr);
 }

@@ -5,6 +5,7 @@
 #include "services/File.h"
 #include "orvmenu/HostWindow.h"
 #include "ui/Window.h"
+#include "testsupport/RecordingWindow.h"
 
 #include <windows.h>
 // The toolkit's names, not the system's A/W macros.
@@ -48,8 +49,8 @@ TEST(Win32Ui, MenuLabelsAreUnicodeToTheSystem) {
 }
 
 TEST(Win32Ui, HostWindowRecordsWhatTheLibrarySendsAndAnswersTheRest) {
-    CHostWindow main("main");
-    CHostWindow tool("tool", main.GetHwnd());
+    orv::test::RecordingWindow main("main");
+    orv::test::RecordingWindow tool("tool", main.GetHwnd());
     ASSERT_NE(main.GetHwnd(), nullptr);
     ASSERT_NE(tool.GetHwnd(), nullptr);
     EXPECT_EQ(orv::ui::GetRootOwner(tool.GetHwnd()), main.GetHwnd());
@@ -59,9 +60,9 @@ TEST(Win32Ui, HostWindowRecordsWhatTheLibrarySendsAndAnswersTheRest) {
     orv::ui::SendMessage(main.GetHwnd(), orv::kWmCommand, 7800, 0);
     orv::ui::SendMessage(main.GetHwnd(), orv::kWmUserCode, 0, reinterpret_cast<std::intptr_t>(code));
     orv::ui::SendMessage(main.GetHwnd(), WM_NULL, 1, 2);  // the system's own traffic is not recorded
-    const std::vector<CHostWindow::Message> expected = {
+    const std::vector<orv::test::RecordingWindow::Message> expected = {
         {orv::kWmCommand, 7800, 0},
-        {orv::kWmUserCode, 0, reinterpret_cast<std::intptr_t>(code)},
+        {orv::kWmUserCode, 0, reinterpret_cast<std::intptr_t>(code), "2330"},
     };
     EXPECT_EQ(main.Messages(), expected);
     EXPECT_TRUE(tool.Messages().empty());

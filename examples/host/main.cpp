@@ -11,6 +11,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "orvmenu/EnvMgr.h"
 #include "orvmenu/HostWindow.h"
@@ -67,7 +68,13 @@ int main(int argc, char** argv) {
         return orv::ui::kIdOk;
     });
 
+    // The main window: the library opens a screen by sending it the screen's command.
     CHostWindow mainWnd("example host");
+    std::vector<std::uint32_t> commands;
+    mainWnd.SetHandler([&commands](unsigned message, std::uintptr_t wParam, std::intptr_t) -> std::intptr_t {
+        if (message == orv::kWmCommand) commands.push_back(static_cast<std::uint32_t>(wParam & 0xffff));
+        return 0;
+    });
     CMenu bar;
     bar.CreateMenu();
 
@@ -95,9 +102,7 @@ int main(int argc, char** argv) {
     const std::int32_t fired = hotKey->HandleKey(112);
     const OrvMenu* quote = menu->GetMenuByTRCode("1001");
     bool commandSent = false;
-    for (const CHostWindow::Message& m : mainWnd.Messages()) {
-        if (m.message == orv::kWmCommand && quote != nullptr && (m.wParam & 0xffff) == quote->id) commandSent = true;
-    }
+    for (const std::uint32_t id : commands) commandSent = commandSent || (quote != nullptr && id == quote->id);
     Expect(fired != 0 && commandSent, "F1 sent the command of screen 1001");
     DestroyOrvHotKey(hotKey);
 

@@ -1,23 +1,23 @@
-// CHostWindow: a top-level window that stands for a host's main window, recording the
-// messages it receives. Tests and orvhost use it on both back ends to see what the library
-// sent the host; on Windows it is a real (hidden) window.
+// CHostWindow: a top-level window that stands for a host's main window, or for a window the
+// host owns. The library sends its host WM_COMMAND and messages of the private range (WM_USER
+// to 0x7FFF, among them kWmUserCode); the window hands those to its handler, and answers 0 to
+// them without one. On Windows it is a real (hidden) window; headless, a window of the
+// toolkit's window system.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
-#include <vector>
 
 #include "orvmenu/OrvLibApi.h"
 #include "orvmenu/OrvWinTypes.h"
 
 class ORV_UI_API CHostWindow {
 public:
-    struct Message {
-        unsigned message;
-        std::uintptr_t wParam;
-        std::intptr_t lParam;
-        friend bool operator==(const Message&, const Message&) = default;
-    };
+    // Gets a message sent to the window and gives the answer. What lParam points at is valid
+    // only during the call: a handler that keeps a text copies it. An exception it throws ends
+    // at the window (the answer is then 0).
+    using Handler = std::function<std::intptr_t(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)>;
 
     // owner: the window that owns this one, or null for a main window.
     explicit CHostWindow(const std::string& title = "orvhost", HWND owner = nullptr);
@@ -26,8 +26,7 @@ public:
     ~CHostWindow();
 
     HWND GetHwnd() const { return hwnd_; }
-    const std::vector<Message>& Messages() const;
-    void ClearMessages();
+    void SetHandler(Handler handler);
 
 private:
     HWND hwnd_ = nullptr;

@@ -1,6 +1,6 @@
 #include "controls/ComboBoxAccount.h"
 
-#include "hostlib/CodeTable.h"
+#include "controls/CodeTable.h"
 #include "ui/Window.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "controls/ComboBoxTR.h"
 
-#include "hostlib/CtrlCommon.h"
-#include "hostlib/HostServices.h"
+#include "controls/CtrlCommon.h"
+#include "controls/HostServices.h"
 #include "orvmenu/FormColor.h"
 #include "orvmenu/OrvHostServices.h"
 #include "orvmenu/OrvMenu.h"
@@ -75,7 +75,7 @@ void CComboBoxTR::AddRecentScreen(OrvMenu* node) {
 
 void CComboBoxTR::OpenUserCode(std::string code) {
     std::string entry = code + " ";
-    IOrvHostServices* services = orv::hostlib::HostServicesOf(GetSafeHwnd());
+    IOrvHostServices* services = orv::controls::HostServicesOf(GetSafeHwnd());
     CUserCodeMgr* codes = services != nullptr ? services->GetUserCodeMgr() : nullptr;
     if (codes != nullptr && codes->GetUsedTRCode(code, 0) != 0) {
         // The text lives for the duration of the call only, as the host expects.

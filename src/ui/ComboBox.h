@@ -7,8 +7,7 @@
 // calls the library. On Windows each box is a real control: the toolkit subclasses its parent
 // (for the reflected notifications and WM_CTLCOLOR*), the box (WM_PAINT, WM_NCPAINT) and its
 // edit child (Enter). Headless, the box is an in-memory control that answers the same messages
-// the same way, and the user's actions are driven through orv::ui::combo below on both back
-// ends.
+// the same way, including the keyboard and paint messages a user's actions send it.
 #pragma once
 
 #include <cstdint>
@@ -132,21 +131,6 @@ public:
 protected:
     const char* ClassName() const override { return "ComboBoxEx32"; }
 };
-
-// What a user does to a box, for tests and orvhost: the same calls on both back ends (on
-// Windows they are real keyboard messages to the real edit field and list).
-namespace orv::ui::combo {
-// Types one character into the edit field (as WM_CHAR does): the box sees an edit change.
-void TypeChar(CComboBox& box, char c);
-// Presses Enter in the edit field.
-void PressReturn(CComboBox& box);
-// Chooses the entry at index from the list: the box sees a selection change.
-void Choose(CComboBox& box, int index);
-// Paints the box now (WM_NCPAINT, then WM_PAINT), into its own window.
-void Paint(CComboBox& box);
-// A pixel of the box's window as last painted, (0, 0) being the window's top-left corner.
-orv::Color WindowPixel(CComboBox& box, int x, int y);
-}  // namespace orv::ui::combo
 
 namespace orv::ui {
 constexpr int kSmCxHThumb = 10;

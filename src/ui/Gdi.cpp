@@ -1,5 +1,5 @@
-// What the drawing layer does the same on both back ends: holding a handle, selecting an
-// object by its handle, and the record of DrawText calls.
+// What the drawing layer does the same on both back ends: holding a handle and selecting an
+// object by its handle.
 #include "ui/Gdi.h"
 
 #include <utility>
@@ -22,18 +22,3 @@ void* CDC::SelectObject(CBitmap* bitmap) { return SelectInto(*this, bitmap); }
 void* CDC::SelectObject(CPen* pen) { return SelectInto(*this, pen); }
 void* CDC::SelectObject(CBrush* brush) { return SelectInto(*this, brush); }
 void* CDC::SelectObject(CFont* font) { return SelectInto(*this, font); }
-
-namespace orv::ui {
-
-namespace {
-std::vector<DrawnText>& Texts() {
-    static std::vector<DrawnText> texts;
-    return texts;
-}
-}  // namespace
-
-const std::vector<DrawnText>& DrawnTexts() { return Texts(); }
-void ClearDrawnTexts() { Texts().clear(); }
-void RecordDrawnText(DrawnText drawn) { Texts().push_back(std::move(drawn)); }
-
-}  // namespace orv::ui

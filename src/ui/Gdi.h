@@ -2,9 +2,8 @@
 // components were written against.
 //
 // On Windows each object wraps a real GDI handle. Headless, bitmaps are real pixel buffers
-// (0x00BBGGRR per pixel, as COLORREF), so what a component paints can be checked pixel by
-// pixel on both back ends; text is not rasterised headless but recorded (DrawnText), and the
-// Win32 back end records the same calls, so tests can read them on both.
+// (0x00BBGGRR per pixel, as COLORREF), so what a component paints has the same pixels on both
+// back ends; text is not rasterised headless.
 #pragma once
 
 #include <cstdint>
@@ -40,22 +39,6 @@ constexpr unsigned kDtSingleLine = 0x0020;
 constexpr int kTransparent = 1;
 constexpr int kOpaque = 2;
 constexpr int kPsSolid = 0;
-
-// A DrawText call as the toolkit saw it: for tests and orvhost.
-struct DrawnText {
-    std::string text;  // code page 950
-    CRect rect;
-    unsigned format = 0;
-    orv::Color color = 0;
-    int bkMode = 0;
-    std::string faceName;  // of the font selected at the time, empty for the system font
-    friend bool operator==(const DrawnText&, const DrawnText&) = default;
-};
-// Every DrawText of the process since the last clear, oldest first.
-const std::vector<DrawnText>& DrawnTexts();
-void ClearDrawnTexts();
-// For the back ends: adds a DrawText call to the record.
-void RecordDrawnText(DrawnText drawn);
 
 }  // namespace orv::ui
 
@@ -103,8 +86,6 @@ public:
     bool CreateFromPixels(int width, int height, const std::vector<orv::Color>& pixels);
     int GetWidth() const;
     int GetHeight() const;
-    // The pixel at (x, y), or 0xFFFFFFFF outside the bitmap. For tests; slow on Windows.
-    orv::Color GetPixel(int x, int y) const;
 };
 
 class CDC {

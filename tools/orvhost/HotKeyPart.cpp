@@ -19,7 +19,7 @@
 #include "orvmenu/EnvMgr.h"
 #include "services/XMLParser.h"
 #include "orvmenu/Keyboard.h"
-#include "ui/KeyState.h"
+#include "testsupport/Keys.h"
 
 namespace orvhost {
 namespace {
@@ -119,15 +119,15 @@ void RegisterHotKeyPart(Host& host) {
             else return false;
         }
         // The keyboard as it stands while the key message is processed.
-        orv::ui::SetKeyDown(orv::ui::kVkControl, ctrl);
-        orv::ui::SetKeyDown(orv::ui::kVkShift, shift);
-        orv::ui::SetKeyDown(orv::ui::kVkMenu, alt);
+        orv::test::SetKeyDown(orv::ui::kVkControl, ctrl);
+        orv::test::SetKeyDown(orv::ui::kVkShift, shift);
+        orv::test::SetKeyDown(orv::ui::kVkMenu, alt);
         const std::int32_t fired = state->hotKey->HandleKey(keyCode);
         h.Out() << Combination(keyCode, ctrl, shift, alt) << " (" << keyCode << "): "
                 << (fired ? "hot key" : "no hot key") << "\n";
         h.ReportCommands();
         for (const int vk : {orv::ui::kVkControl, orv::ui::kVkShift, orv::ui::kVkMenu}) {
-            orv::ui::SetKeyDown(vk, false);
+            orv::test::SetKeyDown(vk, false);
         }
         return true;
     });

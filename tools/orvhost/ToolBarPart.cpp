@@ -37,6 +37,8 @@
 #include "ui/Gdi.h"
 #include "ui/ToolBarControl.h"
 #include "ui/ToolTip.h"
+#include "testsupport/ComboDriver.h"
+#include "testsupport/Drawing.h"
 
 namespace orvhost {
 namespace {
@@ -71,11 +73,10 @@ CRect RectAt(ToolBarState& s, int i) {
 // Runs a change of the buttons and remembers the captions it painted.
 template <typename Change>
 void Rebuild(ToolBarState& s, Change change) {
-    orv::ui::ClearDrawnTexts();
+    orv::test::DrawTextRecorder drawn;
     change();
     s.captions.clear();
-    for (const auto& t : orv::ui::DrawnTexts()) s.captions.push_back(t.text);
-    orv::ui::ClearDrawnTexts();
+    for (const auto& t : drawn.Texts()) s.captions.push_back(t.text);
 }
 
 const char* StyleName(std::uint8_t style) {
@@ -211,7 +212,7 @@ const OrvToolBar* FindOfType(const OrvToolBar* from, std::int32_t type) {
 
 // The text as the user types it: "_" stands for a blank, which a step's words cannot hold.
 void TypeInto(CComboBox& box, const std::string& text) {
-    for (char c : text) orv::ui::combo::TypeChar(box, c == '_' ? ' ' : c);
+    for (char c : text) orv::test::combo::TypeChar(box, c == '_' ? ' ' : c);
 }
 
 }  // namespace
@@ -345,7 +346,7 @@ void RegisterToolBarPart(Host& host) {
     host.AddStep("tr-enter", "tr-enter", [state](Host& h, const Host::Args& args) {
         const auto box = state->toolBar != nullptr ? BoxOf(*state, BoxKind::Screen) : nullptr;
         if (box == nullptr || !args.empty()) return false;
-        orv::ui::combo::PressReturn(*box);
+        orv::test::combo::PressReturn(*box);
         h.ReportCommands();
         PrintBox(h, "screen number", box.get());
         return true;
@@ -356,7 +357,7 @@ void RegisterToolBarPart(Host& host) {
         char* end = nullptr;
         const long index = args.size() == 1 ? std::strtol(args[0].c_str(), &end, 10) : -1;
         if (box == nullptr || end == nullptr || *end != '\0' || index < 0 || index >= box->GetCount()) return false;
-        orv::ui::combo::Choose(*box, static_cast<int>(index));
+        orv::test::combo::Choose(*box, static_cast<int>(index));
         h.ReportCommands();
         PrintBox(h, "screen number", box.get());
         return true;
@@ -366,7 +367,7 @@ void RegisterToolBarPart(Host& host) {
         const auto box = state->toolBar != nullptr ? BoxOf(*state, BoxKind::Address) : nullptr;
         if (box == nullptr || args.size() != 1) return false;
         TypeInto(*box, args[0]);
-        orv::ui::combo::PressReturn(*box);
+        orv::test::combo::PressReturn(*box);
         // The host gets the address item's command and reads the address from the item.
         if (const OrvToolBar* item = FindOfType(state->toolBar->GetRoot(), kOrvTbUrlEdit)) {
             h.Out() << "address item [" << item->id << "] value \"" << h.Show(item->value) << "\"\n";
@@ -381,7 +382,7 @@ void RegisterToolBarPart(Host& host) {
         char* end = nullptr;
         const long index = args.size() == 1 ? std::strtol(args[0].c_str(), &end, 10) : -1;
         if (box == nullptr || end == nullptr || *end != '\0' || index < 0 || index >= box->GetCount()) return false;
-        orv::ui::combo::Choose(*box, static_cast<int>(index));
+        orv::test::combo::Choose(*box, static_cast<int>(index));
         h.ReportCommands();
         PrintBox(h, "account", box.get());
         return true;

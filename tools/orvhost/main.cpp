@@ -26,9 +26,11 @@
 #include "orvmenu/EnvMgr.h"
 #include "orvmenu/HostWindow.h"
 #include "orvmenu/MessageBox.h"
+#include "testsupport/RecordingWindow.h"
 #include "ui/Window.h"
 #ifdef _WIN32
 #include "Win32Window.h"
+
 #endif
 
 namespace fs = std::filesystem;
@@ -85,7 +87,7 @@ public:
                 std::cout << "-> opens screen " << (node ? "(" + node->trCode + ") " + Show(node->name) : "?")
                           << "  [WM_COMMAND " << id << "]\n";
             } else if (m.message == orv::kWmUserCode) {
-                std::cout << "-> user code " << reinterpret_cast<const char*>(m.lParam) << "\n";
+                std::cout << "-> user code " << m.text << "\n";
             }
         }
         mainWnd_.ClearMessages();
@@ -265,7 +267,7 @@ private:
     }
 
     Options options_;
-    CHostWindow mainWnd_;
+    orv::test::RecordingWindow mainWnd_;
     SampleHostServices services_;
     CMenu bar_;
     IOrvMenu* menu_ = nullptr;

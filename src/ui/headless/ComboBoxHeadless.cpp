@@ -25,6 +25,9 @@ constexpr unsigned kWmCommand = 0x0111;
 constexpr unsigned kWmCtlColorEdit = 0x0133;
 constexpr unsigned kWmCtlColorListBox = 0x0134;
 constexpr unsigned kCbnEditUpdate = 6;
+constexpr unsigned kWmPaint = 0x000F;
+constexpr unsigned kWmChar = 0x0102;
+constexpr unsigned kVkDown = 0x28;
 constexpr unsigned kWsVisible = 0x10000000u;
 constexpr unsigned kCbsTypeMask = 0x3u;
 constexpr unsigned kCbsDropDownList = 0x3u;
@@ -70,7 +73,6 @@ struct BoxState {
     CRect rect;
     void* font = nullptr;
     int droppedWidth = 0;
-    std::vector<orv::Color> pixels;  // the window as last painted, rows top-down
 
     int Count() const { return static_cast<int>(items.size()); }
     bool Valid(std::intptr_t index) const { return index >= 0 && index < Count(); }
@@ -146,6 +148,59 @@ struct BoxState {
         return static_cast<std::intptr_t>(n);
     }
 
+    CComboBox* Object() const {
+        const auto it = self->props.find(kObjectProp);
+        return it == self->props.end() ? nullptr : static_cast<CComboBox*>(it->second);
+    }
+
+    // A character typed into the edit field, at its end (the field keeps no caret headless).
+    void TypeChar(char c) {
+        if (dropList) return;  // no edit field to type into
+        text += c;
+        if (!ex) Notify(kCbnEditUpdate);
+        Notify(orv::ui::kCbnEditChange);
+    }
+
+    // The down-arrow key in the closed box: the next entry is chosen, and the parent is told as
+    // on any choice made with the keyboard.
+    void ChooseNext() {
+        if (!Valid(cur + 1)) return;
+        ++cur;
+        text = items[static_cast<std::size_t>(cur)];
+        if (dropList || ex) Notify(orv::ui::kCbnSelEndOk);
+        if (!orv::headless::IsWindow(self)) return;  // a handler destroyed the box
+        if (ex) Notify(orv::ui::kCbnEditChange);
+        if (!orv::headless::IsWindow(self)) return;
+        Notify(orv::ui::kCbnSelChange);
+    }
+
+    // WM_NCPAINT then WM_PAINT into the window's surface. The client area is the whole window:
+    // a box has no frame outside its client rectangle. The control's own painting is not drawn
+    // headless.
+    void Paint() {
+        CComboBox* box = Object();
+        if (box == nullptr) return;
+        const int width = std::clamp(rect.Width(), 1, orv::headless::kMaxBitmapSide);
+        const int height = std::clamp(rect.Height(), 1, orv::headless::kMaxBitmapSide);
+        const auto size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+        HWND wnd = self;
+        if (wnd->surface.size() != size) wnd->surface.assign(size, 0xFFFFFFu);
+        CDC dc;
+        CBitmap bitmap;
+        if (!dc.CreateCompatibleDC(nullptr) || !bitmap.CreateFromPixels(width, height, wnd->surface)) return;
+        void* previous = dc.SelectObject(&bitmap);
+        box->OnNcPaint(dc);
+        if (!box->OnPaint(dc) && IsWindow(wnd->parent)) {
+            orv::ui::SendMessage(wnd->parent, kWmCtlColorEdit, reinterpret_cast<std::uintptr_t>(dc.GetSafeHdc()),
+                                 reinterpret_cast<std::intptr_t>(wnd));
+        }
+        if (IsWindow(wnd)) {
+            const auto* painted = orv::headless::Lookup<orv::headless::GdiBitmap>(bitmap.GetSafeHandle(), orv::headless::GdiKind::Bitmap);
+            if (painted != nullptr && painted->pixels.size() == size) wnd->surface = painted->pixels;
+        }
+        dc.SelectHandle(previous);
+    }
+
     std::intptr_t Handle(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
         using namespace orv::ui;
         const auto index = static_cast<std::intptr_t>(wParam);
@@ -218,6 +273,19 @@ struct BoxState {
             return 0;
         case kWmGetFont:
             return reinterpret_cast<std::intptr_t>(font);
+        case kWmChar:
+            TypeChar(static_cast<char>(wParam));
+            return 0;
+        case kWmKeyDown:
+            if (wParam == kVkReturn && !dropList) {
+                if (CComboBox* box = Object()) box->OnEditReturn();
+            } else if (wParam == kVkDown) {
+                ChooseNext();
+            }
+            return 0;
+        case kWmPaint:
+            Paint();
+            return 0;
         default:
             return 0;
         }
@@ -257,9 +325,7 @@ void InstallReflection(HWND parent) {
                 return 0;
             }
         }
-        if (previous) return previous(message, wParam, lParam);
-        parent->messages.push_back({message, wParam, lParam});
-        return 0;
+        return previous ? previous(message, wParam, lParam) : 0;
     };
 }
 
@@ -280,8 +346,13 @@ bool CComboBox::Create(unsigned style, const CRect& rect, HWND parent, unsigned 
     state->rect.bottom = rect.top + (state->ex ? kComboExHeight : kComboHeight);
     wnd->props[kStateProp] = state.get();
     wnd->props[kObjectProp] = this;
+    wnd->id = id;
+    wnd->style = style;
+    // The state is held for the whole call: a handler may destroy the window, and the
+    // procedure with it.
     wnd->proc = [state](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
-        return state->Handle(message, wParam, lParam);
+        const std::shared_ptr<BoxState> held = state;
+        return held->Handle(message, wParam, lParam);
     };
     orv::headless::GetSystem().windows.insert(wnd);
     InstallReflection(parent);
@@ -350,73 +421,3 @@ namespace orv::ui {
 int GetSystemMetrics(int index) { return index == kSmCxHThumb ? kSmCxHThumbValue : 0; }
 
 }  // namespace orv::ui
-
-namespace orv::ui::combo {
-
-void TypeChar(CComboBox& box, char c) {
-    BoxState* state = StateOf(box);
-    if (state == nullptr || state->dropList) return;  // no edit field to type into
-    // Typed at the end of the field, as one types a code character by character.
-    state->text += c;
-    if (!state->ex) state->Notify(kCbnEditUpdate);
-    state->Notify(kCbnEditChange);
-}
-
-void PressReturn(CComboBox& box) {
-    BoxState* state = StateOf(box);
-    if (state == nullptr || state->dropList) return;
-    box.OnEditReturn();
-}
-
-void Choose(CComboBox& box, int index) {
-    BoxState* state = StateOf(box);
-    if (state == nullptr || !state->Valid(index)) return;
-    // The entry before it, then one step down the list, as the keyboard chooses.
-    box.SendMessage(kCbSetCurSel, static_cast<std::uintptr_t>(static_cast<std::intptr_t>(index - 1)), 0);
-    state = StateOf(box);  // a handler may have destroyed the box
-    if (state == nullptr || !state->Valid(index)) return;
-    state->cur = index;
-    state->text = state->items[static_cast<std::size_t>(index)];
-    if (state->dropList || state->ex) state->Notify(kCbnSelEndOk);
-    if (state->ex) state->Notify(kCbnEditChange);
-    state->Notify(kCbnSelChange);
-}
-
-void Paint(CComboBox& box) {
-    BoxState* state = StateOf(box);
-    if (state == nullptr) return;
-    const int width = std::clamp(state->rect.Width(), 1, orv::headless::kMaxBitmapSide);
-    const int height = std::clamp(state->rect.Height(), 1, orv::headless::kMaxBitmapSide);
-    const auto size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    if (state->pixels.size() != size) state->pixels.assign(size, 0xFFFFFFu);
-    CDC dc;
-    CBitmap bitmap;
-    if (!dc.CreateCompatibleDC(nullptr) || !bitmap.CreateFromPixels(width, height, state->pixels)) return;
-    void* previous = dc.SelectObject(&bitmap);
-    // The client area is the whole window: a box has no frame outside its client rectangle.
-    // The control's own painting is not drawn headless.
-    box.OnNcPaint(dc);
-    if (!box.OnPaint(dc) && IsWindow(state->self->parent)) {
-        orv::ui::SendMessage(state->self->parent, kWmCtlColorEdit, reinterpret_cast<std::uintptr_t>(dc.GetSafeHdc()),
-                             reinterpret_cast<std::intptr_t>(state->self));
-    }
-    state = StateOf(box);
-    if (state != nullptr) {
-        const auto* painted = orv::headless::Lookup<orv::headless::GdiBitmap>(bitmap.GetSafeHandle(), orv::headless::GdiKind::Bitmap);
-        if (painted != nullptr && painted->pixels.size() == size) state->pixels = painted->pixels;
-    }
-    dc.SelectHandle(previous);
-}
-
-orv::Color WindowPixel(CComboBox& box, int x, int y) {
-    const BoxState* state = StateOf(box);
-    if (state == nullptr) return 0xFFFFFFFFu;
-    const int width = state->rect.Width();
-    const int height = state->rect.Height();
-    if (x < 0 || y < 0 || x >= width || y >= height || state->pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
-        return 0xFFFFFFFFu;
-    }
-    return state->pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
-}
-
-}  // namespace orv::ui::combo

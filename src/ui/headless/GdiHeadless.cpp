@@ -266,16 +266,6 @@ int CBitmap::GetHeight() const {
     return bitmap == nullptr ? 0 : bitmap->height;
 }
 
-orv::Color CBitmap::GetPixel(int x, int y) const {
-    const auto* bitmap = Lookup<GdiBitmap>(handle_, GdiKind::Bitmap);
-    if (bitmap == nullptr || bitmap->stock || x < 0 || y < 0 || x >= bitmap->width ||
-        y >= bitmap->height) {
-        return 0xFFFFFFFF;
-    }
-    return bitmap->pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(bitmap->width) +
-                          static_cast<std::size_t>(x)];
-}
-
 // --- contexts ----------------------------------------------------------------------------------
 
 CDC::~CDC() {
@@ -351,20 +341,24 @@ bool CDC::Polygon(const CPoint* points, int count) {
 }
 
 int CDC::DrawText(const std::string& text, CRect rect, unsigned format) {
-    GdiDc* dc = DcOf(hdc_);
+    if (DcOf(hdc_) == nullptr) return 0;
+    return orv::headless::GetSystem().drawText(hdc_, text, rect, format);
+}
+
+namespace orv::headless {
+
+int DrawTextOnDc(void* hdc, const std::string& text, const CRect& rect, unsigned format) {
+    (void)text;
+    (void)rect;
+    (void)format;
+    const auto* dc = Lookup<GdiDc>(hdc, GdiKind::Dc);
     if (dc == nullptr) return 0;
-    orv::ui::DrawnText drawn;
-    drawn.text = text;
-    drawn.rect = rect;
-    drawn.format = format;
-    drawn.color = dc->textColor;
-    drawn.bkMode = dc->bkMode;
-    drawn.faceName = dc->font->font.faceName;
-    orv::ui::RecordDrawnText(std::move(drawn));
     // Text is not measured headless: the height of one line of the font stands for the result.
     const int height = std::abs(dc->font->font.height);
     return height == 0 ? 16 : height;
 }
+
+}  // namespace orv::headless
 
 void CDC::FillSolidRect(const CRect& rect, orv::Color color) {
     GdiDc* dc = DcOf(hdc_);

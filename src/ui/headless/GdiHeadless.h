@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "orvmenu/FormFont.h"
+#include "orvmenu/OrvLibApi.h"
 #include "orvmenu/OrvWinTypes.h"
 
 namespace orv::headless {
@@ -76,7 +77,7 @@ struct GdiImageList : GdiObject {
 // Adds an object to the process's drawing objects and returns its handle.
 void* RegisterGdi(GdiObject* object);
 // The object behind a handle, or null when the handle is not a live object of that kind.
-GdiObject* LookupGdi(const void* handle, GdiKind kind);
+ORV_UI_API GdiObject* LookupGdi(const void* handle, GdiKind kind);
 template <class T>
 T* Lookup(const void* handle, GdiKind kind) {
     return static_cast<T*>(LookupGdi(handle, kind));

@@ -1,6 +1,11 @@
 // The headless window system: the process-wide state that the window system keeps on Windows
 // (windows, menus, keyboard state, message boxes). It lives in one shared library, so the
 // library and its host see the same objects, as they would through user32.
+//
+// What this header exports (ORV_HEADLESS_API) stands where user32's and gdi32's own exports
+// stand on Windows: tools that look at the system from outside (the test-support library)
+// reach windows and drawing objects through it, as they call GetGuiResources or GetDIBits on
+// Windows. The toolkit's own interface is no wider than its Windows twin's.
 #pragma once
 
 #include <array>
@@ -14,6 +19,10 @@
 #include "orvmenu/Menu.h"
 #include "orvmenu/HostWindow.h"
 #include "orvmenu/MessageBox.h"
+#include "orvmenu/OrvLibApi.h"
+#include "ui/Gdi.h"
+
+#define ORV_HEADLESS_API ORV_UI_API
 
 struct HMENU__ {
     struct Item {
@@ -32,24 +41,37 @@ struct HWND__ {
     HWND owner = nullptr;
     HWND parent = nullptr;  // a child window's parent
     bool visible = false;   // what ShowWindow last made it (host windows start hidden)
-    std::vector<CHostWindow::Message> messages;
+    unsigned id = 0;        // a child's control identifier (GetDlgCtrlID)
+    unsigned style = 0;     // the window and class styles it was created with
     std::map<std::string, void*> props;
-    // A control's window procedure: SendMessage calls it instead of recording the message.
+    // The window procedure SendMessage calls; a window without one answers 0, as
+    // DefWindowProc does for the messages a library sends.
     std::function<std::intptr_t(unsigned, std::uintptr_t, std::intptr_t)> proc;
+    // The window as last painted, rows top-down, the size of its window rectangle (empty
+    // until it paints).
+    std::vector<orv::Color> surface;
 };
 
 namespace orv::headless {
 
+// DrawText as the system's entry for it: text is not rasterised headless; the answer is the
+// height of one line of the context's font.
+using DrawTextProc = int (*)(void* hdc, const std::string& text, const CRect& rect, unsigned format);
+int DrawTextOnDc(void* hdc, const std::string& text, const CRect& rect, unsigned format);
+
 struct System {
     std::unordered_set<const HMENU__*> menus;
     std::unordered_set<const HWND__*> windows;
-    std::unordered_set<const void*> gdiObjects;
-    HWND focus = nullptr;  // the window with the keyboard focus  // bitmaps, pens, brushes, fonts, contexts, image lists
+    std::unordered_set<const void*> gdiObjects;  // bitmaps, pens, brushes, fonts, contexts, image lists
+    HWND focus = nullptr;  // the window with the keyboard focus
     std::array<bool, 256> keysDown{};
     orv::ui::MessageBoxHook messageBoxHook;
+    // The toolkit draws text through this entry, as a module calls DrawTextW through its import
+    // table: a tool may put its own function here and call the one it replaced.
+    DrawTextProc drawText = &DrawTextOnDc;
 };
 
-System& GetSystem();
+ORV_HEADLESS_API System& GetSystem();
 
 inline bool IsMenu(HMENU menu) { return menu != nullptr && GetSystem().menus.count(menu) != 0; }
 inline bool IsWindow(HWND wnd) { return wnd != nullptr && GetSystem().windows.count(wnd) != 0; }

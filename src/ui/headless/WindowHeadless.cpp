@@ -1,4 +1,8 @@
 #include "orvmenu/HostWindow.h"
+
+#include <memory>
+#include <utility>
+
 #include "ui/Window.h"
 #include "ui/headless/HeadlessSystem.h"
 
@@ -9,10 +13,7 @@ namespace orv::ui {
 
 std::intptr_t SendMessage(HWND wnd, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
     if (!IsWindow(wnd)) return 0;
-    // A control answers through its window procedure; a host window records what it got.
-    if (wnd->proc) return wnd->proc(message, wParam, lParam);
-    wnd->messages.push_back({message, wParam, lParam});
-    return 0;
+    return wnd->proc ? wnd->proc(message, wParam, lParam) : 0;
 }
 
 HWND GetRootOwner(HWND wnd) {
@@ -65,10 +66,33 @@ void RemoveProp(HWND wnd, const std::string& name) {
 
 }  // namespace orv::ui
 
+namespace {
+
+constexpr char kHandlerProp[] = "orv.host.handler";
+constexpr unsigned kWmUser = 0x0400;
+constexpr unsigned kWmApp = 0x8000;
+
+bool IsForHandler(unsigned message) {
+    return message == orv::kWmCommand || (message >= kWmUser && message < kWmApp);
+}
+
+}  // namespace
+
 CHostWindow::CHostWindow(const std::string& title, HWND owner) {
     hwnd_ = new HWND__;
     hwnd_->title = title;
     hwnd_->owner = owner;
+    auto handler = std::make_shared<Handler>();
+    hwnd_->props[kHandlerProp] = handler.get();
+    hwnd_->proc = [handler](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) -> std::intptr_t {
+        if (!IsForHandler(message) || !*handler) return 0;
+        try {
+            const Handler current = *handler;  // the handler may replace itself
+            return current(message, wParam, lParam);
+        } catch (...) {
+            return 0;
+        }
+    };
     GetSystem().windows.insert(hwnd_);
 }
 
@@ -77,6 +101,6 @@ CHostWindow::~CHostWindow() {
     delete hwnd_;
 }
 
-const std::vector<CHostWindow::Message>& CHostWindow::Messages() const { return hwnd_->messages; }
-
-void CHostWindow::ClearMessages() { hwnd_->messages.clear(); }
+void CHostWindow::SetHandler(Handler handler) {
+    if (auto* slot = static_cast<Handler*>(orv::ui::GetProp(hwnd_, kHandlerProp))) *slot = std::move(handler);
+}

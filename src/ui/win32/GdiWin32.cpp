@@ -25,22 +25,6 @@ bool ValidSize(int width, int height) {
     return width > 0 && height > 0 && width <= kMaxBitmapSide && height <= kMaxBitmapSide;
 }
 
-// 0x00BBGGRR from a 32-bit DIB pixel (blue in the low byte) and back.
-orv::Color FromDib(std::uint32_t pixel) {
-    return ((pixel & 0xFF) << 16) | (pixel & 0xFF00) | ((pixel >> 16) & 0xFF);
-}
-
-BITMAPINFO TopDown32(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
 }  // namespace
 
 // --- objects -----------------------------------------------------------------------------------
@@ -134,20 +118,6 @@ int CBitmap::GetHeight() const {
     return info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
 }
 
-orv::Color CBitmap::GetPixel(int x, int y) const {
-    const int width = GetWidth();
-    const int height = GetHeight();
-    if (x < 0 || y < 0 || x >= width || y >= height) return 0xFFFFFFFF;
-    BITMAPINFO info = TopDown32(width, height);
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    HDC screen = ::GetDC(nullptr);
-    const int rows = ::GetDIBits(screen, static_cast<HBITMAP>(handle_), 0, static_cast<UINT>(height),
-                                 pixels.data(), &info, DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, screen);
-    if (rows != height) return 0xFFFFFFFF;
-    return FromDib(pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)]);
-}
-
 // --- contexts ----------------------------------------------------------------------------------
 
 CDC::~CDC() {
@@ -190,24 +160,9 @@ bool CDC::Polygon(const CPoint* points, int count) {
 
 int CDC::DrawText(const std::string& text, CRect rect, unsigned format) {
     if (hdc_ == nullptr) return 0;
-    HDC hdc = Hdc(hdc_);
-    orv::ui::DrawnText drawn;
-    drawn.text = text;
-    drawn.rect = rect;
-    drawn.format = format;
-    drawn.color = ::GetTextColor(hdc);
-    drawn.bkMode = ::GetBkMode(hdc);
-    // The system font (the stock font of a new context) has no face of its own here.
-    HGDIOBJ font = ::GetCurrentObject(hdc, OBJ_FONT);
-    LOGFONTW logFont{};
-    if (font != nullptr && font != ::GetStockObject(SYSTEM_FONT) &&
-        ::GetObjectW(font, sizeof logFont, &logFont) != 0) {
-        drawn.faceName = orv::win32::Narrow(logFont.lfFaceName);
-    }
-    orv::ui::RecordDrawnText(std::move(drawn));
     std::wstring wide = orv::win32::Wide(text);
     RECT area{rect.left, rect.top, rect.right, rect.bottom};
-    return ::DrawTextW(hdc, wide.data(), static_cast<int>(wide.size()), &area, format);
+    return ::DrawTextW(Hdc(hdc_), wide.data(), static_cast<int>(wide.size()), &area, format);
 }
 
 void CDC::FillSolidRect(const CRect& rect, orv::Color color) {

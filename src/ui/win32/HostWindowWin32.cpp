@@ -2,38 +2,51 @@
 
 #include "ui/win32/Win32.h"
 
+#include <new>
+#include <type_traits>
+#include <utility>
+
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 namespace {
 
-using MessageLog = std::vector<CHostWindow::Message>;
+using Handler = CHostWindow::Handler;
 
 constexpr wchar_t kClassName[] = L"OrvHostWindow";
 
-// The log of the window being created: the window takes it at WM_NCCREATE and frees it at
-// WM_NCDESTROY, so it also goes when the window is destroyed with its owner.
-thread_local MessageLog* tPendingLog = nullptr;
+// The handler slot of the window being created: the window takes it at WM_NCCREATE and frees
+// it at WM_NCDESTROY, so it also goes when the window is destroyed with its owner.
+thread_local Handler* tPendingHandler = nullptr;
 
-bool IsRecorded(UINT message) {
+bool IsForHandler(UINT message) {
     return message == WM_COMMAND || (message >= WM_USER && message < WM_APP);
 }
 
+Handler* HandlerOf(HWND wnd) {
+    return wnd == nullptr ? nullptr : reinterpret_cast<Handler*>(::GetWindowLongPtrW(wnd, GWLP_USERDATA));
+}
+
 LRESULT CALLBACK HostWindowProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE && tPendingLog != nullptr) {
-        ::SetWindowLongPtrW(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(tPendingLog));
-        tPendingLog = nullptr;
+    if (message == WM_NCCREATE && tPendingHandler != nullptr) {
+        ::SetWindowLongPtrW(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(tPendingHandler));
+        tPendingHandler = nullptr;
     }
-    auto* log = reinterpret_cast<MessageLog*>(::GetWindowLongPtrW(wnd, GWLP_USERDATA));
-    if (log != nullptr && IsRecorded(message)) {
-        log->push_back({message, wParam, lParam});
-        return 0;
+    Handler* handler = HandlerOf(wnd);
+    if (handler != nullptr && *handler && IsForHandler(message)) {
+        try {
+            const Handler current = *handler;  // the handler may replace itself
+            return current(message, wParam, lParam);
+        } catch (...) {
+            return 0;  // nothing crosses the window procedure
+        }
     }
-    if (message == WM_NCDESTROY && log != nullptr) {
+    if (message == WM_NCDESTROY && handler != nullptr) {
         ::SetWindowLongPtrW(wnd, GWLP_USERDATA, 0);
-        delete log;
+        delete handler;
     }
     return ::DefWindowProcW(wnd, message, wParam, lParam);
 }
+static_assert(std::is_same_v<decltype(&HostWindowProc), WNDPROC>);
 
 HINSTANCE ThisModule() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
 
@@ -51,41 +64,27 @@ bool RegisterHostClass() {
     return registered;
 }
 
-const MessageLog& NoMessages() {
-    static const MessageLog none;
-    return none;
-}
-
-MessageLog* LogOf(HWND wnd) {
-    if (wnd == nullptr) return nullptr;
-    return reinterpret_cast<MessageLog*>(::GetWindowLongPtrW(wnd, GWLP_USERDATA));
-}
-
 }  // namespace
 
 CHostWindow::CHostWindow(const std::string& title, HWND owner) {
     if (!RegisterHostClass()) return;
     const std::wstring caption = orv::win32::Wide(title);
-    tPendingLog = new MessageLog;
+    tPendingHandler = new (std::nothrow) Handler;
+    if (tPendingHandler == nullptr) return;
     // Created hidden: the window only has to exist and receive what the library sends. An owned
     // window is a popup, as a host's floating bars and dialogs are: the system walks to the root
     // owner only through popups (GetAncestor with GA_ROOTOWNER).
     const DWORD style = owner != nullptr ? WS_POPUPWINDOW | WS_CAPTION : WS_OVERLAPPEDWINDOW;
     hwnd_ = ::CreateWindowExW(0, kClassName, caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
                               640, 480, owner, nullptr, ThisModule(), nullptr);
-    delete tPendingLog;  // still here only when the window never took it
-    tPendingLog = nullptr;
+    delete tPendingHandler;  // still here only when the window never took it
+    tPendingHandler = nullptr;
 }
 
 CHostWindow::~CHostWindow() {
     if (hwnd_ != nullptr) ::DestroyWindow(hwnd_);
 }
 
-const std::vector<CHostWindow::Message>& CHostWindow::Messages() const {
-    const MessageLog* log = LogOf(hwnd_);
-    return log != nullptr ? *log : NoMessages();
-}
-
-void CHostWindow::ClearMessages() {
-    if (MessageLog* log = LogOf(hwnd_)) log->clear();
+void CHostWindow::SetHandler(Handler handler) {
+    if (Handler* slot = HandlerOf(hwnd_)) *slot = std::move(handler);
 }

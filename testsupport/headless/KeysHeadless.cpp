@@ -1,9 +1,7 @@
-// Setting a key's state, for tests and orvhost; linked from the host-library stand-ins, never
-// into the shipped libraries.
-#include "ui/KeyState.h"
+#include "testsupport/Keys.h"
 #include "ui/headless/HeadlessSystem.h"
 
-namespace orv::ui {
+namespace orv::test {
 
 void SetKeyDown(int virtualKey, bool down) {
     if (virtualKey >= 0 && virtualKey < 256) {
@@ -11,4 +9,4 @@ void SetKeyDown(int virtualKey, bool down) {
     }
 }
 
-}  // namespace orv::ui
+}  // namespace orv::test

@@ -4,8 +4,8 @@
 #include "orvmenu/OrvHostServices.h"
 #include "orvmenu/OrvWinTypes.h"
 
-namespace orv::hostlib {
+namespace orv::controls {
 // The services on the main window (root owner) of the window given, or null when the host put
 // none there.
 IOrvHostServices* HostServicesOf(HWND anyWindow);
-}  // namespace orv::hostlib
+}  // namespace orv::controls

@@ -1,6 +1,6 @@
-#include "hostlib/CodeTable.h"
+#include "controls/CodeTable.h"
 
-#include "hostlib/HostServices.h"
+#include "controls/HostServices.h"
 
 namespace {
 // Only a window handle is kept, never the services: the host may take them away at any time,
@@ -11,6 +11,6 @@ HWND g_mainWnd = nullptr;
 void CCodeTable::SetMainWindow(HWND mainWnd) { g_mainWnd = mainWnd; }
 
 const OrvMarketTable* CCodeTable::GetMarketData(const std::string& name) {
-    IOrvHostServices* services = orv::hostlib::HostServicesOf(g_mainWnd);
+    IOrvHostServices* services = orv::controls::HostServicesOf(g_mainWnd);
     return services != nullptr ? services->GetMarketData(name) : nullptr;
 }

@@ -1,10 +1,8 @@
-// Setting a key's state, for tests and orvhost; linked from the host-library stand-ins, never
-// into the shipped libraries.
-#include "ui/KeyState.h"
+#include "testsupport/Keys.h"
 
-#include "ui/win32/Win32.h"
+#include <windows.h>
 
-namespace orv::ui {
+namespace orv::test {
 
 void SetKeyDown(int virtualKey, bool down) {
     if (virtualKey <= 0 || virtualKey > 0xFF) return;
@@ -15,4 +13,4 @@ void SetKeyDown(int virtualKey, bool down) {
     ::SetKeyboardState(state);
 }
 
-}  // namespace orv::ui
+}  // namespace orv::test

@@ -1,8 +1,8 @@
-#include "hostlib/HostServices.h"
+#include "controls/HostServices.h"
 
 #include "ui/Window.h"
 
-IOrvHostServices* orv::hostlib::HostServicesOf(HWND anyWindow) {
+IOrvHostServices* orv::controls::HostServicesOf(HWND anyWindow) {
     if (anyWindow == nullptr) return nullptr;
     const HWND main = orv::ui::GetRootOwner(anyWindow);
     if (main == nullptr) return nullptr;

@@ -1,4 +1,4 @@
-#include "hostlib/CtrlCommon.h"
+#include "controls/CtrlCommon.h"
 
 #include <algorithm>
 

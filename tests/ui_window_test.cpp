@@ -1,0 +1,66 @@
+// The host window: what reaches its handler, what it answers, and what a recorder keeps.
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "orvmenu/HostWindow.h"
+#include "testsupport/RecordingWindow.h"
+#include "ui/Window.h"
+
+namespace orv::test {
+namespace {
+
+constexpr unsigned kWmNull = 0x0000;
+constexpr unsigned kWmUser = 0x0400;
+constexpr unsigned kWmApp = 0x8000;
+
+using HostWindowTest = OrvTest;
+
+// The messages a library sends its host reach the handler, which gives the answer; the
+// system's own traffic does not. A handler that throws answers 0 and nothing leaves the
+// window; a handler may replace itself during a call.
+TEST_F(HostWindowTest, HandlerGetsTheLibrarysMessagesAndNothingEscapes) {
+    CHostWindow window("main");
+    HWND wnd = window.GetHwnd();
+    ASSERT_NE(wnd, nullptr);
+    EXPECT_EQ(orv::ui::SendMessage(wnd, orv::kWmCommand, 1, 0), 0) << "no handler yet";
+
+    std::vector<unsigned> seen;
+    window.SetHandler([&](unsigned message, std::uintptr_t wParam, std::intptr_t) -> std::intptr_t {
+        seen.push_back(message);
+        if (wParam == 99) throw std::runtime_error("host fault");
+        return 40 + static_cast<std::intptr_t>(wParam);
+    });
+    EXPECT_EQ(orv::ui::SendMessage(wnd, orv::kWmCommand, 2, 0), 42);
+    EXPECT_EQ(orv::ui::SendMessage(wnd, orv::kWmUserCode, 1, 0), 41);
+    EXPECT_EQ(orv::ui::SendMessage(wnd, kWmUser, 0, 0), 40);
+    EXPECT_EQ(orv::ui::SendMessage(wnd, kWmApp - 1, 0, 0), 40);
+    EXPECT_EQ(orv::ui::SendMessage(wnd, kWmApp, 0, 0), 0);
+    EXPECT_EQ(orv::ui::SendMessage(wnd, kWmNull, 5, 0), 0);
+    EXPECT_EQ(orv::ui::SendMessage(wnd, orv::kWmCommand, 99, 0), 0) << "the handler threw";
+    EXPECT_EQ(seen, (std::vector<unsigned>{orv::kWmCommand, orv::kWmUserCode, kWmUser, kWmApp - 1, orv::kWmCommand}));
+
+    window.SetHandler([&](unsigned, std::uintptr_t, std::intptr_t) -> std::intptr_t {
+        window.SetHandler([](unsigned, std::uintptr_t, std::intptr_t) -> std::intptr_t { return 7; });
+        return 6;
+    });
+    EXPECT_EQ(orv::ui::SendMessage(wnd, orv::kWmCommand, 0, 0), 6);
+    EXPECT_EQ(orv::ui::SendMessage(wnd, orv::kWmCommand, 0, 0), 7);
+}
+
+// A user code's text is valid only while it is sent: the recorder keeps a copy, so the text
+// read after the sender's buffer changed is still the one sent.
+TEST_F(HostWindowTest, RecorderCopiesTheTextDuringTheCall) {
+    RecordingWindow window("main");
+    std::string code = "G01";
+    orv::ui::SendMessage(window.GetHwnd(), orv::kWmUserCode, 0, reinterpret_cast<std::intptr_t>(code.c_str()));
+    code.assign(64, 'x');
+    orv::ui::SendMessage(window.GetHwnd(), orv::kWmUserCode, 0, 0);
+    ASSERT_EQ(window.Messages().size(), 2u);
+    EXPECT_EQ(window.Messages()[0].text, "G01");
+    EXPECT_EQ(window.Messages()[1].text, "");
+}
+
+}  // namespace
+}  // namespace orv::test

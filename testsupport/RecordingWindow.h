@@ -1,0 +1,34 @@
+// A host window that records the messages the library sends its host, copying a message's text
+// during the call when the message carries one (kWmUserCode's lParam is valid only then).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "orvmenu/HostWindow.h"
+
+namespace orv::test {
+
+class RecordingWindow {
+public:
+    struct Message {
+        unsigned message = 0;
+        std::uintptr_t wParam = 0;
+        std::intptr_t lParam = 0;
+        std::string text;  // what lParam pointed at, for a message that carries text
+        friend bool operator==(const Message&, const Message&) = default;
+    };
+
+    explicit RecordingWindow(const std::string& title = "orvhost", HWND owner = nullptr);
+
+    HWND GetHwnd() const { return window_.GetHwnd(); }
+    const std::vector<Message>& Messages() const { return messages_; }
+    void ClearMessages() { messages_.clear(); }
+
+private:
+    std::vector<Message> messages_;
+    CHostWindow window_;
+};
+
+}  // namespace orv::test
