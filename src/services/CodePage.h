@@ -5,19 +5,21 @@
 // the code page cannot hold becomes '?', and so does a malformed byte sequence.
 #pragma once
 
+#include "orvmenu/OrvLibApi.h"
+
 #include <string>
 #include <string_view>
 
 namespace orv::cp950 {
 
-std::string FromUtf8(std::string_view utf8);
-std::string ToUtf8(std::string_view text);
-std::string FromUtf16(std::u16string_view utf16);
+ORV_SERVICES_API std::string FromUtf8(std::string_view utf8);
+ORV_SERVICES_API std::string ToUtf8(std::string_view text);
+ORV_SERVICES_API std::string FromUtf16(std::u16string_view utf16);
 #ifdef _WIN32
 // The same for the platform's own wide strings, which are UTF-16 on Windows.
-std::string FromUtf16(std::wstring_view utf16);
+ORV_SERVICES_API std::string FromUtf16(std::wstring_view utf16);
 #endif
-std::u16string ToUtf16(std::string_view text);
+ORV_SERVICES_API std::u16string ToUtf16(std::string_view text);
 
 // Length in bytes of the character that starts at text[i] (1 or 2).
 inline std::size_t CharLength(std::string_view text, std::size_t i) {
@@ -27,16 +29,16 @@ inline std::size_t CharLength(std::string_view text, std::size_t i) {
 
 // Position of the first occurrence of needle in text that starts on a character boundary, or
 // npos. Plain byte search would also match at the second byte of a double-byte character.
-std::size_t Find(std::string_view text, std::string_view needle);
+ORV_SERVICES_API std::size_t Find(std::string_view text, std::string_view needle);
 
 }  // namespace orv::cp950
 
 namespace orv::utf8 {
 // Appends one character in UTF-8.
-void Append(std::string& out, char32_t cp);
+ORV_SERVICES_API void Append(std::string& out, char32_t cp);
 }  // namespace orv::utf8
 
-class CFmtString {
+class ORV_SERVICES_API CFmtString {
 public:
     // The UTF-8 literal text in the code page named by codePage ("CHT": 950).
     static std::string GetCodePageString(std::string_view utf8, std::string_view codePage);

@@ -5,13 +5,15 @@
 // succeeds, so a crash, a full disk or a failed write leaves the old file whole.
 #pragma once
 
+#include "orvmenu/OrvLibApi.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
-class CFile {
+class ORV_SERVICES_API CFile {
 public:
     enum OpenFlags : unsigned {
         modeRead = 0x0000,
@@ -48,10 +50,10 @@ private:
 namespace orv::file {
 
 // The path with every separator turned into the platform's own.
-std::string NativePath(std::string_view path);
-bool Exists(const std::string& path);  // a regular file
+ORV_SERVICES_API std::string NativePath(std::string_view path);
+ORV_SERVICES_API bool Exists(const std::string& path);  // a regular file
 // Reads a whole file; false when it is missing, unreadable or larger than maxBytes.
-bool ReadAll(const std::string& path, std::string& out, std::size_t maxBytes);
+ORV_SERVICES_API bool ReadAll(const std::string& path, std::string& out, std::size_t maxBytes);
 
 // For the back ends' ReadAll: reads an open file straight into out, one copy of its bytes.
 // size, the file's size when it was opened, is only a guess: a file may grow or shrink while
@@ -91,12 +93,12 @@ bool ReadInto(std::string& out, std::size_t size, std::size_t maxBytes, Read rea
 // replaces it, this keeps a copy beside it ("name.unreadable", or "name.unreadable.N" when that
 // is taken). True when the copy was made or there is nothing to keep; false when the file could
 // not be copied, and then the caller must not write over it.
-bool KeepUnreadable(const std::string& path);
+ORV_SERVICES_API bool KeepUnreadable(const std::string& path);
 
 // The user files a component reads and writes back. After a failed read the file is kept
 // beside itself (KeepUnreadable); when no copy can be made, every later write to it is refused,
 // so the user's data is never replaced by what the component could not read.
-class UserFileGuard {
+class ORV_SERVICES_API UserFileGuard {
 public:
     void ReadFailed(const std::string& path);
     bool MayWrite(const std::string& path) const;
@@ -120,15 +122,15 @@ enum class Op : unsigned char {
     CopyRead,     // reading an unreadable file for the copy kept beside it
     Link,         // the second link that keeps it when it cannot be read
 };
-const char* OpName(Op op);
+ORV_SERVICES_API const char* OpName(Op op);
 
 // The nth operation from now fails (1: the next one); with persistent every later one fails
 // too, as on a full disk. n = 0 disarms.
-void FailAt(unsigned n, bool persistent = false);
-void Disarm();
-unsigned Counted();  // operations seen since FailAt
-bool Fired();        // whether an operation was made to fail since FailAt
-Op FirstFailed();    // the first one that did
+ORV_SERVICES_API void FailAt(unsigned n, bool persistent = false);
+ORV_SERVICES_API void Disarm();
+ORV_SERVICES_API unsigned Counted();  // operations seen since FailAt
+ORV_SERVICES_API bool Fired();        // whether an operation was made to fail since FailAt
+ORV_SERVICES_API Op FirstFailed();    // the first one that did
 
 // For the back ends: true when this operation must fail.
 bool Inject(Op op);

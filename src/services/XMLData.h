@@ -6,6 +6,8 @@
 // indented by one tab; lines end with "\r\n".
 #pragma once
 
+#include "orvmenu/OrvLibApi.h"
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -13,7 +15,7 @@
 
 class CFile;
 
-class CXMLData {
+class ORV_SERVICES_API CXMLData {
 public:
     using Attr = std::pair<std::string_view, std::string_view>;
 

@@ -7,6 +7,8 @@
 // their encoding are reported as unreadable (Open returns 0).
 #pragma once
 
+#include "orvmenu/OrvLibApi.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -15,7 +17,7 @@
 // An attribute of an element, valid while the element's CXMLNode lives. A default attribute is
 // null. Loaders walk an element's attributes with it once, in document order; reading by index
 // (CXMLNode::GetAttrValue) serves callers that come back to an attribute.
-class CXMLAttr {
+class ORV_SERVICES_API CXMLAttr {
 public:
     CXMLAttr() = default;
     explicit operator bool() const { return handle_ != nullptr; }
@@ -39,7 +41,7 @@ private:
 
 // A node of a parsed document, valid while its CXMLParser lives. A default node is null.
 // Names, texts and values are in the terminal's code page.
-class CXMLNode {
+class ORV_SERVICES_API CXMLNode {
 public:
     CXMLNode() = default;
     CXMLNode(const CXMLNode& other);
@@ -80,7 +82,7 @@ private:
     void* handle_ = nullptr;
 };
 
-class CXMLParser {
+class ORV_SERVICES_API CXMLParser {
 public:
     static constexpr std::size_t kMaxFileBytes = 256u << 20;
     static constexpr int kMaxDepth = 256;

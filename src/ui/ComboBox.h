@@ -10,6 +10,8 @@
 // the same way, including the keyboard and paint messages a user's actions send it.
 #pragma once
 
+#include "orvmenu/OrvLibApi.h"
+
 #include <cstdint>
 #include <string>
 
@@ -64,7 +66,7 @@ public:
     ~CBorrowedDC() override { hdc_ = nullptr; }
 };
 
-class CComboBox {
+class ORV_UI_API CComboBox {
 public:
     CComboBox() = default;
     CComboBox(const CComboBox&) = delete;
@@ -123,7 +125,7 @@ protected:
     HWND hwnd_ = nullptr;
 };
 
-class CComboBoxEx : public CComboBox {
+class ORV_UI_API CComboBoxEx : public CComboBox {
 public:
     // Inserts a text item at index (-1: at the end); the index it got, or -1.
     int InsertItem(int index, const std::string& text);
@@ -135,5 +137,5 @@ protected:
 namespace orv::ui {
 constexpr int kSmCxHThumb = 10;
 // The window system's metric of that index (the value measured on the real system headless).
-int GetSystemMetrics(int index);
+ORV_UI_API int GetSystemMetrics(int index);
 }  // namespace orv::ui

@@ -2,11 +2,13 @@
 // context at its own size.
 #pragma once
 
+#include "orvmenu/OrvLibApi.h"
+
 #include <string>
 
 #include "ui/Gdi.h"
 
-class CFormBitmap {
+class ORV_UI_API CFormBitmap {
 public:
     CFormBitmap() = default;
     CFormBitmap(const CFormBitmap&) = delete;

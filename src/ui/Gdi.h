@@ -6,6 +6,8 @@
 // back ends; text is not rasterised headless.
 #pragma once
 
+#include "orvmenu/OrvLibApi.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -45,7 +47,7 @@ constexpr int kPsSolid = 0;
 class CDC;
 
 // The base of the drawing objects: owns its handle and deletes it when it goes.
-class CGdiObject {
+class ORV_UI_API CGdiObject {
 public:
     CGdiObject() = default;
     CGdiObject(const CGdiObject&) = delete;
@@ -62,23 +64,23 @@ protected:
     void* handle_ = nullptr;
 };
 
-class CPen : public CGdiObject {
+class ORV_UI_API CPen : public CGdiObject {
 public:
     bool CreatePen(int style, int width, orv::Color color);
 };
 
-class CBrush : public CGdiObject {
+class ORV_UI_API CBrush : public CGdiObject {
 public:
     bool CreateSolidBrush(orv::Color color);
 };
 
-class CFont : public CGdiObject {
+class ORV_UI_API CFont : public CGdiObject {
 public:
     // A font as the terminal's form files describe it.
     bool CreateFormFont(const CFormFont& font);
 };
 
-class CBitmap : public CGdiObject {
+class ORV_UI_API CBitmap : public CGdiObject {
 public:
     // A colour bitmap in the format of the device context's screen.
     bool CreateCompatibleBitmap(CDC& dc, int width, int height);
@@ -88,7 +90,7 @@ public:
     int GetHeight() const;
 };
 
-class CDC {
+class ORV_UI_API CDC {
 public:
     CDC() = default;
     CDC(const CDC&) = delete;
@@ -125,7 +127,7 @@ protected:
 };
 
 // The client area's context of a window, released when it goes.
-class CClientDC : public CDC {
+class ORV_UI_API CClientDC : public CDC {
 public:
     explicit CClientDC(HWND wnd);
     ~CClientDC() override;

@@ -1,6 +1,8 @@
 // CImageList: the images of a toolbar's buttons, all of one size.
 #pragma once
 
+#include "orvmenu/OrvLibApi.h"
+
 #include "orvmenu/OrvWinTypes.h"
 #include "ui/Gdi.h"
 
@@ -10,7 +12,7 @@ constexpr unsigned kIlcMask = 0x0001;
 constexpr unsigned kIlcColor24 = 0x0018;
 }  // namespace orv::ui
 
-class CImageList {
+class ORV_UI_API CImageList {
 public:
     CImageList() = default;
     CImageList(const CImageList&) = delete;

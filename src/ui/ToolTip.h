@@ -1,6 +1,8 @@
 // CToolTipCtrl: a tooltip window with tools over rectangles of another window.
 #pragma once
 
+#include "orvmenu/OrvLibApi.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,7 +17,7 @@ constexpr unsigned kTtsNoPrefix = 0x02;
 constexpr unsigned kWsPopup = 0x80000000u;
 }  // namespace orv::ui
 
-class CToolTipCtrl {
+class ORV_UI_API CToolTipCtrl {
 public:
     struct Tool {
         HWND wnd = nullptr;

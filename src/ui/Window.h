@@ -1,6 +1,8 @@
 // Reaching the host's windows.
 #pragma once
 
+#include "orvmenu/OrvLibApi.h"
+
 #include <cstdint>
 #include <string>
 
@@ -9,23 +11,23 @@
 namespace orv::ui {
 
 // Sends a message and waits for the window's answer, as the window system's SendMessage does.
-std::intptr_t SendMessage(HWND wnd, unsigned message, std::uintptr_t wParam,
+ORV_UI_API std::intptr_t SendMessage(HWND wnd, unsigned message, std::uintptr_t wParam,
                           std::intptr_t lParam);
 
 // The application's main window: the root owner of the window a control lives in.
-HWND GetRootOwner(HWND wnd);
+ORV_UI_API HWND GetRootOwner(HWND wnd);
 
 // Shows or hides a window (kSwShow 5, kSwHide 0), as the window system's ShowWindow does; true
 // when it was visible before.
-bool ShowWindow(HWND wnd, int command);
+ORV_UI_API bool ShowWindow(HWND wnd, int command);
 
 // The keyboard focus: given to a window, and which window has it (null: none of this thread's).
-void SetFocus(HWND wnd);
-HWND GetFocus();
+ORV_UI_API void SetFocus(HWND wnd);
+ORV_UI_API HWND GetFocus();
 
 // Named pointer-sized values on a window, as the host leaves them on its main window.
-void* GetProp(HWND wnd, const std::string& name);
-bool SetProp(HWND wnd, const std::string& name, void* value);
-void RemoveProp(HWND wnd, const std::string& name);
+ORV_UI_API void* GetProp(HWND wnd, const std::string& name);
+ORV_UI_API bool SetProp(HWND wnd, const std::string& name, void* value);
+ORV_UI_API void RemoveProp(HWND wnd, const std::string& name);
 
 }  // namespace orv::ui

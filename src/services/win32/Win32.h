@@ -1,6 +1,8 @@
 // <windows.h> for the Win32 back end of the services.
 #pragma once
 
+#include "orvmenu/OrvLibApi.h"
+
 #include <windows.h>
 
 #include <string>
@@ -9,7 +11,7 @@
 namespace orv::win32 {
 
 // Terminal text (code page 950) as a wide string for the W functions, and back.
-std::wstring Wide(std::string_view text);
-std::string Narrow(std::wstring_view wide);
+ORV_SERVICES_API std::wstring Wide(std::string_view text);
+ORV_SERVICES_API std::string Narrow(std::wstring_view wide);
 
 }  // namespace orv::win32
