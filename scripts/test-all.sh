@@ -2,7 +2,8 @@
 # Installs what is missing, builds everything and runs every test:
 #   1. Linux (headless toolkit), the whole suite, then the example host built against the
 #      installed package and run
-#   2. the same suite under AddressSanitizer and UndefinedBehaviorSanitizer
+#   2. the same suite and orvhost's scripted runs under AddressSanitizer (stack use after return
+#      included) and UndefinedBehaviorSanitizer
 #   3. every fuzz target for a short run on its seed files
 #   4. the benchmarks, built and run once on small data
 #   5. Windows: the x86_64 build's suite under Wine, both DLLs' export tables
@@ -70,7 +71,7 @@ else
 fi
 
 stage "Linux: AddressSanitizer + UndefinedBehaviorSanitizer"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 ctest_stage linux-asan sanitizer
+ctest_stage linux-asan "sanitizer (with orvhost)"
 
 stage "Fuzz targets, ${fuzz_seconds}s each"
 if cmake --preset linux-fuzz >"$logs/fuzz-configure.log" 2>&1 &&

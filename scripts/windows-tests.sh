@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows side: builds OrvMenu.dll for x86_64 (with the test program and orvhost) and for
 # i686 (the shipped DLL), runs the test program under Wine on a virtual X display, and checks
-# both DLLs' export tables. Quiet on success; exits non-zero on any failure.
+# the export tables: OrvMenu.dll's twelve functions at their ordinals, and no test support in
+# any shipped DLL. Quiet on success; exits non-zero on any failure.
 set -euo pipefail
 source "$(dirname "$0")/windows-env.sh"
 
@@ -33,6 +34,11 @@ exports_ok=1
 "$orv_root/scripts/check-exports.sh" "$orv_root/build/mingw-x64/src/frame/OrvMenu.dll" \
     "$orv_root/build/mingw-i686/src/frame/OrvMenu.dll" >/dev/null || exports_ok=0
 [ "$exports_ok" = 1 ] && echo "exports: OrvMenu.dll (x86_64, i686) matches OrvExports.h and OrvMenu.def"
+# The services and the toolkit: no test support in any shipped DLL, and the headless libraries
+# (when the Linux build is there) export what their Windows twins do.
+twins=()
+[ -f "$orv_root/build/linux/src/libOrvServices.so" ] && twins=(--twins "$orv_root/build/linux" "$orv_root/build/mingw-x64")
+"$orv_root/scripts/check-library-exports.sh" "${twins[@]}" "$orv_root/build/mingw-x64" "$orv_root/build/mingw-i686" || exports_ok=0
 
 echo "windows: ${passed:-0} passed, ${failed:-0} failed"
 [ "$status" -eq 0 ] && [ -z "$failed" ] && [ "$exports_ok" = 1 ]

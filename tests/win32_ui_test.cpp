@@ -61,7 +61,7 @@ TEST(Win32Ui, HostWindowRecordsWhatTheLibrarySendsAndAnswersTheRest) {
     orv::ui::SendMessage(main.GetHwnd(), orv::kWmUserCode, 0, reinterpret_cast<std::intptr_t>(code));
     orv::ui::SendMessage(main.GetHwnd(), WM_NULL, 1, 2);  // the system's own traffic is not recorded
     const std::vector<orv::test::RecordingWindow::Message> expected = {
-        {orv::kWmCommand, 7800, 0},
+        {orv::kWmCommand, 7800, 0, {}},
         {orv::kWmUserCode, 0, reinterpret_cast<std::intptr_t>(code), "2330"},
     };
     EXPECT_EQ(main.Messages(), expected);
