@@ -158,6 +158,7 @@ struct BoxState {
         if (dropList) return;  // no edit field to type into
         text += c;
         if (!ex) Notify(kCbnEditUpdate);
+        if (!orv::headless::IsWindow(self)) return;  // a handler destroyed the box
         Notify(orv::ui::kCbnEditChange);
     }
 
