@@ -2,11 +2,13 @@
 # Installs what is missing, builds everything and runs every test:
 #   1. Linux (headless toolkit), the whole suite, then the example host built against the
 #      installed package and run
-#   2. the same suite under AddressSanitizer and UndefinedBehaviorSanitizer
-#   3. every fuzz target for a short run on its seed files
-#   4. the benchmarks, built and run once on small data
-#   5. Windows: the x86_64 build's suite under Wine, both DLLs' export tables
-# Ends with one line: "summary: N passed, N failed" (tests of stages 1, 2 and 5, and the
+#   2. the same suite as 32-bit code (-m32), run under qemu-i386 where the kernel runs no i386
+#      program
+#   3. the same suite under AddressSanitizer and UndefinedBehaviorSanitizer
+#   4. every fuzz target for a short run on its seed files
+#   5. the benchmarks, built and run once on small data
+#   6. Windows: the x86_64 build's suite under Wine, both DLLs' export tables
+# Ends with one line: "summary: N passed, N failed" (tests of stages 1, 2, 3 and 6, and the
 # example host as one).
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -68,6 +70,9 @@ if cmake --install build/linux --prefix "$root/$example/install" >"$logs/example
 else
   tail -n 30 "$logs"/example-*.log; fail "example host"; failed=$((failed + 1))
 fi
+
+stage "Linux i386 (32-bit code under qemu): build and test"
+ctest_stage linux-i386 "Linux i386"
 
 stage "Linux: AddressSanitizer + UndefinedBehaviorSanitizer"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 ctest_stage linux-asan sanitizer
