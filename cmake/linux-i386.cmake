@@ -11,7 +11,6 @@ set(CMAKE_MODULE_LINKER_FLAGS_INIT -m32)
 
 # find_package and find_library look under lib/i386-linux-gnu, never the amd64 folders.
 set(CMAKE_LIBRARY_ARCHITECTURE i386-linux-gnu)
-set(FIND_LIBRARY_USE_LIB64_PATHS OFF)
 set_property(GLOBAL PROPERTY FIND_LIBRARY_USE_LIB64_PATHS OFF)
 set_property(GLOBAL PROPERTY FIND_LIBRARY_USE_LIB32_PATHS ON)
 

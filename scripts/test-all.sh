@@ -2,8 +2,8 @@
 # Installs what is missing, builds everything and runs every test:
 #   1. Linux (headless toolkit), the whole suite, then the example host built against the
 #      installed package and run
-#   2. the same suite as 32-bit code (-m32), run under qemu-i386 where the kernel runs no i386
-#      program
+#   2. the same suite as 32-bit code (-m32) with UndefinedBehaviorSanitizer, run under qemu-i386
+#      where the kernel runs no i386 program
 #   3. the same suite under AddressSanitizer and UndefinedBehaviorSanitizer
 #   4. every fuzz target for a short run on its seed files
 #   5. the benchmarks, built and run once on small data
