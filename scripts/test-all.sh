@@ -2,12 +2,14 @@
 # Installs what is missing, builds everything and runs every test:
 #   1. Linux (headless toolkit), the whole suite, then the example host built against the
 #      installed package and run
-#   2. the same suite and orvhost's scripted runs under AddressSanitizer (stack use after return
+#   2. the same suite as 32-bit code (-m32) with UndefinedBehaviorSanitizer, run under qemu-i386
+#      where the kernel runs no i386 program
+#   3. the same suite and orvhost's scripted runs under AddressSanitizer (stack use after return
 #      included) and UndefinedBehaviorSanitizer
-#   3. every fuzz target for a short run on its seed files
-#   4. the benchmarks, built and run once on small data
-#   5. Windows: the x86_64 build's suite under Wine, both DLLs' export tables
-# Ends with one line: "summary: N passed, N failed" (tests of stages 1, 2 and 5, and the
+#   4. every fuzz target for a short run on its seed files
+#   5. the benchmarks, built and run once on small data
+#   6. Windows: the x86_64 build's suite under Wine, the export tables of the shipped DLLs
+# Ends with one line: "summary: N passed, N failed" (tests of stages 1, 2, 3 and 6, and the
 # example host as one).
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -69,6 +71,9 @@ if cmake --install build/linux --prefix "$root/$example/install" >"$logs/example
 else
   tail -n 30 "$logs"/example-*.log; fail "example host"; failed=$((failed + 1))
 fi
+
+stage "Linux i386 (32-bit code under qemu): build and test"
+ctest_stage linux-i386 "Linux i386"
 
 stage "Linux: AddressSanitizer + UndefinedBehaviorSanitizer"
 ctest_stage linux-asan "sanitizer (with orvhost)"

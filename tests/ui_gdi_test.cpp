@@ -1,6 +1,7 @@
 // The drawing layer, pixel by pixel: the same expectations hold for the real system's drawing
 // and for the headless back end.
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -177,6 +178,30 @@ TEST_F(GdiTest, BitmapsAreCopiedExactly) {
                                               kWhite,     kWhite,     pattern[0], pattern[1]};
     EXPECT_EQ(pixels, expected);
 }
+
+#ifndef _WIN32
+// The headless back end's clipping near the ends of the int range: a copy or an image placed
+// there draws nothing and takes no sum of coordinates past them.
+TEST_F(GdiTest, DrawingAtTheEndsOfTheCoordinateRangeDrawsNothing) {
+    constexpr int kFar = std::numeric_limits<int>::max();
+    CBitmap source;
+    ASSERT_TRUE(source.CreateFromPixels(3, 2, Pattern(3, 2)));
+    CImageList list;
+    ASSERT_TRUE(list.Create(3, 2, orv::ui::kIlcColor24, 1, 1));
+    ASSERT_EQ(list.Add(&source, kMagenta), 0);
+    Canvas canvas(window_.GetHwnd(), 4, 3);
+    canvas.Fill(kWhite);
+    CDC memory;
+    ASSERT_TRUE(memory.CreateCompatibleDC(&canvas.Dc()));
+    void* previous = memory.SelectObject(&source);
+    EXPECT_TRUE(canvas.Dc().BitBlt(kFar, kFar, 3, 2, &memory, 0, 0));
+    EXPECT_TRUE(canvas.Dc().BitBlt(0, 0, 3, 2, &memory, kFar, kFar));
+    memory.SelectHandle(previous);
+    memory.DeleteDC();
+    EXPECT_TRUE(list.Draw(&canvas.Dc(), 0, {kFar, kFar}));
+    EXPECT_EQ(canvas.Pixels(), std::vector<orv::Color>(12, kWhite));
+}
+#endif
 
 // The masked add: pixels of the mask colour become transparent, the others keep their colour,
 // the bitmap it was given keeps black there. A bitmap twice as wide adds two images, one
@@ -409,10 +434,13 @@ TEST_F(GdiTest, FormBitmapRefusesBrokenFiles) {
         {"garbage.bmp", "this is no picture at all, just words in a file"},
         {"truncated.bmp", good.substr(0, good.size() - 20)},
         {"header.bmp", good.substr(0, 30)},
+        // A top-down height whose side has no positive twin in 32 bits.
+        {"height.bmp", good.substr(0, 22) + std::string("\0\0\0\x80", 4) + good.substr(26)},
     };
     for (const auto& [name, bytes] : files) WriteFile(imageDir + "/" + name, bytes);
     WriteFile(imageDir + "/good.bmp", good);
-    for (const std::string name : {"missing.bmp", "empty.bmp", "garbage.bmp", "truncated.bmp", "header.bmp"}) {
+    for (const std::string name :
+         {"missing.bmp", "empty.bmp", "garbage.bmp", "truncated.bmp", "header.bmp", "height.bmp"}) {
         SCOPED_TRACE(name);
         CFormBitmap bitmap;
         ASSERT_TRUE(bitmap.Load(imageDir + "/good.bmp"));

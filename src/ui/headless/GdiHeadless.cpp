@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <utility>
 
@@ -124,16 +125,17 @@ void FillSpan(GdiBitmap& bitmap, int y, int fromX, int toX, orv::Color color) {
 
 // A 1-pixel line from a to b without its last pixel, as the window system's LineTo draws.
 void Line(GdiBitmap& bitmap, CPoint a, CPoint b, orv::Color color) {
-    const long dx = std::labs(static_cast<long>(b.x) - a.x);
-    const long dy = std::labs(static_cast<long>(b.y) - a.y);
+    // 64 bits: the distance between two int coordinates, and twice the error, overflow int.
+    const std::int64_t dx = std::abs(std::int64_t{b.x} - a.x);
+    const std::int64_t dy = std::abs(std::int64_t{b.y} - a.y);
     const int sx = a.x < b.x ? 1 : -1;
     const int sy = a.y < b.y ? 1 : -1;
-    long error = dx - dy;
+    std::int64_t error = dx - dy;
     int x = a.x;
     int y = a.y;
     while (x != b.x || y != b.y) {
         PutPixel(bitmap, x, y, color);
-        const long twice = 2 * error;
+        const std::int64_t twice = 2 * error;
         if (twice > -dy) {
             error -= dy;
             x += sx;
@@ -149,16 +151,16 @@ void Line(GdiBitmap& bitmap, CPoint a, CPoint b, orv::Color color) {
 // edge crossings, a pixel x taken when left crossing <= x < right crossing (the top-left rule
 // the window system's regions follow).
 void FillPolygon(GdiBitmap& bitmap, const CPoint* points, int count, orv::Color color) {
-    long top = points[0].y;
-    long bottom = points[0].y;
+    int top = points[0].y;
+    int bottom = points[0].y;
     for (int i = 1; i < count; ++i) {
-        top = std::min<long>(top, points[i].y);
-        bottom = std::max<long>(bottom, points[i].y);
+        top = std::min(top, points[i].y);
+        bottom = std::max(bottom, points[i].y);
     }
-    top = std::max<long>(top, 0);
-    bottom = std::min<long>(bottom, bitmap.height);
+    top = std::max(top, 0);
+    bottom = std::min(bottom, bitmap.height);
     std::vector<double> crossings;
-    for (long y = top; y < bottom; ++y) {
+    for (int y = top; y < bottom; ++y) {
         crossings.clear();
         for (int i = 0; i < count; ++i) {
             const CPoint a = points[i];
@@ -167,8 +169,10 @@ void FillPolygon(GdiBitmap& bitmap, const CPoint* points, int count, orv::Color 
             const CPoint low = a.y < b.y ? a : b;
             const CPoint high = a.y < b.y ? b : a;
             if (y < low.y || y >= high.y) continue;
-            crossings.push_back(low.x + static_cast<double>(y - low.y) * (high.x - low.x) /
-                                            static_cast<double>(high.y - low.y));
+            // In double: the differences of two int coordinates overflow int.
+            const double run = static_cast<double>(high.x) - low.x;
+            const double rise = static_cast<double>(high.y) - low.y;
+            crossings.push_back(low.x + (static_cast<double>(y) - low.y) * run / rise);
         }
         std::sort(crossings.begin(), crossings.end());
         for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
@@ -386,13 +390,14 @@ bool CDC::BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, 
     std::vector<orv::Color> own;
     if (pixels == target) own = pixels->pixels;
     const std::vector<orv::Color>& copy = pixels == target ? own : pixels->pixels;
-    for (long row = 0; row < height && row < kMaxBitmapSide; ++row) {
-        const long sy = static_cast<long>(sourceY) + row;
-        const long ty = static_cast<long>(y) + row;
+    // 64 bits: a coordinate plus an offset overflows int.
+    for (std::int64_t row = 0; row < height && row < kMaxBitmapSide; ++row) {
+        const std::int64_t sy = sourceY + row;
+        const std::int64_t ty = y + row;
         if (sy < 0 || sy >= pixels->height || ty < 0 || ty >= target->height) continue;
-        for (long col = 0; col < width && col < kMaxBitmapSide; ++col) {
-            const long sx = static_cast<long>(sourceX) + col;
-            const long tx = static_cast<long>(x) + col;
+        for (std::int64_t col = 0; col < width && col < kMaxBitmapSide; ++col) {
+            const std::int64_t sx = sourceX + col;
+            const std::int64_t tx = x + col;
             if (sx < 0 || sx >= pixels->width || tx < 0 || tx >= target->width) continue;
             PutPixel(*target, static_cast<int>(tx), static_cast<int>(ty),
                      copy[static_cast<std::size_t>(sy) * static_cast<std::size_t>(pixels->width) +
