@@ -50,6 +50,9 @@ namespace orv::file {
 // The path with every separator turned into the platform's own.
 std::string NativePath(std::string_view path);
 bool Exists(const std::string& path);  // a regular file
+// Whether path names a file inside folder (at any depth) once ".." and symbolic links are
+// resolved in both; false when either does not exist.
+bool IsInside(const std::string& folder, const std::string& path);
 // Reads a whole file; false when it is missing, unreadable or larger than maxBytes.
 bool ReadAll(const std::string& path, std::string& out, std::size_t maxBytes);
 
@@ -107,7 +110,7 @@ private:
 
 // Test seam: a test arms it so that the Nth file operation of a write from now fails the way a
 // full or failing disk fails it (ENOSPC/EIO; ERROR_DISK_FULL/ERROR_WRITE_FAULT), on the real
-// system calls of either back end. Unarmed, each operation costs one test of a counter.
+// system calls of either back end, or the Nth picture allocation fails as memory runs out. Unarmed, each operation costs one test of a counter.
 namespace fault {
 
 enum class Op : unsigned char {
@@ -119,6 +122,9 @@ enum class Op : unsigned char {
     FolderFlush,  // the folder's entry made durable (after the rename)
     CopyRead,     // reading an unreadable file for the copy kept beside it
     Link,         // the second link that keeps it when it cannot be read
+    // Not a file operation: the toolkit's creation of a bitmap, a memory context or an image
+    // list (or an image in one) fails as the window system's does out of memory.
+    Alloc,
 };
 const char* OpName(Op op);
 
@@ -127,6 +133,9 @@ const char* OpName(Op op);
 void FailAt(unsigned n, bool persistent = false);
 void Disarm();
 unsigned Counted();  // operations seen since FailAt
+// Records every operation the back ends reach, armed or not, in order, until Record(false).
+void Record(bool on);
+std::vector<Op> Recorded();
 bool Fired();        // whether an operation was made to fail since FailAt
 Op FirstFailed();    // the first one that did
 

@@ -1,5 +1,7 @@
 #include "services/File.h"
 
+#include <vector>
+
 namespace orv::file::fault {
 
 namespace {
@@ -9,7 +11,16 @@ unsigned counted = 0;
 bool persistent = false;
 bool fired = false;
 Op firstFailed = Op::Open;
+bool recording = false;
+std::vector<Op> trace;
 }  // namespace
+
+void Record(bool on) {
+    recording = on;
+    trace.clear();
+}
+
+std::vector<Op> Recorded() { return trace; }
 
 const char* OpName(Op op) {
     switch (op) {
@@ -21,6 +32,7 @@ const char* OpName(Op op) {
     case Op::FolderFlush: return "folder flush";
     case Op::CopyRead: return "copy read";
     case Op::Link: return "link";
+    case Op::Alloc: return "allocation";
     }
     return "?";
 }
@@ -38,6 +50,7 @@ bool Fired() { return fired; }
 Op FirstFailed() { return firstFailed; }
 
 bool Inject(Op op) {
+    if (recording) trace.push_back(op);
     if (armedAt == 0) return false;
     ++counted;
     if (counted < armedAt || (counted > armedAt && !persistent)) return false;

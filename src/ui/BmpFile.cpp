@@ -39,8 +39,10 @@ bool DecodeBmp(std::string_view data, DecodedBmp& out) {
     const std::uint32_t bitsOffset = bytes.U32(10);
     const std::uint32_t headerSize = bytes.U32(14);
     const std::size_t header = 14;
-    long width = 0;
-    long height = 0;
+    // The file fixes these at 16 or 32 bits; 64 bits here holds the negated height of a
+    // top-down picture, which for -2^31 does not fit in 32.
+    std::int64_t width = 0;
+    std::int64_t height = 0;
     std::uint32_t bits = 0;
     std::uint32_t compression = 0;
     std::uint32_t colorsUsed = 0;
@@ -49,8 +51,8 @@ bool DecodeBmp(std::string_view data, DecodedBmp& out) {
     std::uint32_t masks[3] = {0x7C00, 0x03E0, 0x001F};
     if (headerSize == 12) {
         if (!bytes.Has(header, 12)) return false;
-        width = static_cast<long>(bytes.U16(header + 4));
-        height = static_cast<long>(bytes.U16(header + 6));
+        width = bytes.U16(header + 4);
+        height = bytes.U16(header + 6);
         bits = bytes.U16(header + 10);
         paletteEntry = 3;
     } else if (headerSize >= 40 && headerSize <= 124) {
@@ -74,7 +76,10 @@ bool DecodeBmp(std::string_view data, DecodedBmp& out) {
     }
     const bool topDown = height < 0;
     if (topDown) height = -height;
-    if (width <= 0 || height <= 0 || width > kMaxBmpSide || height > kMaxBmpSide) return false;
+    if (width <= 0 || height <= 0 || width > kMaxBmpSide || height > kMaxBmpSide ||
+        width * height > kMaxBmpPixels) {
+        return false;
+    }
     if (compression == 3 && bits != 16 && bits != 32) return false;
     if (compression != 0 && compression != 3) return false;
     if (bits == 24 || bits == 32) {
@@ -100,14 +105,14 @@ bool DecodeBmp(std::string_view data, DecodedBmp& out) {
 
     const std::size_t stride = (static_cast<std::size_t>(width) * bits + 31) / 32 * 4;
     if (!bytes.Has(bitsOffset, stride * static_cast<std::size_t>(height))) return false;
-    out.width = static_cast<int>(width);
-    out.height = static_cast<int>(height);
+    out.width = static_cast<std::int32_t>(width);
+    out.height = static_cast<std::int32_t>(height);
     out.pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
-    for (long row = 0; row < height; ++row) {
+    for (std::int64_t row = 0; row < height; ++row) {
         const std::size_t line = bitsOffset + stride * static_cast<std::size_t>(row);
-        const long y = topDown ? row : height - 1 - row;
+        const std::int64_t y = topDown ? row : height - 1 - row;
         orv::Color* target = &out.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width)];
-        for (long x = 0; x < width; ++x) {
+        for (std::int64_t x = 0; x < width; ++x) {
             orv::Color color = 0;
             if (bits <= 8) {
                 const std::size_t bit = static_cast<std::size_t>(x) * bits;
