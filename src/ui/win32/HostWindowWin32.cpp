@@ -25,7 +25,11 @@ LRESULT CALLBACK HostWindowProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lP
     }
     auto* log = reinterpret_cast<MessageLog*>(::GetWindowLongPtrW(wnd, GWLP_USERDATA));
     if (log != nullptr && IsRecorded(message)) {
-        log->push_back({message, wParam, lParam});
+        // Out of memory the message goes unrecorded: nothing leaves a window procedure.
+        try {
+            log->push_back({message, wParam, lParam});
+        } catch (...) {
+        }
         return 0;
     }
     if (message == WM_NCDESTROY && log != nullptr) {
