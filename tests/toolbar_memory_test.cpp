@@ -141,7 +141,7 @@ TEST_F(ToolBarMemoryTest, AnAllocationFailingAtEachStepOfBuildingLeavesTheToolBa
     for (unsigned n = 1; n < 200; ++n) {
         toolBar->SelectGroup(Item("G2"));
         messageBoxes.clear();
-        fault::FailAt(n);
+        fault::FailAllocationAt(n);
         toolBar->SelectGroup(Item("G1"));
         const bool fired = fault::Fired();
         fault::Disarm();

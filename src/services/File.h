@@ -131,6 +131,8 @@ const char* OpName(Op op);
 // The nth operation from now fails (1: the next one); with persistent every later one fails
 // too, as on a full disk. n = 0 disarms.
 void FailAt(unsigned n, bool persistent = false);
+// The same for the toolkit's picture allocations (Op::Alloc), which FailAt does not count.
+void FailAllocationAt(unsigned n);
 void Disarm();
 unsigned Counted();  // operations seen since FailAt
 // Records every operation the back ends reach, armed or not, in order, until Record(false).

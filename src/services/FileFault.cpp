@@ -11,6 +11,7 @@ unsigned counted = 0;
 bool persistent = false;
 bool fired = false;
 Op firstFailed = Op::Open;
+bool allocations = false;  // what the armed fault counts: allocations, or file operations
 bool recording = false;
 std::vector<Op> trace;
 }  // namespace
@@ -42,6 +43,12 @@ void FailAt(unsigned n, bool failLater) {
     counted = 0;
     persistent = failLater;
     fired = false;
+    allocations = false;
+}
+
+void FailAllocationAt(unsigned n) {
+    FailAt(n, false);
+    allocations = true;
 }
 
 void Disarm() { armedAt = 0; }
@@ -51,7 +58,7 @@ Op FirstFailed() { return firstFailed; }
 
 bool Inject(Op op) {
     if (recording) trace.push_back(op);
-    if (armedAt == 0) return false;
+    if (armedAt == 0 || (op == Op::Alloc) != allocations) return false;
     ++counted;
     if (counted < armedAt || (counted > armedAt && !persistent)) return false;
     if (!fired) firstFailed = op;
