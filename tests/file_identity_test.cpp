@@ -97,6 +97,9 @@ TEST_F(FileIdentityTest, SaveKeepsAttributes) {
     WriteFile(path, "old");
     const std::wstring wide = std::filesystem::path(path).wstring();
     ASSERT_TRUE(::SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    if ((::GetFileAttributesW(wide.c_str()) & FILE_ATTRIBUTE_HIDDEN) == 0) {
+        GTEST_SKIP() << "the file system under the test folder keeps no hidden attribute";
+    }
     ASSERT_TRUE(Save(path, "new"));
     EXPECT_EQ(ReadFile(path), "new");
     const DWORD attributes = ::GetFileAttributesW(wide.c_str());

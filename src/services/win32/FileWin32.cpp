@@ -43,13 +43,24 @@ bool WriteAllHandle(HANDLE handle, const char* data, std::size_t size) {
 // new file the old one's attributes, security descriptor and creation time; a new target is
 // moved into place with write-through, so the call returns once the rename is on disk.
 bool Replace(const std::wstring& temp, const std::wstring& target) {
-    if (::ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return Fail(ERROR_ACCESS_DENIED);  // a folder where the file should be is left alone
+    }
+    // Wine's ReplaceFileW is a plain move: the new file takes the old one's attributes itself.
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                            FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kKept) != 0) {
+        ::SetFileAttributesW(temp.c_str(), attributes & kKept);
+    }
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
                        nullptr) != FALSE) {
         return true;
     }
-    const DWORD error = ::GetLastError();
-    // ERROR_UNABLE_TO_MOVE_REPLACEMENT(_2): the old file is gone or renamed, the new one still
-    // stands under its temporary name; the move below puts it in place.
+    // No old file, or ERROR_UNABLE_TO_MOVE_REPLACEMENT(_2): the old file is gone or renamed and
+    // the new one still stands under its temporary name. The move below puts it in place.
+    const DWORD error = attributes == INVALID_FILE_ATTRIBUTES ? ERROR_FILE_NOT_FOUND : ::GetLastError();
     if (error != ERROR_FILE_NOT_FOUND && error != ERROR_UNABLE_TO_MOVE_REPLACEMENT &&
         error != ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
         return false;
