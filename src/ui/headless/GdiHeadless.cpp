@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <new>
@@ -413,13 +414,13 @@ bool CDC::BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, 
     std::vector<orv::Color> own;
     if (pixels == target) own = pixels->pixels;
     const std::vector<orv::Color>& copy = pixels == target ? own : pixels->pixels;
-    for (long row = 0; row < height && row < kMaxBitmapSide; ++row) {
-        const long sy = static_cast<long>(sourceY) + row;
-        const long ty = static_cast<long>(y) + row;
+    for (std::int64_t row = 0; row < height && row < kMaxBitmapSide; ++row) {
+        const std::int64_t sy = static_cast<std::int64_t>(sourceY) + row;
+        const std::int64_t ty = static_cast<std::int64_t>(y) + row;
         if (sy < 0 || sy >= pixels->height || ty < 0 || ty >= target->height) continue;
-        for (long col = 0; col < width && col < kMaxBitmapSide; ++col) {
-            const long sx = static_cast<long>(sourceX) + col;
-            const long tx = static_cast<long>(x) + col;
+        for (std::int64_t col = 0; col < width && col < kMaxBitmapSide; ++col) {
+            const std::int64_t sx = static_cast<std::int64_t>(sourceX) + col;
+            const std::int64_t tx = static_cast<std::int64_t>(x) + col;
             if (sx < 0 || sx >= pixels->width || tx < 0 || tx >= target->width) continue;
             PutPixel(*target, static_cast<int>(tx), static_cast<int>(ty),
                      copy[static_cast<std::size_t>(sy) * static_cast<std::size_t>(pixels->width) +

@@ -1,5 +1,6 @@
 #include "ui/ImageList.h"
 
+#include <cstdint>
 #include <memory>
 #include <new>
 #include <utility>
@@ -123,10 +124,10 @@ bool CImageList::Draw(CDC* dc, int image, CPoint point) {
     if (pixels == nullptr) return true;
     const GdiImageList::Image& from = list->images[static_cast<std::size_t>(image)];
     for (int y = 0; y < list->cy; ++y) {
-        const long ty = static_cast<long>(point.y) + y;
+        const std::int64_t ty = static_cast<std::int64_t>(point.y) + y;
         if (ty < 0 || ty >= pixels->height) continue;
         for (int x = 0; x < list->cx; ++x) {
-            const long tx = static_cast<long>(point.x) + x;
+            const std::int64_t tx = static_cast<std::int64_t>(point.x) + x;
             if (tx < 0 || tx >= pixels->width) continue;
             const auto at = static_cast<std::size_t>(y) * static_cast<std::size_t>(list->cx) +
                             static_cast<std::size_t>(x);
