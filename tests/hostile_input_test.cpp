@@ -200,6 +200,48 @@ TEST_F(HostileInputTest, InvalidBytesInABig5File) {
     }
 }
 
+#if !defined(_WIN32) && !defined(ORV_SANITIZED)
+// Memory runs out while a user's file is read (a child whose address space is held to what it
+// uses plus less than the file needs): the file is treated as one that cannot be read. The user
+// is told, and the save at destruction cannot write part of the file over the whole: its bytes
+// stay in the file or in the copy kept beside it.
+TEST_F(HostileInputTest, OutOfMemoryWhileReadingKeepsTheUsersFile) {
+    Load("<NODE TRCODE=\"8000\" TYPE=\"FUNC\">a</NODE>");
+    std::string bytes = kDecl + "<HOTKEY>";
+    for (int i = 0; bytes.size() < (4u << 20); ++i) {
+        bytes += "<NODE TRCODE=\"8000\" KEYCODE=\"" + std::to_string(i) + "\">key " + std::to_string(i) + "</NODE>";
+    }
+    bytes += "</HOTKEY>";
+    const std::string path = UserPath("HotKey.xml");
+    orv::test::WriteFile(path, bytes);
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const rlim_t now = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE));
+        rlimit cap{now + (5u << 20), RLIM_INFINITY};
+        if (::setrlimit(RLIMIT_AS, &cap) != 0) ::_exit(3);
+        IOrvHotKey* loaded = CreateOrvHotKey();
+        if (loaded == nullptr) ::_exit(4);
+        loaded->SetMenu(menu);
+        loaded->Load("HotKey.xml");
+        DestroyOrvHotKey(loaded);  // writes the table back
+        cap.rlim_cur = RLIM_INFINITY;
+        if (::setrlimit(RLIMIT_AS, &cap) != 0) ::_exit(5);
+        const bool told = messageBoxes == std::vector<std::string>{"HotKey.xmlFile Open Error For HotKey "};
+        const bool kept = orv::test::ReadFile(path) == bytes ||
+                          (orv::test::FileExists(path + ".unreadable") && orv::test::ReadFile(path + ".unreadable") == bytes);
+        std::fflush(nullptr);
+        ::_exit(!told ? 1 : !kept ? 2 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "the child died of signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the user was not told; 2: the file's bytes were lost";
+}
+#endif
+
 TEST_F(HostileInputTest, FolderOrFifoWhereAFileShouldBe) {
     std::filesystem::create_directory(DataPath("OrvMenu.xml"));
     LoadCatalogue();

@@ -106,6 +106,7 @@ public:
 
 private:
     std::vector<std::string> refused_;  // native paths
+    bool refuseAll_ = false;
 };
 
 // Test seam: a test arms it so that the Nth file operation of a write from now fails the way a

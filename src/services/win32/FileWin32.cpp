@@ -1,5 +1,6 @@
 #include <atomic>
 #include <cwchar>
+#include <new>
 #include <string>
 #include <utility>
 
@@ -247,13 +248,17 @@ bool KeepUnreadable(const std::string& path) {
         if (n > 9999) return false;
         keep = source + ".unreadable." + std::to_string(n);
     }
-    std::string bytes;
-    if (!Inject(Op::CopyRead) && ReadAll(source, bytes, static_cast<std::size_t>(-1))) {
-        CFile copy;
-        if (copy.Open(keep, CFile::modeCreate | CFile::modeWrite)) {
-            copy.Write(bytes);
-            if (copy.Close()) return true;
+    // Out of memory for a copy, the second link below needs none.
+    try {
+        std::string bytes;
+        if (!Inject(Op::CopyRead) && ReadAll(source, bytes, static_cast<std::size_t>(-1))) {
+            CFile copy;
+            if (copy.Open(keep, CFile::modeCreate | CFile::modeWrite)) {
+                copy.Write(bytes);
+                if (copy.Close()) return true;
+            }
         }
+    } catch (const std::bad_alloc&) {
     }
     // A file we may not read can still be kept under the new name by a second link to it.
     return Inject(Op::Link) ? Fail(ERROR_DISK_FULL)
