@@ -249,6 +249,20 @@ TEST_F(CheckTest, ToolBarDefinitionAndUserFile) {
     WriteFile(DataPath("OrvUIInit.xml"), std::string(kDecl) + "<UI><MENU/></UI>\n");
     std::filesystem::remove(UserPath("ToolBar.xml"));
     Expect(Check(0), "OrvUIInit.xml:2:", "no TOOLBAR element");
+
+    // Pictures the toolbar would not show: from outside the image folder, broken or too large.
+    // A missing one is not reported.
+    WriteFile(rootDir + "/out.bmp", "BM");
+    WriteFile(imageDir + "/broken.bmp", "BM, and nothing more");
+    WriteFile(DataPath("OrvUIInit.xml"), std::string(kDecl) +
+                                            "<UI><TOOLBAR>\n"
+                                            "<NODE ICON=\"../out.bmp\"/>\n"
+                                            "<NODE ICON=\"broken.bmp\"/><NODE ICON=\"missing.bmp\"/>\n"
+                                            "</TOOLBAR></UI>\n");
+    const auto pictures = Check(0);
+    Expect(pictures, "OrvUIInit.xml:3:7: warning:", "ICON '../out.bmp' lies outside the image folder");
+    Expect(pictures, "OrvUIInit.xml:4:7: warning:", "ICON 'broken.bmp' is not a picture the terminal shows");
+    EXPECT_EQ(pictures.size(), 3u);
 }
 
 TEST_F(CheckTest, GradesListTheScreensOneGradeSetSeesAndTheOtherNot) {

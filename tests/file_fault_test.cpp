@@ -175,6 +175,65 @@ TEST_F(ToolBarFaultTest, SaveLeavesOldOrNewFile) {
     fault::Disarm();
 }
 
+// A new user's toolbar is written from the default definition at the first load: failing at
+// any step, it leaves no file or the whole new one, and the user hears of it. A user's toolbar
+// that cannot be read is copied aside at load: failing at any step of the copy, the file itself
+// stays, and the toolbar never writes over it unless the copy was made.
+TEST_F(ToolBarFaultTest, SeedingAndKeepingAnUnreadableFileLeaveOldOrNew) {
+    const std::string user = UserPath("ToolBar.xml");
+    const std::string userInToolBar = CEnvMgr::GetDataDir() + "\\User\\ToolBar.xml";
+    const auto emptyUserFolder = [&] {
+        for (const std::string& name : orv::test::ListDir(userDir)) std::filesystem::remove(UserPath(name));
+    };
+    orv::test::WriteFile(DataPath("OrvUIInit.xml"),
+                         kDecl + "<UI><TOOLBAR><NODE NAME=\"G\" TYPE=\"GROUP\"><NODE NAME=\"a\" TRCODE=\"8000\"/>"
+                                 "</NODE></TOOLBAR></UI>");
+    IOrvToolBar* fresh = nullptr;
+    orv::test::FaultLoop loop;
+    loop.file = user;
+    loop.saveError = userInToolBar + "File save error";
+    loop.messageBoxes = &messageBoxes;
+    loop.arrange = [&] {
+        emptyUserFolder();
+        fresh = Create();
+        fresh->SetFileName("User\\ToolBar.xml");
+    };
+    loop.save = [&] { fresh->Load(); };
+    loop.finish = [&] {
+        DestroyOrvToolBar(fresh);
+        fresh = nullptr;
+    };
+    for (const bool persistent : {false, true}) {
+        SCOPED_TRACE(persistent ? "seeding, disk full from the Nth operation on" : "seeding, one operation fails");
+        const orv::test::FaultLoopReport report = orv::test::RunFaultLoop(loop, persistent);
+        for (const Op op : kSaveSteps) EXPECT_EQ(report.failed.count(op), 1u) << fault::OpName(op) << " never failed";
+    }
+
+    const std::string unreadable = kDecl + "<TOOLBAR><NODE NAME=\"lost";
+    loop.file = user + ".unreadable";
+    loop.saveError.clear();  // told by finish: the load's message, once
+    loop.arrange = [&] {
+        emptyUserFolder();
+        orv::test::WriteFile(user, unreadable);
+        fresh = Create();
+        fresh->SetFileName("User\\ToolBar.xml");
+    };
+    loop.finish = [&] {
+        fresh->SaveFile();  // nothing was loaded: nothing is written
+        DestroyOrvToolBar(fresh);
+        fresh = nullptr;
+        EXPECT_EQ(messageBoxes, std::vector<std::string>{userInToolBar + "File open error"});
+        EXPECT_EQ(orv::test::ReadFile(user), unreadable);
+    };
+    for (const bool persistent : {false, true}) {
+        SCOPED_TRACE(persistent ? "the copy, disk full from the Nth operation on" : "the copy, one operation fails");
+        const orv::test::FaultLoopReport report = orv::test::RunFaultLoop(loop, persistent);
+        for (const Op op : kSaveSteps) EXPECT_EQ(report.failed.count(op), 1u) << fault::OpName(op) << " never failed";
+        EXPECT_EQ(report.failed.count(Op::CopyRead), 1u);
+    }
+    fault::Disarm();
+}
+
 // A file that cannot be read is copied aside before the component may write over it. Whatever
 // step of the copy or of the later save fails, the user's bytes survive: in the file itself,
 // which the component then never writes over (the user was told it could not be read), or in

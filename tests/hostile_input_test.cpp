@@ -191,32 +191,83 @@ TEST_F(HostileInputTest, MillionEntryCatalogueLoads) {
 }
 #endif
 
+// A file read as big5 holds only characters of the code page: anything else would become '?'
+// and be written back so. Each kind of bad byte makes the file unreadable: the user is told,
+// the file is kept aside, and the next save does not lose its bytes.
 TEST_F(HostileInputTest, InvalidBytesInABig5File) {
     Load("<NODE TRCODE=\"8000\" TYPE=\"FUNC\">a</NODE>");
-    // A lead byte with a trail byte the code page does not define, a lone lead byte before
-    // markup, and a byte that leads nothing: each character becomes '?'.
-    const std::string big5 = "<?xml version=\"1.0\" encoding=\"big5\"?>\r\n<HOTKEY>"
-                             "<NODE TRCODE=\"8000\" KEYCODE=\"112\">\x81\x20|\xA4<b/>|\xFF|\xB7\x73</NODE></HOTKEY>";
-    orv::test::WriteFile(UserPath("HotKey.xml"), big5);
+    const std::string good = "<?xml version=\"1.0\" encoding=\"big5\"?>\r\n<HOTKEY>"
+                             "<NODE TRCODE=\"8000\" KEYCODE=\"112\">\xB7\x73</NODE></HOTKEY>";
+    orv::test::WriteFile(UserPath("HotKey.xml"), good);
     keys = CreateOrvHotKey();
     keys->SetMenu(menu);
     keys->Load("HotKey.xml");
     EXPECT_TRUE(messageBoxes.empty());
     ASSERT_EQ(keys->GetHotKeyTable()->GetCount(), 1u);
-    const std::string text = keys->GetHotKeyTable()->begin()->key;
-    EXPECT_EQ(text.substr(text.size() - 2), "\xB7\x73");  // the valid character survives
-    EXPECT_EQ(std::count(text.begin(), text.end(), '|'), 3);
+    EXPECT_EQ(keys->GetHotKeyTable()->begin()->key, "\xB7\x73");
+    DestroyOrvHotKey(keys);
+    keys = nullptr;
 
-    // A control character no XML may hold: unreadable, reported, and kept.
-    const std::string control = "<?xml version=\"1.0\" encoding=\"big5\"?>\r\n<HOTKEY>\x01</HOTKEY>";
-    orv::test::WriteFile(UserPath("HotKey.xml"), control);
-    IOrvHotKey* second = CreateOrvHotKey();
-    second->SetMenu(menu);
-    second->Load("HotKey.xml");
-    EXPECT_EQ(messageBoxes, std::vector<std::string>{"HotKey.xmlFile Open Error For HotKey "});
-    DestroyOrvHotKey(second);
-    EXPECT_EQ(orv::test::ReadFile(UserPath("HotKey.xml.unreadable")), control);
+    // A lead byte with a trail byte the code page does not define, a lone lead byte before
+    // markup, a byte that leads nothing, and a control character no XML may hold.
+    for (const std::string bad : {"\x81\x20", "\xA4<b/>", "\xFF", "\x01"}) {
+        SCOPED_TRACE(orv::test::Utf8(bad));
+        for (const std::string& name : orv::test::ListDir(userDir)) std::filesystem::remove(UserPath(name));
+        messageBoxes.clear();
+        const std::string bytes = "<?xml version=\"1.0\" encoding=\"big5\"?>\r\n<HOTKEY>"
+                                  "<NODE TRCODE=\"8000\" KEYCODE=\"112\">" + bad + "\xB7\x73</NODE></HOTKEY>";
+        orv::test::WriteFile(UserPath("HotKey.xml"), bytes);
+        IOrvHotKey* second = CreateOrvHotKey();
+        second->SetMenu(menu);
+        second->Load("HotKey.xml");
+        EXPECT_EQ(messageBoxes, std::vector<std::string>{"HotKey.xmlFile Open Error For HotKey "});
+        EXPECT_EQ(second->GetHotKeyTable()->GetCount(), 0u);
+        DestroyOrvHotKey(second);  // writes the (empty) table back
+        EXPECT_EQ(orv::test::ReadFile(UserPath("HotKey.xml.unreadable")), bytes);
+    }
 }
+
+#if !defined(_WIN32) && !defined(ORV_SANITIZED)
+// Memory runs out while a user's file is read (a child whose address space is held to what it
+// uses plus less than the file needs): the file is treated as one that cannot be read. The user
+// is told, and the save at destruction cannot write part of the file over the whole: its bytes
+// stay in the file or in the copy kept beside it.
+TEST_F(HostileInputTest, OutOfMemoryWhileReadingKeepsTheUsersFile) {
+    Load("<NODE TRCODE=\"8000\" TYPE=\"FUNC\">a</NODE>");
+    std::string bytes = kDecl + "<HOTKEY>";
+    for (int i = 0; bytes.size() < (4u << 20); ++i) {
+        bytes += "<NODE TRCODE=\"8000\" KEYCODE=\"" + std::to_string(i) + "\">key " + std::to_string(i) + "</NODE>";
+    }
+    bytes += "</HOTKEY>";
+    const std::string path = UserPath("HotKey.xml");
+    orv::test::WriteFile(path, bytes);
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const rlim_t now = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE));
+        rlimit cap{now + (5u << 20), RLIM_INFINITY};
+        if (::setrlimit(RLIMIT_AS, &cap) != 0) ::_exit(3);
+        IOrvHotKey* loaded = CreateOrvHotKey();
+        if (loaded == nullptr) ::_exit(4);
+        loaded->SetMenu(menu);
+        loaded->Load("HotKey.xml");
+        DestroyOrvHotKey(loaded);  // writes the table back
+        cap.rlim_cur = RLIM_INFINITY;
+        if (::setrlimit(RLIMIT_AS, &cap) != 0) ::_exit(5);
+        const bool told = messageBoxes == std::vector<std::string>{"HotKey.xmlFile Open Error For HotKey "};
+        const bool kept = orv::test::ReadFile(path) == bytes ||
+                          (orv::test::FileExists(path + ".unreadable") && orv::test::ReadFile(path + ".unreadable") == bytes);
+        std::fflush(nullptr);
+        ::_exit(!told ? 1 : !kept ? 2 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "the child died of signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the user was not told; 2: the file's bytes were lost";
+}
+#endif
 
 TEST_F(HostileInputTest, FolderOrFifoWhereAFileShouldBe) {
     std::filesystem::create_directory(DataPath("OrvMenu.xml"));

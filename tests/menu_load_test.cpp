@@ -111,13 +111,26 @@ TEST_F(MenuLoad, FilteredEntriesKeepTheirCodeButNotTheirIdentifierOrChildren) {
 }
 
 TEST_F(MenuLoad, ASecondLoadReplacesTheCatalogue) {
-    Load(R"(<NODE TRCODE="OLD"/>)");
-    const std::uint32_t oldId = menu->GetMenuByTRCode("OLD")->id;
-    Load(R"(<NODE TRCODE="NEW"/>)");
+    // Entries the user may open, so that each has an identifier lookup as well as its code.
+    Load(R"(<NODE TRCODE="OLD" TYPE="FUNC" GRADE="3fffffff">Old</NODE>)"
+         R"(<NODE TRCODE="KEEP" TYPE="FUNC" GRADE="3fffffff">Kept</NODE>)");
+    std::vector<std::uint32_t> oldIds;
+    for (const char* code : {"OLD", "KEEP"}) {
+        OrvMenu* node = menu->GetMenuByTRCode(code);
+        ASSERT_NE(node, nullptr);
+        ASSERT_EQ(menu->GetMenuByID(node->id), node);
+        oldIds.push_back(node->id);
+    }
+    Load(R"(<NODE TRCODE="NEW" TYPE="FUNC" GRADE="3fffffff">New</NODE>)"
+         R"(<NODE TRCODE="KEEP" TYPE="FUNC" GRADE="3fffffff">Kept</NODE>)");
+    // No code and no identifier of the first file reaches one of its freed entries.
     EXPECT_EQ(menu->GetMenuByTRCode("OLD"), nullptr);
-    EXPECT_EQ(menu->GetMenuByID(oldId), nullptr);
+    for (const std::uint32_t id : oldIds) EXPECT_EQ(menu->GetMenuByID(id), nullptr) << id;
+    OrvMenu* kept = menu->GetMenuByTRCode("KEEP");
+    ASSERT_NE(kept, nullptr);
+    EXPECT_EQ(menu->GetMenuByID(kept->id), kept);
     ASSERT_NE(menu->GetMenuByTRCode("NEW"), nullptr);
-    ASSERT_EQ(menu->GetRootMenu()->children.size(), 1u);
+    ASSERT_EQ(menu->GetRootMenu()->children.size(), 2u);
 
     // A failed load leaves the loaded catalogue as it was.
     WriteFile(DataPath("OrvMenu.xml"), "<MENU><NODE");

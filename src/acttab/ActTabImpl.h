@@ -16,7 +16,7 @@
 
 class CXMLNode;
 
-class COrvActTabImpl final : public IOrvActTab {
+class COrvActTabImpl : public IOrvActTab {
 public:
     COrvActTabImpl() = default;
     COrvActTabImpl(const COrvActTabImpl&) = delete;

@@ -1,12 +1,11 @@
-#include <new>
-
 #include "hotkey/HotKeyImpl.h"
+#include "frame/Guarded.h"
 #include "orvmenu/OrvExports.h"
 
 extern "C" {
 
 ORVMENU_API IOrvHotKey* CreateOrvHotKey() {
-    return new (std::nothrow) COrvHotKeyImpl;
+    return orv::frame::Make<orv::frame::GuardedHotKey<COrvHotKeyImpl>>();
 }
 
 ORVMENU_API void DestroyOrvHotKey(IOrvHotKey* hotKey) {

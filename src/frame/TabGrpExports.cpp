@@ -1,5 +1,4 @@
-#include <new>
-
+#include "frame/Guarded.h"
 #include "orvmenu/OrvExports.h"
 #include "tabgroup/TabGrpImpl.h"
 #include "tabgroup/UserTabGrp.h"
@@ -9,7 +8,7 @@
 extern "C" {
 
 ORVMENU_API IOrvTabGrp* CreateOrvTabGrp() {
-    return new (std::nothrow) COrvTabGrpImpl;
+    return orv::frame::Make<orv::frame::GuardedTabGrp<COrvTabGrpImpl>>();
 }
 
 ORVMENU_API void DestroyOrvTabGrp(IOrvTabGrp* tabGrp) {
@@ -17,7 +16,7 @@ ORVMENU_API void DestroyOrvTabGrp(IOrvTabGrp* tabGrp) {
 }
 
 ORVMENU_API IOrvTabGrp* CreateUserTabGrp() {
-    return new (std::nothrow) CUserTabGrp;
+    return orv::frame::Make<orv::frame::GuardedTabGrp<CUserTabGrp>>();
 }
 
 ORVMENU_API void DestroyUserTabGrp(IOrvTabGrp* tabGrp) {

@@ -13,6 +13,8 @@
 
 #include "hotkey/HotKeyGrammar.h"
 #include "hotkey/HotKeyImpl.h"
+
+#include <new>
 #include "orvmenu/OrvMenu.h"
 #include "orvmenu/EnvMgr.h"
 #include "services/File.h"
@@ -41,15 +43,23 @@ void COrvHotKeyImpl::Load(std::string fileName) {
         Save(filePath);  // a first start: the user gets an empty file
         return;
     }
-    CXMLParser parser;
-    if (parser.Open(filePath, 1) == 0) {
+    bool read = false;
+    {
+        CXMLParser parser;
+        // Out of memory half-way, what was read is not the whole file, and the save at
+        // destruction would lose the rest: the file is one that could not be read.
+        try {
+            read = parser.Open(filePath, 1) != 0 && (ReadHotKeys(parser.GetRoot()), true);
+        } catch (const std::bad_alloc&) {
+            read = false;
+        }
+    }  // the document's memory is free again before the user is told
+    if (!read) {
         // The destructor writes the table back to this path. Keep the user's file beside it
         // first; when no copy can be made, this component never writes over it.
         userFiles.ReadFailed(filePath);
         AfxMessageBox(fileName + kLoadError, orv::ui::kMbOk, 0);
-        return;
     }
-    ReadHotKeys(parser.GetRoot());
 }
 
 void COrvHotKeyImpl::ReadHotKeys(const CXMLNode& root) {

@@ -7,7 +7,11 @@
 COrvHotKeyImpl::~COrvHotKeyImpl() {
     // The file is written back at every destruction after a Load, changed or not; the table's
     // unique_ptrs free the records.
-    if (!filePath.empty() && userFiles.MayWrite(filePath)) Save(filePath);
+    // A destructor lets nothing out: a save that runs out of memory leaves the old file.
+    try {
+        if (!filePath.empty() && userFiles.MayWrite(filePath)) Save(filePath);
+    } catch (...) {
+    }
 }
 
 std::int32_t COrvHotKeyImpl::HandleKey(std::int32_t keyCode) {

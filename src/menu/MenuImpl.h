@@ -12,7 +12,7 @@
 
 #include "orvmenu/OrvMenu.h"
 
-class COrvMenuImpl final : public IOrvMenu {
+class COrvMenuImpl : public IOrvMenu {
 public:
     COrvMenuImpl() = default;
     COrvMenuImpl(const COrvMenuImpl&) = delete;

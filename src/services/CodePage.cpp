@@ -152,6 +152,24 @@ std::u16string ToUtf16(std::string_view text) {
     return out;
 }
 
+std::size_t ValidLength(std::string_view text) {
+    if (IsAscii(text)) return text.size();
+    const Tables& t = GetTables();
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        if (CharLength(text, i) != 2) break;
+        const auto trail = static_cast<unsigned char>(text[i + 1]);
+        if (t.decode[static_cast<std::size_t>(lead << 8 | trail)] == 0) break;
+        i += 2;
+    }
+    return i;
+}
+
 std::size_t Find(std::string_view text, std::string_view needle) {
     if (needle.empty()) return 0;
     for (std::size_t i = 0; i + needle.size() <= text.size(); i += CharLength(text, i)) {

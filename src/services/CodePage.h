@@ -27,6 +27,10 @@ inline std::size_t CharLength(std::string_view text, std::size_t i) {
     return (lead >= 0x81 && lead <= 0xfe && i + 1 < text.size()) ? 2 : 1;
 }
 
+// Length of the longest start of text made of whole characters of the code page: the whole
+// text when every byte sequence in it is one.
+ORV_SERVICES_API std::size_t ValidLength(std::string_view text);
+
 // Position of the first occurrence of needle in text that starts on a character boundary, or
 // npos. Plain byte search would also match at the second byte of a double-byte character.
 ORV_SERVICES_API std::size_t Find(std::string_view text, std::string_view needle);

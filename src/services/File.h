@@ -52,6 +52,9 @@ namespace orv::file {
 // The path with every separator turned into the platform's own.
 ORV_SERVICES_API std::string NativePath(std::string_view path);
 ORV_SERVICES_API bool Exists(const std::string& path);  // a regular file
+// Whether path names a file inside folder (at any depth) once ".." and symbolic links are
+// resolved in both; false when either does not exist.
+ORV_SERVICES_API bool IsInside(const std::string& folder, const std::string& path);
 // Reads a whole file; false when it is missing, unreadable or larger than maxBytes.
 ORV_SERVICES_API bool ReadAll(const std::string& path, std::string& out, std::size_t maxBytes);
 
@@ -105,11 +108,12 @@ public:
 
 private:
     std::vector<std::string> refused_;  // native paths
+    bool refuseAll_ = false;
 };
 
 // Test seam: a test arms it so that the Nth file operation of a write from now fails the way a
 // full or failing disk fails it (ENOSPC/EIO; ERROR_DISK_FULL/ERROR_WRITE_FAULT), on the real
-// system calls of either back end. Unarmed, each operation costs one test of a counter.
+// system calls of either back end, or the Nth picture allocation fails as memory runs out. Unarmed, each operation costs one test of a counter.
 namespace fault {
 
 enum class Op : unsigned char {
@@ -121,19 +125,27 @@ enum class Op : unsigned char {
     FolderFlush,  // the folder's entry made durable (after the rename)
     CopyRead,     // reading an unreadable file for the copy kept beside it
     Link,         // the second link that keeps it when it cannot be read
+    // Not a file operation: the toolkit's creation of a bitmap, a memory context or an image
+    // list (or an image in one) fails as the window system's does out of memory.
+    Alloc,
 };
 ORV_SERVICES_API const char* OpName(Op op);
 
 // The nth operation from now fails (1: the next one); with persistent every later one fails
 // too, as on a full disk. n = 0 disarms.
 ORV_SERVICES_API void FailAt(unsigned n, bool persistent = false);
+// The same for the toolkit's picture allocations (Op::Alloc), which FailAt does not count.
+ORV_SERVICES_API void FailAllocationAt(unsigned n);
 ORV_SERVICES_API void Disarm();
 ORV_SERVICES_API unsigned Counted();  // operations seen since FailAt
+// Records every operation the back ends reach, armed or not, in order, until Record(false).
+ORV_SERVICES_API void Record(bool on);
+ORV_SERVICES_API std::vector<Op> Recorded();
 ORV_SERVICES_API bool Fired();        // whether an operation was made to fail since FailAt
 ORV_SERVICES_API Op FirstFailed();    // the first one that did
 
 // For the back ends: true when this operation must fail.
-bool Inject(Op op);
+ORV_SERVICES_API bool Inject(Op op);
 
 }  // namespace fault
 

@@ -1,5 +1,7 @@
 #include "services/File.h"
 
+#include <vector>
+
 namespace orv::file::fault {
 
 namespace {
@@ -9,7 +11,17 @@ unsigned counted = 0;
 bool persistent = false;
 bool fired = false;
 Op firstFailed = Op::Open;
+bool allocations = false;  // what the armed fault counts: allocations, or file operations
+bool recording = false;
+std::vector<Op> trace;
 }  // namespace
+
+void Record(bool on) {
+    recording = on;
+    trace.clear();
+}
+
+std::vector<Op> Recorded() { return trace; }
 
 const char* OpName(Op op) {
     switch (op) {
@@ -21,6 +33,7 @@ const char* OpName(Op op) {
     case Op::FolderFlush: return "folder flush";
     case Op::CopyRead: return "copy read";
     case Op::Link: return "link";
+    case Op::Alloc: return "allocation";
     }
     return "?";
 }
@@ -30,6 +43,12 @@ void FailAt(unsigned n, bool failLater) {
     counted = 0;
     persistent = failLater;
     fired = false;
+    allocations = false;
+}
+
+void FailAllocationAt(unsigned n) {
+    FailAt(n, false);
+    allocations = true;
 }
 
 void Disarm() { armedAt = 0; }
@@ -38,7 +57,8 @@ bool Fired() { return fired; }
 Op FirstFailed() { return firstFailed; }
 
 bool Inject(Op op) {
-    if (armedAt == 0) return false;
+    if (recording) trace.push_back(op);
+    if (armedAt == 0 || (op == Op::Alloc) != allocations) return false;
     ++counted;
     if (counted < armedAt || (counted > armedAt && !persistent)) return false;
     if (!fired) firstFailed = op;

@@ -1,4 +1,5 @@
 // What both XML back ends share: opening a document.
+#include <new>
 #include <string>
 #include <string_view>
 
@@ -14,13 +15,21 @@ int CXMLParser::FindXMLFile(const std::string& path) { return orv::file::Exists(
 
 int CXMLParser::Open(const std::string& path, int flags) {
     (void)flags;
-    std::string bytes;
-    if (!orv::file::ReadAll(path, bytes, kMaxFileBytes)) {
+    // A file there is no memory for is reported as one that cannot be read: its reader then
+    // keeps it aside rather than write over it.
+    try {
+        std::string bytes;
+        if (!orv::file::ReadAll(path, bytes, kMaxFileBytes)) {
+            Close();
+            error_ = {0, 0, "the file cannot be read, or is larger than 256 MB"};
+            return 0;
+        }
+        return Parse(std::move(bytes), [&path](std::string& again) { return orv::file::ReadAll(path, again, kMaxFileBytes); });
+    } catch (const std::bad_alloc&) {
         Close();
-        error_ = {0, 0, "the file cannot be read, or is larger than 256 MB"};
+        error_ = {};
         return 0;
     }
-    return Parse(std::move(bytes), [&path](std::string& again) { return orv::file::ReadAll(path, again, kMaxFileBytes); });
 }
 
 int CXMLParser::OpenBuffer(std::string_view bytes) {

@@ -176,15 +176,18 @@ bool ToUtf8Document(std::string_view bytes, std::string& utf8) {
     const std::string encoding = DeclaredEncoding(bytes);
     if (encoding == "big5" || encoding == "cp950" || encoding == "ms950" ||
         encoding == "windows-950" || encoding == "x-big5") {
-        for (std::size_t i = 0; i < bytes.size(); ++i) {
+        // A byte sequence that is no character of the code page makes the file unreadable: read
+        // on, it would become '?' and be written back so, the user's bytes lost.
+        const std::size_t valid = orv::cp950::ValidLength(bytes);
+        for (std::size_t i = 0; i < valid; ++i) {
             const auto b = static_cast<unsigned char>(bytes[i]);
             if (b < 0x20 && b != 0x9 && b != 0xa && b != 0xd) {
                 utf8 = orv::cp950::ToUtf8(bytes.substr(0, i));
                 return false;
             }
         }
-        utf8 = orv::cp950::ToUtf8(bytes);
-        return true;
+        utf8 = orv::cp950::ToUtf8(bytes.substr(0, valid));
+        return valid == bytes.size();
     }
     if (encoding == "iso-8859-1" || encoding == "latin1" || encoding == "latin-1") {
         utf8.clear();

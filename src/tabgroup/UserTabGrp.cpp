@@ -15,7 +15,11 @@ CUserTabGrpItem* AsUserGroup(COrvTabGrpItem* group) { return static_cast<CUserTa
 
 CUserTabGrp::~CUserTabGrp() {
     // Edits are kept even when the host never asked for a save, once the file was loaded.
-    if (!savePath.empty() && userFiles.MayWrite(savePath)) CUserTabGrp::SaveUserTabGrp();
+    // A destructor lets nothing out: a save that runs out of memory leaves the old file.
+    try {
+        if (!savePath.empty() && userFiles.MayWrite(savePath)) CUserTabGrp::SaveUserTabGrp();
+    } catch (...) {
+    }
 }
 
 OrvMenu* CUserTabGrp::FindScreen(const std::string& trCode) const {

@@ -12,6 +12,7 @@
 // without regard to case. Groups are written in display order, members in the user's order.
 #include <algorithm>
 #include <memory>
+#include <new>
 #include <string>
 
 #include "orvmenu/OrvMenu.h"
@@ -37,15 +38,24 @@ std::int32_t CUserTabGrp::LoadTabGrp(std::string fileName) {
         SaveUserTabGrp();  // a first start: the user gets a file with the groups held (none)
         return 1;
     }
-    CXMLParser parser;
-    if (parser.Open(savePath, 1) == 0) {
+    bool read = false;
+    {
+        CXMLParser parser;
+        // Out of memory half-way, what was read is not the whole file, and the save at
+        // destruction would lose the rest: the file is one that could not be read.
+        try {
+            read = parser.Open(savePath, 1) != 0 && (ParseUserTabGrp(parser.GetRoot()), true);
+        } catch (const std::bad_alloc&) {
+            read = false;
+        }
+    }  // the document's memory is free again before the user is told
+    if (!read) {
         // The destructor writes the groups back to this path. Keep the user's file beside it
         // first; when no copy can be made, this component never writes over it.
         userFiles.ReadFailed(savePath);
         AfxMessageBox(fileName + "File open error", orv::ui::kMbOk, 0);
         return 0;
     }
-    ParseUserTabGrp(parser.GetRoot());
     return 1;
 }
 

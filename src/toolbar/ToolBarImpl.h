@@ -22,12 +22,18 @@
 #include "ui/ToolTip.h"
 
 namespace orv::toolbar {
+// What the shown group's images may cost together: every button holds one image at the
+// group's image size, counted at 4 bytes a pixel.
+constexpr std::uint64_t kImageBytesPerPixel = 4;
+constexpr std::uint64_t kImageBudgetBytes = 64ull * 1024 * 1024;
+// Whether a picture's path, after ".." and symbolic links, lies inside the image folder.
+bool IsInImageFolder(const std::string& path);
 // The toolbar's button highlight and shadow colour: the base moved 42 per channel away from its
 // brightness (a bright colour darker, a dark one lighter), each channel wrapping as 8 bits.
 orv::Color SchemeColor(orv::Color base);
 }  // namespace orv::toolbar
 
-class COrvToolBarImpl final : public IOrvToolBar {
+class COrvToolBarImpl : public IOrvToolBar {
 public:
     COrvToolBarImpl() = default;
     COrvToolBarImpl(const COrvToolBarImpl&) = delete;
@@ -93,6 +99,12 @@ private:
     void PlaceBoxes(OrvToolBar* group, const std::vector<std::pair<OrvToolBar*, int>>& shown);
     // Whether a child of the shown group gets a button: screens the user may not open do not.
     bool IsShown(const OrvToolBar* item);
+    // Fills the toolbar window with the group's buttons, painted with their pictures or with
+    // captions only. False when memory, the image budget or a toolkit call fell short: the
+    // caller then clears what was made.
+    bool FillGroup(OrvToolBar* group, OrvToolBar* switchButton, bool pictures);
+    // Loads a button picture; one outside the image folder is not read.
+    static bool LoadPicture(CFormBitmap& bitmap, const std::string& path);
 
     std::string filePath;
     CToolBar* toolBarWnd = nullptr;

@@ -1,7 +1,10 @@
 // Filling the host's toolbar window with the buttons of one group, and painting their images.
+#include <cstdint>
 #include <memory>
+#include <new>
 #include <vector>
 
+#include "orvmenu/EnvMgr.h"
 #include "orvmenu/FormColor.h"
 #include "orvmenu/FormFont.h"
 #include "orvmenu/OrvMenu.h"
@@ -23,6 +26,9 @@ constexpr orv::Color kTrianglePen = orv::Rgb(128, 0, 0);
 constexpr orv::Color kTriangleBrush = orv::Rgb(255, 0, 0);
 // The toolbar control's own image size, for a group none of whose bitmaps could be read.
 constexpr int kDefaultImageSize = 16;
+// Told when the group's pictures do not fit in memory or in the budget; its buttons then show
+// their captions only.
+constexpr char kNoImageMemory[] = "not enough memory for toolbar images";
 
 // Each box: the placeholder separator it stands on (style word: the framework toolbar's
 // separator and hidden bits; width), how its rectangle comes from the placeholder's, how it is
@@ -56,6 +62,10 @@ orv::Color orv::toolbar::SchemeColor(orv::Color base) {
     const bool bright = r + g + b >= kBrightness;
     auto shift = [bright](unsigned c) { return (bright ? c - kColorShift : c + kColorShift) & 0xffu; };
     return orv::Rgb(shift(r), shift(g), shift(b));
+}
+
+bool orv::toolbar::IsInImageFolder(const std::string& path) {
+    return !path.empty() && orv::file::IsInside(CEnvMgr::GetImageDir(), path);
 }
 
 bool COrvToolBarImpl::IsShown(const OrvToolBar* item) {
@@ -108,31 +118,77 @@ void COrvToolBarImpl::BuildToolBar(CToolBar* wnd, OrvToolBar* rootRecord, std::i
         group = groups[static_cast<std::size_t>(groupIndex)];
     }
 
+    // Out of memory (or over the budget) the group is made again without its pictures, which
+    // costs a few small images; a toolkit call that failed is treated the same way.
+    bool told = false;
+    for (const bool pictures : {true, false}) {
+        bool filled = false;
+        try {
+            filled = FillGroup(group, switchButton, pictures);
+        } catch (const std::bad_alloc&) {
+            filled = false;
+        }
+        if (filled) return;
+        DeleteButtons();
+        toolBarWnd->SendMessage(orv::ui::kTbSetImageList, 0, 0);
+        imageList.DeleteImageList();
+        if (!told) {
+            told = true;
+            AfxMessageBox(kNoImageMemory, orv::ui::kMbOk, 0);
+        }
+    }
+}
+
+bool COrvToolBarImpl::LoadPicture(CFormBitmap& bitmap, const std::string& path) {
+    if (!orv::toolbar::IsInImageFolder(path)) {
+        bitmap.Load(std::string());  // leaves it empty
+        return false;
+    }
+    return bitmap.Load(path);
+}
+
+bool COrvToolBarImpl::FillGroup(OrvToolBar* group, OrvToolBar* switchButton, bool pictures) {
+    std::size_t count = switchButton != nullptr && group->type == kOrvTbGroup ? 1 : 0;
+    for (const OrvToolBar* child : group->children) {
+        if (IsShown(child)) ++count;
+    }
     CFormBitmap bitmap;
-    bitmap.Load(group->icon);
     std::string loadedPath = group->icon;
-    // Every image of a list has one size: the group's bitmap gives it, else the first of its
-    // children's that can be read.
-    imageWidth = bitmap.GetWidth();
-    imageHeight = bitmap.GetHeight();
-    if (!bitmap.IsLoaded()) {
-        for (const OrvToolBar* child : group->children) {
-            CFormBitmap probe;
-            if (!IsShown(child) || !probe.Load(child->icon)) continue;
-            imageWidth = probe.GetWidth();
-            imageHeight = probe.GetHeight();
-            break;
+    imageWidth = imageHeight = 0;
+    if (pictures) {
+        LoadPicture(bitmap, group->icon);
+        // Every image of a list has one size: the group's bitmap gives it, else the first of
+        // its children's that can be read.
+        imageWidth = bitmap.GetWidth();
+        imageHeight = bitmap.GetHeight();
+        if (!bitmap.IsLoaded()) {
+            for (const OrvToolBar* child : group->children) {
+                CFormBitmap probe;
+                if (!IsShown(child) || !LoadPicture(probe, child->icon)) continue;
+                imageWidth = probe.GetWidth();
+                imageHeight = probe.GetHeight();
+                break;
+            }
         }
     }
     if (imageWidth <= 0 || imageHeight <= 0) imageWidth = imageHeight = kDefaultImageSize;
+    // Every button holds an image of this size: the group as a whole must fit the budget.
+    const auto bytes = static_cast<std::uint64_t>(imageWidth) * static_cast<std::uint64_t>(imageHeight) *
+                       orv::toolbar::kImageBytesPerPixel * count;
+    if (bytes > orv::toolbar::kImageBudgetBytes) return false;
+
     imageList.DeleteImageList();
-    imageList.Create(imageWidth, imageHeight, orv::ui::kIlcColor24 | orv::ui::kIlcMask, 8, 8);
+    if (!imageList.Create(imageWidth, imageHeight, orv::ui::kIlcColor24 | orv::ui::kIlcMask, 8, 8)) {
+        return false;
+    }
 
     std::vector<orv::ui::TbButton> buttons;
+    buttons.reserve(count);
     auto addButton = [&](OrvToolBar* painted, std::uint32_t id, std::int32_t style) {
         CBitmap image;
         PaintButtonImage(captionFont.get(), &bitmap, &image, painted);
-        imageList.Add(&image, kMaskColor);
+        if (image.GetSafeHandle() == nullptr) return false;
+        if (imageList.Add(&image, kMaskColor) != static_cast<int>(buttons.size())) return false;
         image.DeleteObject();
         orv::ui::TbButton button;
         button.iBitmap = static_cast<std::int32_t>(buttons.size());
@@ -141,20 +197,22 @@ void COrvToolBarImpl::BuildToolBar(CToolBar* wnd, OrvToolBar* rootRecord, std::i
         button.fsStyle = static_cast<std::uint8_t>(style & 0xff);
         button.iString = -1;
         buttons.push_back(button);
+        return true;
     };
 
     if (switchButton != nullptr && group->type == kOrvTbGroup) {
-        addButton(group, switchButton->id, group->style);
+        if (!addButton(group, switchButton->id, group->style)) return false;
     }
     std::vector<std::pair<OrvToolBar*, int>> shown;  // each shown child and its position
+    shown.reserve(count);
     for (OrvToolBar* child : group->children) {
         if (!IsShown(child)) continue;
-        if (child->icon != loadedPath) {
-            bitmap.Load(child->icon);
+        if (pictures && child->icon != loadedPath) {
+            LoadPicture(bitmap, child->icon);
             loadedPath = child->icon;
         }
         shown.emplace_back(child, static_cast<int>(buttons.size()));
-        addButton(child, child->id, child->style);
+        if (!addButton(child, child->id, child->style)) return false;
     }
     if (!buttons.empty()) {
         toolBarWnd->SendMessage(orv::ui::kTbAddButtonsA, buttons.size(),
@@ -163,6 +221,7 @@ void COrvToolBarImpl::BuildToolBar(CToolBar* wnd, OrvToolBar* rootRecord, std::i
                                 reinterpret_cast<std::intptr_t>(imageList.GetSafeHandle()));
     }
     PlaceBoxes(group, shown);
+    return true;
 }
 
 void COrvToolBarImpl::PlaceBoxes(OrvToolBar* group,
@@ -232,9 +291,13 @@ void COrvToolBarImpl::PaintButtonImage(CFont* font, CFormBitmap* bitmap, CBitmap
 
     CClientDC client(WindowOf(toolBarWnd));
     CDC dc;
-    dc.CreateCompatibleDC(&client);
     target->DeleteObject();
-    target->CreateCompatibleBitmap(client, w, h);
+    // Without a context nothing could be painted: the target stays empty, which callers see.
+    if (!dc.CreateCompatibleDC(&client)) return;
+    if (!target->CreateCompatibleBitmap(client, w, h)) {
+        dc.DeleteDC();
+        return;
+    }
     void* oldBitmap = dc.SelectObject(target);
     void* oldFont = font != nullptr ? dc.SelectObject(font) : nullptr;
 

@@ -10,6 +10,8 @@
 //
 // Names of elements, attributes and keywords are matched without regard to case; the root's own
 // name is not checked. Unknown elements, attributes and keywords are skipped.
+#include <new>
+
 #include "orvmenu/OrvMenu.h"
 #include "services/CodePage.h"
 #include "orvmenu/EnvMgr.h"
@@ -62,17 +64,29 @@ void COrvToolBarImpl::Load() {
         SeedFromDefault()) {
         return;
     }
-    CXMLParser parser;
-    if (parser.Open(filePath, 1) == 0) {
+    bool read = false;
+    {
+        CXMLParser parser;
+        if (parser.Open(filePath, 1) != 0) {
+            Release();
+            // Out of memory half-way, saving what was read would write part of the user's
+            // toolbar over the whole: the file is one that could not be read.
+            try {
+                root = new OrvToolBar;
+                ParseNode(parser.GetRoot(), root);
+                read = true;
+            } catch (const std::bad_alloc&) {
+                Release();
+            }
+        }
+    }  // the document's memory is free again before the user is told
+    if (!read) {
         // SaveFile writes to this path: keep a file that exists but could not be read beside
         // it first; when no copy can be made, this component never writes over it.
         if (CXMLParser::FindXMLFile(filePath) != 0) userFiles.ReadFailed(filePath);
         AfxMessageBox(filePath + kOpenError, orv::ui::kMbOk, 0);
         return;
     }
-    Release();
-    root = new OrvToolBar;
-    ParseNode(parser.GetRoot(), root);
     BuildToolBar(toolBarWnd, root, 0);
     for (OrvToolBar* child : root->children) {
         if (child->type == kOrvTbGroup && child->lastAct == 1) SelectGroup(child);

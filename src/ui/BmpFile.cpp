@@ -39,7 +39,8 @@ bool DecodeBmp(std::string_view data, DecodedBmp& out) {
     const std::uint32_t bitsOffset = bytes.U32(10);
     const std::uint32_t headerSize = bytes.U32(14);
     const std::size_t header = 14;
-    // Wider than the header's 32-bit fields, so that negating the height cannot overflow.
+    // The file fixes these at 16 or 32 bits; 64 bits here holds the negated height of a
+    // top-down picture, which for -2^31 does not fit in 32.
     std::int64_t width = 0;
     std::int64_t height = 0;
     std::uint32_t bits = 0;
@@ -75,7 +76,10 @@ bool DecodeBmp(std::string_view data, DecodedBmp& out) {
     }
     const bool topDown = height < 0;
     if (topDown) height = -height;
-    if (width <= 0 || height <= 0 || width > kMaxBmpSide || height > kMaxBmpSide) return false;
+    if (width <= 0 || height <= 0 || width > kMaxBmpSide || height > kMaxBmpSide ||
+        width * height > kMaxBmpPixels) {
+        return false;
+    }
     if (compression == 3 && bits != 16 && bits != 32) return false;
     if (compression != 0 && compression != 3) return false;
     if (bits == 24 || bits == 32) {
@@ -101,8 +105,8 @@ bool DecodeBmp(std::string_view data, DecodedBmp& out) {
 
     const std::size_t stride = (static_cast<std::size_t>(width) * bits + 31) / 32 * 4;
     if (!bytes.Has(bitsOffset, stride * static_cast<std::size_t>(height))) return false;
-    out.width = static_cast<int>(width);
-    out.height = static_cast<int>(height);
+    out.width = static_cast<std::int32_t>(width);
+    out.height = static_cast<std::int32_t>(height);
     out.pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
     for (std::int64_t row = 0; row < height; ++row) {
         const std::size_t line = bitsOffset + stride * static_cast<std::size_t>(row);

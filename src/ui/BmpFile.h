@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -10,20 +11,25 @@
 
 namespace orv::ui {
 
-// The largest side a picture may have: bounds the memory a broken file can ask for.
-constexpr int kMaxBmpSide = 4096;
-// The largest file a picture within that bound can need.
-constexpr std::size_t kMaxBmpFile = 4096u * 4096u * 4u + 4096u;
+// What one picture may cost. A larger one is refused like a broken file: a toolbar paints
+// every button at its group picture's size, so one oversized picture is paid once per button.
+// The largest side a picture may have.
+constexpr std::int32_t kMaxBmpSide = 4096;
+// The most pixels a picture may have: 1024 x 1024, 4 MiB once decoded.
+constexpr std::int64_t kMaxBmpPixels = 1024 * 1024;
+// The largest file read as a picture: the pixels at 32 bits, with room for headers and palette.
+constexpr std::size_t kMaxBmpFile = 4u * 1024u * 1024u + 4096u;
 
 struct DecodedBmp {
-    int width = 0;
-    int height = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
     std::vector<orv::Color> pixels;  // rows top-down
 };
 
 // Uncompressed BMP files: 1, 4 and 8 bits with a palette, 16, 24 and 32 bits (bit fields for 16
 // and 32), with the core header or the info header and its later versions, rows bottom-up or
-// top-down. Anything else, or a file shorter than its header says, is refused (false).
+// top-down. Anything else, a file shorter than its header says, or a picture over the limits
+// above, is refused (false).
 bool DecodeBmp(std::string_view data, DecodedBmp& out);
 
 }  // namespace orv::ui

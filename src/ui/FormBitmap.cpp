@@ -1,5 +1,7 @@
 #include "ui/FormBitmap.h"
 
+#include <new>
+
 #include "services/File.h"
 #include "ui/BmpFile.h"
 
@@ -8,11 +10,17 @@
 // files black, and a broken file must leave the picture empty.
 bool CFormBitmap::Load(const std::string& path) {
     bitmap_.DeleteObject();
-    std::string data;
-    if (!orv::file::ReadAll(path, data, orv::ui::kMaxBmpFile)) return false;
-    orv::ui::DecodedBmp decoded;
-    if (!orv::ui::DecodeBmp(data, decoded)) return false;
-    return bitmap_.CreateFromPixels(decoded.width, decoded.height, decoded.pixels);
+    // A picture there is no memory for is refused like a broken one.
+    try {
+        std::string data;
+        if (!orv::file::ReadAll(path, data, orv::ui::kMaxBmpFile)) return false;
+        orv::ui::DecodedBmp decoded;
+        if (!orv::ui::DecodeBmp(data, decoded)) return false;
+        data = std::string();
+        return bitmap_.CreateFromPixels(decoded.width, decoded.height, decoded.pixels);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
 }
 
 int CFormBitmap::GetWidth() const { return bitmap_.GetWidth(); }

@@ -29,6 +29,7 @@
 #include "menu/MenuGrammar.h"
 #include "menu/MenuTypes.h"
 #include "menu/ScreenSetGrammar.h"
+#include "orvmenu/EnvMgr.h"
 #include "orvmenu/FormColor.h"
 #include "orvmenu/FormFont.h"
 #include "services/CodePage.h"
@@ -38,6 +39,7 @@
 #include "services/XMLParser.h"
 #include "tabgroup/TabGrpGrammar.h"
 #include "tabgroup/UserTabGrpGrammar.h"
+#include "ui/FormBitmap.h"
 #include "toolbar/ToolBarTypes.h"
 
 namespace fs = std::filesystem;
@@ -699,8 +701,25 @@ private:
             case ToolBarAttr::LastAct:
                 if (value != orv::toolbar::kOn) Warning(at, "LASTACT " + Quote(value) + ": only 'ON' checks the item");
                 break;
+            case ToolBarAttr::Icon: CheckPicture(at, value); break;
             default: break;
             }
+        }
+    }
+
+    // A picture the toolbar would not show. A missing one is left alone: pictures are often
+    // added to the image folder after the toolbar names them.
+    void CheckPicture(TextPosition at, const std::string& name) {
+        const std::string folder = CEnvMgr::GetImageDir();
+        const std::string path = folder + "/" + name;
+        if (name.empty() || !orv::file::Exists(path)) return;
+        if (!orv::file::IsInside(folder, path)) {
+            Warning(at, "ICON " + Quote(name) + " lies outside the image folder: the button is painted without it");
+            return;
+        }
+        CFormBitmap picture;
+        if (!picture.Load(path)) {
+            Warning(at, "ICON " + Quote(name) + " is not a picture the terminal shows (a broken BMP file, or one over 1024 x 1024 pixels or 4 MiB): the button is painted without it");
         }
     }
 

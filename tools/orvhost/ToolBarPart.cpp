@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "Host.h"
+#include "SaveReport.h"
 #include "ToolBarBoxes.h"
 #include "orvmenu/Menu.h"
 #include "orvmenu/OrvExports.h"
@@ -33,6 +34,7 @@
 #include "orvmenu/OrvToolBar.h"
 #include "orvmenu/ToolBar.h"
 #include "services/CodePage.h"
+#include "services/File.h"
 #include "ui/ComboBox.h"
 #include "ui/Gdi.h"
 #include "ui/ToolBarControl.h"
@@ -319,9 +321,10 @@ void RegisterToolBarPart(Host& host) {
 
     host.AddStep("toolbar-save", "toolbar-save", [state](Host& h, const Host::Args& args) {
         if (state->toolBar == nullptr || !args.empty()) return false;
-        state->toolBar->SaveFile();
-        h.Out() << "toolbar written to " << state->toolBar->GetFilePath() << "\n";
-        return true;
+        const std::string path = state->toolBar->GetFilePath();
+        // The toolbar's message for a failed save is the path followed by this.
+        return SaveAndReport(h, orv::file::NativePath(path), path + "File save error",
+                             [&] { state->toolBar->SaveFile(); });
     });
 
     host.AddStep("boxes", "boxes", [state](Host& h, const Host::Args& args) {

@@ -12,7 +12,6 @@
 #include <functional>
 #include <iostream>
 #include <map>
-#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -20,6 +19,7 @@
 
 #include "Host.h"
 #include "HostServices.h"
+#include "RunFolders.h"
 #include "orvmenu/Menu.h"
 #include "orvmenu/OrvExports.h"
 #include "services/CodePage.h"
@@ -344,18 +344,10 @@ struct WorkDirs {
     fs::path keep;  // the folder the user's files go back to, or empty
 };
 
-fs::path FreshTempFolder() {
-    std::random_device random;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path dir = fs::temp_directory_path() / ("orvhost-" + std::to_string(random() % 1000000000u));
-        if (fs::create_directory(dir)) return dir;  // false when it exists: someone else's folder
-    }
-    throw std::runtime_error("cannot make a folder under " + fs::temp_directory_path().string());
-}
-
 WorkDirs PrepareWorkDirs(const Options& o) {
     WorkDirs dirs;
-    dirs.root = FreshTempFolder();
+    RemoveStaleRunFolders();
+    dirs.root = FreshRunFolder();
     dirs.data = dirs.root / "Data";
     dirs.user = dirs.data / "User";
     const auto copy = fs::copy_options::recursive | fs::copy_options::overwrite_existing;
@@ -376,12 +368,16 @@ WorkDirs PrepareWorkDirs(const Options& o) {
     return dirs;
 }
 
-void FinishWorkDirs(const WorkDirs& dirs) {
+// The user's files go back to --user-dir each by an atomic save, so a run that fails half-way
+// leaves every file whole. When one could not go back, the run's copies stay where they are.
+bool FinishWorkDirs(const WorkDirs& dirs) {
     std::error_code ignored;
-    if (!dirs.keep.empty()) {
-        fs::copy(dirs.user, dirs.keep, fs::copy_options::recursive | fs::copy_options::overwrite_existing, ignored);
+    if (!dirs.keep.empty() && !WriteBack(dirs.user, dirs.keep, std::cerr)) {
+        std::cerr << "orvhost: the run's copies stay in " << dirs.user.generic_string() << "\n";
+        return false;
     }
     if (!dirs.root.empty()) fs::remove_all(dirs.root, ignored);
+    return true;
 }
 
 bool ParseGrade(const std::string& text, std::uint32_t& grade) {
@@ -449,6 +445,6 @@ int main(int argc, char** argv) {
         OrvHost host(options);
         result = host.Run();
     }
-    FinishWorkDirs(work);
+    if (!FinishWorkDirs(work) && result == 0) result = 1;
     return result;
 }

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <new>
 #include <string>
 
 #include "services/File.h"
@@ -83,6 +84,23 @@ void RemoveAbandonedTemporaries(const std::string& target) {
     ::closedir(dir);
 }
 
+// Where a save of path lands: a symbolic link is followed to the file it names, so the link
+// stays a link and its target is the file that changes. A link to nothing names the file to
+// create. Not a link (or one that loops): path itself.
+std::string WriteTarget(const std::string& path) {
+    std::string at = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return at;
+        std::string link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1, '\0');
+        const ssize_t n = ::readlink(at.c_str(), link.data(), link.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= link.size()) return path;
+        link.resize(static_cast<std::size_t>(n));
+        at = link.front() == '/' ? link : FolderOf(at) + "/" + link;
+    }
+    return path;
+}
+
 }  // namespace
 
 CFile::~CFile() {
@@ -98,7 +116,7 @@ bool CFile::Open(const std::string& path, unsigned flags) {
     if ((flags & modeCreate) == 0 || (flags & (modeWrite | modeReadWrite)) == 0) return false;
     static std::atomic<unsigned> counter{0};
     auto impl = new Impl;
-    impl->target = orv::file::NativePath(path);
+    impl->target = WriteTarget(orv::file::NativePath(path));
     RemoveAbandonedTemporaries(impl->target);
     impl->temp = impl->target + ".orvtmp." + std::to_string(::getpid()) + "." +
                  std::to_string(counter++);
@@ -107,6 +125,20 @@ bool CFile::Open(const std::string& path, unsigned flags) {
     if (impl->fd < 0) {
         delete impl;
         return false;
+    }
+    // The new file takes the old one's permission bits (and its owner and group where this
+    // process may give them), so a private file stays private.
+    struct stat old {};
+    if (::stat(impl->target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        if (::fchown(impl->fd, old.st_uid, old.st_gid) != 0) {
+            // Another user's file: the new one is this process's, with the old one's bits.
+        }
+        if (::fchmod(impl->fd, old.st_mode & 07777) != 0) {
+            ::close(impl->fd);
+            ::unlink(impl->temp.c_str());
+            delete impl;
+            return false;
+        }
     }
     impl_ = impl;
     last_ = 0;
@@ -157,6 +189,20 @@ bool Exists(const std::string& path) {
     return ::stat(NativePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool IsInside(const std::string& folder, const std::string& path) {
+    char* realFolder = ::realpath(NativePath(folder).c_str(), nullptr);
+    char* realPath = ::realpath(NativePath(path).c_str(), nullptr);
+    bool inside = false;
+    if (realFolder != nullptr && realPath != nullptr) {
+        std::string base = realFolder;
+        if (base.empty() || base.back() != '/') base += '/';
+        inside = std::string_view(realPath).substr(0, base.size()) == base;
+    }
+    std::free(realFolder);
+    std::free(realPath);
+    return inside;
+}
+
 bool ReadAll(const std::string& path, std::string& out, std::size_t maxBytes) {
     out.clear();
     // Without O_NONBLOCK, opening a FIFO that stands where a file should be waits for a writer
@@ -188,13 +234,17 @@ bool KeepUnreadable(const std::string& path) {
         if (n > 9999) return false;
         keep = source + ".unreadable." + std::to_string(n);
     }
-    std::string bytes;
-    if (!Inject(Op::CopyRead) && ReadAll(source, bytes, static_cast<std::size_t>(-1))) {
-        CFile copy;
-        if (copy.Open(keep, CFile::modeCreate | CFile::modeWrite)) {
-            copy.Write(bytes);
-            if (copy.Close()) return true;
+    // Out of memory for a copy, the second link below needs none.
+    try {
+        std::string bytes;
+        if (!Inject(Op::CopyRead) && ReadAll(source, bytes, static_cast<std::size_t>(-1))) {
+            CFile copy;
+            if (copy.Open(keep, CFile::modeCreate | CFile::modeWrite)) {
+                copy.Write(bytes);
+                if (copy.Close()) return true;
+            }
         }
+    } catch (const std::bad_alloc&) {
     }
     // A file we may not read can still be kept under the new name by a second link to it.
     return Inject(Op::Link) ? Fail(EIO) : ::link(source.c_str(), keep.c_str()) == 0;

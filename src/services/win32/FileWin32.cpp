@@ -1,6 +1,8 @@
 #include <atomic>
 #include <cwchar>
+#include <new>
 #include <string>
+#include <utility>
 
 #include "services/File.h"
 #include "services/win32/Win32.h"
@@ -36,6 +38,35 @@ bool WriteAllHandle(HANDLE handle, const char* data, std::size_t size) {
         size -= written;
     }
     return true;
+}
+
+// Puts temp in target's place. An existing target is replaced by ReplaceFileW, which gives the
+// new file the old one's attributes, security descriptor and creation time; a new target is
+// moved into place with write-through, so the call returns once the rename is on disk.
+bool Replace(const std::wstring& temp, const std::wstring& target) {
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return Fail(ERROR_ACCESS_DENIED);  // a folder where the file should be is left alone
+    }
+    // Wine's ReplaceFileW is a plain move: the new file takes the old one's attributes itself.
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                            FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kKept) != 0) {
+        ::SetFileAttributesW(temp.c_str(), attributes & kKept);
+    }
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                       nullptr) != FALSE) {
+        return true;
+    }
+    // No old file, or ERROR_UNABLE_TO_MOVE_REPLACEMENT(_2): the old file is gone or renamed and
+    // the new one still stands under its temporary name. The move below puts it in place.
+    const DWORD error = attributes == INVALID_FILE_ATTRIBUTES ? ERROR_FILE_NOT_FOUND : ::GetLastError();
+    if (error != ERROR_FILE_NOT_FOUND && error != ERROR_UNABLE_TO_MOVE_REPLACEMENT &&
+        error != ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+        return false;
+    }
+    return ::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
 bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
@@ -124,10 +155,7 @@ bool CFile::Close() {
     const bool closed = ::CloseHandle(impl_->handle) != FALSE;
     ok = (Inject(Op::Close) ? Fail(ERROR_WRITE_FAULT) : closed) && ok;
     impl_->handle = INVALID_HANDLE_VALUE;
-    // Write-through: the call returns only once the rename is on disk.
-    ok = ok && (Inject(Op::Rename) ? Fail(ERROR_DISK_FULL)
-                                   : ::MoveFileExW(impl_->temp.c_str(), impl_->target.c_str(),
-                                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE);
+    ok = ok && (Inject(Op::Rename) ? Fail(ERROR_DISK_FULL) : Replace(impl_->temp, impl_->target));
     if (ok) {
         // The write-through part of the move can fail once the file is renamed: the new file
         // is in place, but a power cut may still bring the old one back.
@@ -155,6 +183,37 @@ std::string NativePath(std::string_view path) {
 bool Exists(const std::string& path) {
     const DWORD attributes = ::GetFileAttributesW(WidePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+namespace {
+// The final path of an existing file or folder: links, junctions and ".." resolved.
+bool FinalPath(const std::string& path, std::wstring& out) {
+    HANDLE handle = ::CreateFileW(WidePath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    std::wstring name(MAX_PATH, L'\0');
+    DWORD n = ::GetFinalPathNameByHandleW(handle, name.data(), static_cast<DWORD>(name.size()), 0);
+    if (n >= name.size()) {
+        name.resize(n + 1);
+        n = ::GetFinalPathNameByHandleW(handle, name.data(), static_cast<DWORD>(name.size()), 0);
+    }
+    ::CloseHandle(handle);
+    if (n == 0 || n >= name.size()) return false;
+    name.resize(n);
+    out = std::move(name);
+    return true;
+}
+}  // namespace
+
+bool IsInside(const std::string& folder, const std::string& path) {
+    std::wstring base;
+    std::wstring file;
+    if (!FinalPath(folder, base) || !FinalPath(path, file)) return false;
+    if (base.empty() || base.back() != L'\\') base += L'\\';
+    // Names differ only in letter case on the same file system.
+    return file.size() > base.size() &&
+           ::CompareStringOrdinal(file.data(), static_cast<int>(base.size()), base.data(),
+                                  static_cast<int>(base.size()), TRUE) == CSTR_EQUAL;
 }
 
 bool ReadAll(const std::string& path, std::string& out, std::size_t maxBytes) {
@@ -189,13 +248,17 @@ bool KeepUnreadable(const std::string& path) {
         if (n > 9999) return false;
         keep = source + ".unreadable." + std::to_string(n);
     }
-    std::string bytes;
-    if (!Inject(Op::CopyRead) && ReadAll(source, bytes, static_cast<std::size_t>(-1))) {
-        CFile copy;
-        if (copy.Open(keep, CFile::modeCreate | CFile::modeWrite)) {
-            copy.Write(bytes);
-            if (copy.Close()) return true;
+    // Out of memory for a copy, the second link below needs none.
+    try {
+        std::string bytes;
+        if (!Inject(Op::CopyRead) && ReadAll(source, bytes, static_cast<std::size_t>(-1))) {
+            CFile copy;
+            if (copy.Open(keep, CFile::modeCreate | CFile::modeWrite)) {
+                copy.Write(bytes);
+                if (copy.Close()) return true;
+            }
         }
+    } catch (const std::bad_alloc&) {
     }
     // A file we may not read can still be kept under the new name by a second link to it.
     return Inject(Op::Link) ? Fail(ERROR_DISK_FULL)

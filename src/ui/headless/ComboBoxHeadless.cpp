@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/ComboBox.h"
+#include "ui/Handler.h"
 #include "ui/Window.h"
 #include "ui/headless/GdiHeadless.h"
 #include "ui/headless/HeadlessSystem.h"
@@ -318,11 +319,13 @@ void InstallReflection(HWND parent) {
                 if (message != kWmCommand) {
                     CBorrowedDC dc(reinterpret_cast<void*>(wParam));
                     const unsigned kind = message == kWmCtlColorEdit ? orv::ui::kCtlColorEdit : orv::ui::kCtlColorListBox;
-                    return reinterpret_cast<std::intptr_t>(box->OnCtlColor(dc, kind, nullptr));
+                    void* brush = nullptr;
+                    orv::ui::RunHandler([&] { brush = box->OnCtlColor(dc, kind, nullptr); });
+                    return reinterpret_cast<std::intptr_t>(brush);
                 }
                 const auto code = static_cast<unsigned>(wParam >> 16);
-                if (code == orv::ui::kCbnSelChange) box->OnSelChange();
-                if (code == orv::ui::kCbnEditChange) box->OnEditChange();
+                if (code == orv::ui::kCbnSelChange) orv::ui::RunHandler([box] { box->OnSelChange(); });
+                if (code == orv::ui::kCbnEditChange) orv::ui::RunHandler([box] { box->OnEditChange(); });
                 return 0;
             }
         }

@@ -2,7 +2,11 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
+#include <new>
 #include <utility>
+
+#include "services/File.h"
 
 #include "ui/Gdi.h"
 #include "ui/headless/GdiHeadless.h"
@@ -62,7 +66,12 @@ void* Swap(T*& slot, T* object) {
 }  // namespace
 
 void* RegisterGdi(GdiObject* object) {
-    GetSystem().gdiObjects.insert(object);
+    try {
+        GetSystem().gdiObjects.insert(object);
+    } catch (...) {
+        delete object;  // as the window system's call, a failed creation leaves nothing behind
+        throw;
+    }
     return object;
 }
 
@@ -237,12 +246,18 @@ bool CBitmap::CreateCompatibleBitmap(CDC& dc, int width, int height) {
     if (handle_ != nullptr || DcOf(dc.GetSafeHdc()) == nullptr || !ValidSize(width, height)) {
         return false;
     }
-    auto* bitmap = new GdiBitmap;
-    bitmap->width = width;
-    bitmap->height = height;
-    // A new bitmap of the screen's format reads back black.
-    bitmap->pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
-    handle_ = RegisterGdi(bitmap);
+    if (orv::file::fault::Inject(orv::file::fault::Op::Alloc)) return false;
+    // Out of memory the window system's call fails; it never throws.
+    try {
+        auto bitmap = std::make_unique<GdiBitmap>();
+        bitmap->width = width;
+        bitmap->height = height;
+        // A new bitmap of the screen's format reads back black.
+        bitmap->pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+        handle_ = RegisterGdi(bitmap.release());
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
     return true;
 }
 
@@ -251,12 +266,17 @@ bool CBitmap::CreateFromPixels(int width, int height, const std::vector<orv::Col
         pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
         return false;
     }
-    auto* bitmap = new GdiBitmap;
-    bitmap->width = width;
-    bitmap->height = height;
-    bitmap->pixels = pixels;
-    for (auto& pixel : bitmap->pixels) pixel &= 0xFFFFFF;
-    handle_ = RegisterGdi(bitmap);
+    if (orv::file::fault::Inject(orv::file::fault::Op::Alloc)) return false;
+    try {
+        auto bitmap = std::make_unique<GdiBitmap>();
+        bitmap->width = width;
+        bitmap->height = height;
+        bitmap->pixels = pixels;
+        for (auto& pixel : bitmap->pixels) pixel &= 0xFFFFFF;
+        handle_ = RegisterGdi(bitmap.release());
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
     return true;
 }
 
@@ -279,6 +299,7 @@ CDC::~CDC() {
 bool CDC::CreateCompatibleDC(CDC* dc) {
     if (hdc_ != nullptr) return false;
     if (dc != nullptr && DcOf(dc->GetSafeHdc()) == nullptr) return false;
+    if (orv::file::fault::Inject(orv::file::fault::Op::Alloc)) return false;
     auto* object = new GdiDc;
     object->memory = true;
     Stock& stock = GetStock();

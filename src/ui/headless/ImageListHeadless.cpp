@@ -1,7 +1,11 @@
 #include "ui/ImageList.h"
 
 #include <cstdint>
+#include <memory>
+#include <new>
 #include <utility>
+
+#include "services/File.h"
 
 #include "ui/headless/GdiHeadless.h"
 
@@ -21,11 +25,17 @@ bool CImageList::Create(int cx, int cy, unsigned flags, int initial, int grow) {
     if (handle_ != nullptr || cx <= 0 || cy <= 0 || cx > kMaxBitmapSide || cy > kMaxBitmapSide) {
         return false;
     }
-    auto* list = new GdiImageList;
-    list->cx = cx;
-    list->cy = cy;
-    list->flags = flags;
-    handle_ = RegisterGdi(list);
+    if (orv::file::fault::Inject(orv::file::fault::Op::Alloc)) return false;
+    // Out of memory the window system's call fails; it never throws.
+    try {
+        auto list = std::make_unique<GdiImageList>();
+        list->cx = cx;
+        list->cy = cy;
+        list->flags = flags;
+        handle_ = RegisterGdi(list.release());
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
     return true;
 }
 
@@ -34,17 +44,30 @@ int CImageList::Add(CBitmap* bitmap, orv::Color mask) {
     auto* source =
         bitmap == nullptr ? nullptr : Lookup<GdiBitmap>(bitmap->GetSafeHandle(), GdiKind::Bitmap);
     if (list == nullptr || source == nullptr || source->stock) return -1;
+    if (orv::file::fault::Inject(orv::file::fault::Op::Alloc)) return -1;
     // As many whole images as the bitmap's width holds; a narrower bitmap adds none but still
     // answers the index the next image would have.
     const int count = source->width / list->cx;
     const int first = static_cast<int>(list->images.size());
     mask &= 0xFFFFFF;
     const bool masked = (list->flags & orv::ui::kIlcMask) != 0;
+    // The images are made before any is added: out of memory, the list stays as it was.
+    std::vector<GdiImageList::Image> made;
+    try {
+        made.reserve(static_cast<std::size_t>(count));
+        list->images.reserve(list->images.size() + static_cast<std::size_t>(count));
+    } catch (const std::bad_alloc&) {
+        return -1;
+    }
     for (int n = 0; n < count; ++n) {
         GdiImageList::Image image;
         const auto size = static_cast<std::size_t>(list->cx) * static_cast<std::size_t>(list->cy);
-        image.pixels.assign(size, 0);
-        image.transparent.assign(size, false);
+        try {
+            image.pixels.assign(size, 0);
+            image.transparent.assign(size, false);
+        } catch (const std::bad_alloc&) {
+            return -1;
+        }
         for (int y = 0; y < list->cy && y < source->height; ++y) {
             for (int x = 0; x < list->cx; ++x) {
                 const orv::Color pixel =
@@ -58,8 +81,9 @@ int CImageList::Add(CBitmap* bitmap, orv::Color mask) {
                 image.pixels[at] = clear ? 0 : pixel;
             }
         }
-        list->images.push_back(std::move(image));
+        made.push_back(std::move(image));  // reserved: cannot throw
     }
+    for (auto& image : made) list->images.push_back(std::move(image));
     // The masked add leaves the mask colour black in the bitmap it was given.
     if (masked) {
         for (auto& pixel : source->pixels) {

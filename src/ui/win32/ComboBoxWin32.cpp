@@ -3,6 +3,7 @@
 // object and not on to the parent), the box (WM_PAINT, WM_NCPAINT) and its edit field (Enter),
 // so the boxes work although the host's message loop never calls the library.
 #include "ui/ComboBox.h"
+#include "ui/Handler.h"
 
 #include "ui/win32/Win32.h"
 
@@ -82,8 +83,8 @@ LRESULT CALLBACK ParentProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam
         // Every notification of the box is the box's own: the parent (a toolbar passes them on
         // to the host's window) never sees them.
         const UINT code = HIWORD(wParam);
-        if (code == CBN_SELCHANGE) box->OnSelChange();
-        if (code == CBN_EDITCHANGE) box->OnEditChange();
+        if (code == CBN_SELCHANGE) orv::ui::RunHandler([box] { box->OnSelChange(); });
+        if (code == CBN_EDITCHANGE) orv::ui::RunHandler([box] { box->OnEditChange(); });
         return 0;
     }
     if ((message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX) && self != nullptr &&
@@ -91,7 +92,9 @@ LRESULT CALLBACK ParentProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam
         void* defaultBrush = reinterpret_cast<void*>(::DefSubclassProc(wnd, message, wParam, lParam));
         CBorrowedDC dc(reinterpret_cast<void*>(wParam));
         const unsigned kind = message == WM_CTLCOLOREDIT ? orv::ui::kCtlColorEdit : orv::ui::kCtlColorListBox;
-        return reinterpret_cast<LRESULT>(box->OnCtlColor(dc, kind, defaultBrush));
+        void* brush = defaultBrush;
+        orv::ui::RunHandler([&] { brush = box->OnCtlColor(dc, kind, defaultBrush); });
+        return reinterpret_cast<LRESULT>(brush);
     }
     if (message == WM_NCDESTROY) ::RemoveWindowSubclass(wnd, ParentProc, id);
     return ::DefSubclassProc(wnd, message, wParam, lParam);
@@ -106,7 +109,7 @@ LRESULT CALLBACK BoxProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam, U
         bool painted = false;
         {
             CBorrowedDC dc(hdc);
-            painted = box->OnPaint(dc);
+            painted = orv::ui::RunHandler([&] { return box->OnPaint(dc); });
         }
         // The control paints into the same context when the box did not.
         if (!painted) ::DefSubclassProc(wnd, WM_PAINT, reinterpret_cast<WPARAM>(hdc), 0);
@@ -118,7 +121,7 @@ LRESULT CALLBACK BoxProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam, U
         bool painted = false;
         if (hdc != nullptr) {
             CBorrowedDC dc(hdc);
-            painted = box->OnNcPaint(dc);
+            painted = orv::ui::RunHandler([&] { return box->OnNcPaint(dc); });
         }
         if (hdc != nullptr) ::ReleaseDC(wnd, hdc);
         if (painted) return 0;
@@ -134,7 +137,10 @@ LRESULT CALLBACK BoxProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam, U
 }
 
 LRESULT CALLBACK EditProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
-    if (message == WM_KEYDOWN && wParam == VK_RETURN && BoxOf(data)->OnEditReturn()) return 0;
+    if (message == WM_KEYDOWN && wParam == VK_RETURN &&
+        orv::ui::RunHandler([data] { return BoxOf(data)->OnEditReturn(); })) {
+        return 0;
+    }
     if (message == WM_NCDESTROY) ::RemoveWindowSubclass(wnd, EditProc, id);
     return ::DefSubclassProc(wnd, message, wParam, lParam);
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <utility>
 
+#include "services/File.h"
 #include "ui/win32/Win32.h"
 
 static_assert(sizeof(CRect) == sizeof(RECT));
@@ -67,6 +68,7 @@ bool CFont::CreateFormFont(const CFormFont& font) {
 
 bool CBitmap::CreateCompatibleBitmap(CDC& dc, int width, int height) {
     if (handle_ != nullptr || dc.GetSafeHdc() == nullptr || !ValidSize(width, height)) return false;
+    if (orv::file::fault::Inject(orv::file::fault::Op::Alloc)) return false;
     handle_ = ::CreateCompatibleBitmap(Hdc(dc.GetSafeHdc()), width, height);
     return handle_ != nullptr;
 }
@@ -76,6 +78,7 @@ bool CBitmap::CreateFromPixels(int width, int height, const std::vector<orv::Col
         pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
         return false;
     }
+    if (orv::file::fault::Inject(orv::file::fault::Op::Alloc)) return false;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
@@ -127,6 +130,7 @@ CDC::~CDC() {
 bool CDC::CreateCompatibleDC(CDC* dc) {
     if (hdc_ != nullptr) return false;
     if (dc != nullptr && dc->GetSafeHdc() == nullptr) return false;
+    if (orv::file::fault::Inject(orv::file::fault::Op::Alloc)) return false;
     hdc_ = ::CreateCompatibleDC(dc == nullptr ? nullptr : Hdc(dc->GetSafeHdc()));
     memory_ = hdc_ != nullptr;
     return memory_;

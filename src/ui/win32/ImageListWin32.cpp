@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "services/File.h"
+
 #include "ui/win32/Win32.h"
 
 #include <commctrl.h>
@@ -17,12 +19,14 @@ CImageList::~CImageList() { DeleteImageList(); }
 
 bool CImageList::Create(int cx, int cy, unsigned flags, int initial, int grow) {
     if (handle_ != nullptr || cx <= 0 || cy <= 0) return false;
+    if (orv::file::fault::Inject(orv::file::fault::Op::Alloc)) return false;
     handle_ = ::ImageList_Create(cx, cy, flags, initial, grow);
     return handle_ != nullptr;
 }
 
 int CImageList::Add(CBitmap* bitmap, orv::Color mask) {
     if (handle_ == nullptr || bitmap == nullptr || bitmap->GetSafeHandle() == nullptr) return -1;
+    if (orv::file::fault::Inject(orv::file::fault::Op::Alloc)) return -1;
     return ::ImageList_AddMasked(List(handle_), static_cast<HBITMAP>(bitmap->GetSafeHandle()),
                                  mask & 0xFFFFFF);
 }
