@@ -14,8 +14,8 @@ class ORV_UI_API CHostWindow {
 public:
     struct Message {
         unsigned message;
-        std::uintptr_t wParam;
-        std::intptr_t lParam;
+        WPARAM wParam;
+        LPARAM lParam;
         friend bool operator==(const Message&, const Message&) = default;
     };
 

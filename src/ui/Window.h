@@ -9,8 +9,8 @@
 namespace orv::ui {
 
 // Sends a message and waits for the window's answer, as the window system's SendMessage does.
-std::intptr_t SendMessage(HWND wnd, unsigned message, std::uintptr_t wParam,
-                          std::intptr_t lParam);
+LRESULT SendMessage(HWND wnd, unsigned message, WPARAM wParam,
+                          LPARAM lParam);
 
 // The application's main window: the root owner of the window a control lives in.
 HWND GetRootOwner(HWND wnd);

@@ -78,8 +78,8 @@ struct BoxState {
     void Notify(unsigned code) const {
         HWND parent = self->parent;
         if (!IsWindow(parent)) return;
-        const auto wParam = (static_cast<std::uintptr_t>(code) << 16) | (id & 0xFFFFu);
-        orv::ui::SendMessage(parent, kWmCommand, wParam, reinterpret_cast<std::intptr_t>(self));
+        const auto wParam = (static_cast<WPARAM>(code) << 16) | (id & 0xFFFFu);
+        orv::ui::SendMessage(parent, kWmCommand, wParam, reinterpret_cast<LPARAM>(self));
     }
 
     std::string WindowText() const {
@@ -146,7 +146,7 @@ struct BoxState {
         return static_cast<std::intptr_t>(n);
     }
 
-    std::intptr_t Handle(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    LRESULT Handle(unsigned message, WPARAM wParam, LPARAM lParam) {
         using namespace orv::ui;
         const auto index = static_cast<std::intptr_t>(wParam);
         const auto* entry = reinterpret_cast<const char*>(lParam);
@@ -243,7 +243,7 @@ void InstallReflection(HWND parent) {
     if (parent->props.count(kReflectProp) != 0) return;
     parent->props[kReflectProp] = parent;
     auto previous = parent->proc;
-    parent->proc = [parent, previous](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) -> std::intptr_t {
+    parent->proc = [parent, previous](unsigned message, WPARAM wParam, LPARAM lParam) -> LRESULT {
         if (message == kWmCommand || message == kWmCtlColorEdit || message == kWmCtlColorListBox) {
             if (CComboBox* box = ObjectOf(reinterpret_cast<HWND>(lParam), parent)) {
                 if (message != kWmCommand) {
@@ -280,7 +280,7 @@ bool CComboBox::Create(unsigned style, const CRect& rect, HWND parent, unsigned 
     state->rect.bottom = rect.top + (state->ex ? kComboExHeight : kComboHeight);
     wnd->props[kStateProp] = state.get();
     wnd->props[kObjectProp] = this;
-    wnd->proc = [state](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    wnd->proc = [state](unsigned message, WPARAM wParam, LPARAM lParam) {
         return state->Handle(message, wParam, lParam);
     };
     orv::headless::GetSystem().windows.insert(wnd);
@@ -299,7 +299,7 @@ bool CComboBox::DestroyWindow() {
     return true;
 }
 
-std::intptr_t CComboBox::SendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+LRESULT CComboBox::SendMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
     return orv::ui::SendMessage(hwnd_, message, wParam, lParam);
 }
 
@@ -372,7 +372,7 @@ void Choose(CComboBox& box, int index) {
     BoxState* state = StateOf(box);
     if (state == nullptr || !state->Valid(index)) return;
     // The entry before it, then one step down the list, as the keyboard chooses.
-    box.SendMessage(kCbSetCurSel, static_cast<std::uintptr_t>(static_cast<std::intptr_t>(index - 1)), 0);
+    box.SendMessage(kCbSetCurSel, static_cast<WPARAM>(static_cast<LPARAM>(index - 1)), 0);
     state = StateOf(box);  // a handler may have destroyed the box
     if (state == nullptr || !state->Valid(index)) return;
     state->cur = index;
@@ -397,8 +397,8 @@ void Paint(CComboBox& box) {
     // The control's own painting is not drawn headless.
     box.OnNcPaint(dc);
     if (!box.OnPaint(dc) && IsWindow(state->self->parent)) {
-        orv::ui::SendMessage(state->self->parent, kWmCtlColorEdit, reinterpret_cast<std::uintptr_t>(dc.GetSafeHdc()),
-                             reinterpret_cast<std::intptr_t>(state->self));
+        orv::ui::SendMessage(state->self->parent, kWmCtlColorEdit, reinterpret_cast<WPARAM>(dc.GetSafeHdc()),
+                             reinterpret_cast<LPARAM>(state->self));
     }
     state = StateOf(box);
     if (state != nullptr) {

@@ -35,7 +35,7 @@ struct HWND__ {
     std::vector<CHostWindow::Message> messages;
     std::map<std::string, void*> props;
     // A control's window procedure: SendMessage calls it instead of recording the message.
-    std::function<std::intptr_t(unsigned, std::uintptr_t, std::intptr_t)> proc;
+    std::function<LRESULT(unsigned, WPARAM, LPARAM)> proc;
 };
 
 namespace orv::headless {

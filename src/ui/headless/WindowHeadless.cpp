@@ -7,7 +7,7 @@ using orv::headless::IsWindow;
 
 namespace orv::ui {
 
-std::intptr_t SendMessage(HWND wnd, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+LRESULT SendMessage(HWND wnd, unsigned message, WPARAM wParam, LPARAM lParam) {
     if (!IsWindow(wnd)) return 0;
     // A control answers through its window procedure; a host window records what it got.
     if (wnd->proc) return wnd->proc(message, wParam, lParam);

@@ -2,6 +2,8 @@
 
 #include "ui/win32/Win32.h"
 
+#include <type_traits>
+
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 namespace {
@@ -34,6 +36,8 @@ LRESULT CALLBACK HostWindowProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lP
     }
     return ::DefWindowProcW(wnd, message, wParam, lParam);
 }
+
+static_assert(std::is_same_v<decltype(&HostWindowProc), WNDPROC>);
 
 HINSTANCE ThisModule() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
 
