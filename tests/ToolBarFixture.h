@@ -93,7 +93,7 @@ protected:
         WriteFile(imageDir + "/" + name, Bmp24(w, h, fill));
     }
 
-    std::intptr_t Send(unsigned message, std::uintptr_t wParam = 0, std::intptr_t lParam = 0) {
+    LRESULT Send(unsigned message, WPARAM wParam = 0, LPARAM lParam = 0) {
         return bar.SendMessage(message, wParam, lParam);
     }
     int ButtonCount() { return static_cast<int>(Send(orv::ui::kTbButtonCount)); }

@@ -27,7 +27,7 @@ TEST_F(HostWindowTest, HandlerGetsTheLibrarysMessagesAndNothingEscapes) {
     EXPECT_EQ(orv::ui::SendMessage(wnd, orv::kWmCommand, 1, 0), 0) << "no handler yet";
 
     std::vector<unsigned> seen;
-    window.SetHandler([&](unsigned message, std::uintptr_t wParam, std::intptr_t) -> std::intptr_t {
+    window.SetHandler([&](unsigned message, WPARAM wParam, LPARAM) -> LRESULT {
         seen.push_back(message);
         if (wParam == 99) throw std::runtime_error("host fault");
         return 40 + static_cast<std::intptr_t>(wParam);
@@ -41,8 +41,8 @@ TEST_F(HostWindowTest, HandlerGetsTheLibrarysMessagesAndNothingEscapes) {
     EXPECT_EQ(orv::ui::SendMessage(wnd, orv::kWmCommand, 99, 0), 0) << "the handler threw";
     EXPECT_EQ(seen, (std::vector<unsigned>{orv::kWmCommand, orv::kWmUserCode, kWmUser, kWmApp - 1, orv::kWmCommand}));
 
-    window.SetHandler([&](unsigned, std::uintptr_t, std::intptr_t) -> std::intptr_t {
-        window.SetHandler([](unsigned, std::uintptr_t, std::intptr_t) -> std::intptr_t { return 7; });
+    window.SetHandler([&](unsigned, WPARAM, LPARAM) -> LRESULT {
+        window.SetHandler([](unsigned, WPARAM, LPARAM) -> LRESULT { return 7; });
         return 6;
     });
     EXPECT_EQ(orv::ui::SendMessage(wnd, orv::kWmCommand, 0, 0), 6);

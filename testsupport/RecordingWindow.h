@@ -14,8 +14,8 @@ class RecordingWindow {
 public:
     struct Message {
         unsigned message = 0;
-        std::uintptr_t wParam = 0;
-        std::intptr_t lParam = 0;
+        WPARAM wParam = 0;
+        LPARAM lParam = 0;
         std::string text;  // what lParam pointed at, for a message that carries text
         friend bool operator==(const Message&, const Message&) = default;
     };

@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     // The main window: the library opens a screen by sending it the screen's command.
     CHostWindow mainWnd("example host");
     std::vector<std::uint32_t> commands;
-    mainWnd.SetHandler([&commands](unsigned message, std::uintptr_t wParam, std::intptr_t) -> std::intptr_t {
+    mainWnd.SetHandler([&commands](unsigned message, WPARAM wParam, LPARAM) -> LRESULT {
         if (message == orv::kWmCommand) commands.push_back(static_cast<std::uint32_t>(wParam & 0xffff));
         return 0;
     });

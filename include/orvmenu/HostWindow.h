@@ -17,7 +17,7 @@ public:
     // Gets a message sent to the window and gives the answer. What lParam points at is valid
     // only during the call: a handler that keeps a text copies it. An exception it throws ends
     // at the window (the answer is then 0).
-    using Handler = std::function<std::intptr_t(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)>;
+    using Handler = std::function<LRESULT(unsigned message, WPARAM wParam, LPARAM lParam)>;
 
     // owner: the window that owns this one, or null for a main window.
     explicit CHostWindow(const std::string& title = "orvhost", HWND owner = nullptr);

@@ -12,6 +12,24 @@ typedef HWND__* HWND;
 struct HMENU__;
 typedef HMENU__* HMENU;
 
+// A message's parameters and answer: pointer-sized, so a pointer or a handle fits in them on
+// 32-bit and 64-bit code alike. On Windows these are <windows.h>'s own types.
+#if defined(_WIN64)
+typedef unsigned long long WPARAM;
+typedef long long LPARAM;
+typedef long long LRESULT;
+#elif defined(_WIN32)
+typedef unsigned int WPARAM;
+typedef long LPARAM;
+typedef long LRESULT;
+#else
+typedef std::uintptr_t WPARAM;
+typedef std::intptr_t LPARAM;
+typedef std::intptr_t LRESULT;
+#endif
+static_assert(sizeof(WPARAM) == sizeof(void*) && sizeof(LPARAM) == sizeof(void*) &&
+              sizeof(LRESULT) == sizeof(void*));
+
 namespace orv {
 
 // A colour in the window system's layout: 0x00BBGGRR.

@@ -33,7 +33,7 @@ public:
     // the image is its width in pixels.
     bool SetButtonInfo(int index, unsigned id, unsigned style, int image);
 
-    std::intptr_t SendMessage(unsigned message, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
+    LRESULT SendMessage(unsigned message, WPARAM wParam = 0, LPARAM lParam = 0);
 
     // The host's two integers.
     std::int32_t wndWordA = 0;

@@ -12,8 +12,8 @@ namespace orv::controls {
 struct BoxMessage {
     HWND hwnd = nullptr;
     std::uint32_t message = 0;
-    std::uintptr_t wParam = 0;
-    std::intptr_t lParam = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
     std::uint32_t time = 0;
     std::int32_t ptX = 0;
     std::int32_t ptY = 0;

@@ -79,7 +79,7 @@ void CComboBoxTR::OpenUserCode(std::string code) {
     CUserCodeMgr* codes = services != nullptr ? services->GetUserCodeMgr() : nullptr;
     if (codes != nullptr && codes->GetUsedTRCode(code, 0) != 0) {
         // The text lives for the duration of the call only, as the host expects.
-        orv::ui::SendMessage(MainWindow(), orv::kWmUserCode, 0, reinterpret_cast<std::intptr_t>(code.c_str()));
+        orv::ui::SendMessage(MainWindow(), orv::kWmUserCode, 0, reinterpret_cast<LPARAM>(code.c_str()));
         if (codes->GetUserTabGrpItem(code) != nullptr) {
             entry += codes->GetUserTabGrpName(code);
         } else if (CUserLayoutItem* layout = codes->GetLayoutGrpItem(code)) {
@@ -115,7 +115,7 @@ bool CComboBoxTR::OnEditReturn() {
 
 bool CComboBoxTR::PreTranslateMessage(const orv::controls::BoxMessage& msg) {
     if (toolTip.GetSafeHwnd() != nullptr) {
-        orv::ui::SendMessage(toolTip.GetSafeHwnd(), kTtmRelayEvent, 0, reinterpret_cast<std::intptr_t>(&msg));
+        orv::ui::SendMessage(toolTip.GetSafeHwnd(), kTtmRelayEvent, 0, reinterpret_cast<LPARAM>(&msg));
     }
     if (orv::controls::IsReturnKeyDown(msg)) return OnEditReturn();
     return false;

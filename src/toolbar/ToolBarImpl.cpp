@@ -64,8 +64,8 @@ void COrvToolBarImpl::Release() {
 
 void COrvToolBarImpl::DeleteButtons() {
     if (toolBarWnd == nullptr) return;
-    const std::intptr_t count = toolBarWnd->SendMessage(orv::ui::kTbButtonCount, 0, 0);
-    for (std::intptr_t i = 0; i < count; ++i) toolBarWnd->SendMessage(orv::ui::kTbDeleteButton, 0, 0);
+    const LRESULT count = toolBarWnd->SendMessage(orv::ui::kTbButtonCount, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) toolBarWnd->SendMessage(orv::ui::kTbDeleteButton, 0, 0);
 }
 
 void COrvToolBarImpl::BuildContextMenu(CMenu* target, OrvToolBar* record) {
@@ -126,19 +126,19 @@ void COrvToolBarImpl::SetupToolTips() {
     toolTipCtrl.Create(bar, kToolTipStyle);
     // Nothing below adds or removes buttons; a button that went all the same is not found by
     // its index and is passed over.
-    const std::intptr_t count = toolBarWnd->SendMessage(orv::ui::kTbButtonCount, 0, 0);
-    for (std::intptr_t i = 0; i < count; ++i) {
+    const LRESULT count = toolBarWnd->SendMessage(orv::ui::kTbButtonCount, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
         orv::ui::TbButton button;
-        if (toolBarWnd->SendMessage(orv::ui::kTbGetButton, static_cast<std::uintptr_t>(i),
-                                    reinterpret_cast<std::intptr_t>(&button)) == 0) {
+        if (toolBarWnd->SendMessage(orv::ui::kTbGetButton, static_cast<WPARAM>(i),
+                                    reinterpret_cast<LPARAM>(&button)) == 0) {
             continue;
         }
         const auto id = static_cast<std::uint32_t>(button.idCommand);
         const OrvToolBar* item = GetItem(id);
         if (item == nullptr) continue;
         CRect rect;
-        toolBarWnd->SendMessage(orv::ui::kTbGetItemRect, static_cast<std::uintptr_t>(i),
-                                reinterpret_cast<std::intptr_t>(&rect));
+        toolBarWnd->SendMessage(orv::ui::kTbGetItemRect, static_cast<WPARAM>(i),
+                                reinterpret_cast<LPARAM>(&rect));
         if (!item->toolTip.empty()) {
             toolTipCtrl.AddTool(bar, item->toolTip, rect, id);
         } else if (!item->trCode.empty() && menu != nullptr) {
@@ -148,7 +148,7 @@ void COrvToolBarImpl::SetupToolTips() {
         }
     }
     toolBarWnd->SendMessage(orv::ui::kTbSetToolTips,
-                            reinterpret_cast<std::uintptr_t>(toolTipCtrl.GetSafeHwnd()), 0);
+                            reinterpret_cast<WPARAM>(toolTipCtrl.GetSafeHwnd()), 0);
 }
 
 void COrvToolBarImpl::SetWndWordA(std::int32_t value) {

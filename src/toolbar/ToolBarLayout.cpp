@@ -93,7 +93,7 @@ void COrvToolBarImpl::BuildToolBar(CToolBar* wnd, OrvToolBar* rootRecord, std::i
     toolBarWnd->SendMessage(orv::ui::kTbDeleteButton, 0, 0);
     orv::ui::ColorScheme scheme;
     scheme.clrBtnHighlight = scheme.clrBtnShadow = orv::toolbar::SchemeColor(CFormColor::GetFormColor(kSchemeBaseColor));
-    toolBarWnd->SendMessage(orv::ui::kCcmSetColorScheme, 0, reinterpret_cast<std::intptr_t>(&scheme));
+    toolBarWnd->SendMessage(orv::ui::kCcmSetColorScheme, 0, reinterpret_cast<LPARAM>(&scheme));
 
     // With a group switch button the index counts GROUP children only; without, every child.
     OrvToolBar* switchButton = nullptr;
@@ -216,9 +216,9 @@ bool COrvToolBarImpl::FillGroup(OrvToolBar* group, OrvToolBar* switchButton, boo
     }
     if (!buttons.empty()) {
         toolBarWnd->SendMessage(orv::ui::kTbAddButtonsA, buttons.size(),
-                                reinterpret_cast<std::intptr_t>(buttons.data()));
+                                reinterpret_cast<LPARAM>(buttons.data()));
         toolBarWnd->SendMessage(orv::ui::kTbSetImageList, 0,
-                                reinterpret_cast<std::intptr_t>(imageList.GetSafeHandle()));
+                                reinterpret_cast<LPARAM>(imageList.GetSafeHandle()));
     }
     PlaceBoxes(group, shown);
     return true;
@@ -246,15 +246,15 @@ void COrvToolBarImpl::PlaceBoxes(OrvToolBar* group,
         }
         toolBarWnd->SetButtonInfo(position, group->id, place->style, place->width);
         CRect item;
-        toolBarWnd->SendMessage(orv::ui::kTbGetItemRect, static_cast<std::uintptr_t>(position),
-                                reinterpret_cast<std::intptr_t>(&item));
+        toolBarWnd->SendMessage(orv::ui::kTbGetItemRect, static_cast<WPARAM>(position),
+                                reinterpret_cast<LPARAM>(&item));
         CRect rect = item;
         rect.right += place->rightShift;
         rect.bottom = rect.top + kListHeight;
         if (!box->Create(place->createStyle, rect, toolBarWnd->GetSafeHwnd(), place->id)) continue;
-        box->SendMessage(orv::ui::kCbSetDroppedWidth, static_cast<std::uintptr_t>(place->droppedWidth), 0);
+        box->SendMessage(orv::ui::kCbSetDroppedWidth, static_cast<WPARAM>(place->droppedWidth), 0);
         if (place->itemHeightLess != 0) {
-            box->SendMessage(orv::ui::kCbSetItemHeight, static_cast<std::uintptr_t>(-1),
+            box->SendMessage(orv::ui::kCbSetItemHeight, static_cast<WPARAM>(-1),
                              item.Height() - place->itemHeightLess);
         }
         box->MoveTo(rect.left, rect.top + place->moveDown);

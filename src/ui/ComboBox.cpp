@@ -10,9 +10,9 @@ constexpr unsigned kWmSetFont = 0x0030;
 constexpr unsigned kWmGetFont = 0x0031;
 
 // An index as the control's wParam: -1 travels as all bits set, as the window system passes it.
-std::uintptr_t IndexParam(int index) { return static_cast<std::uintptr_t>(static_cast<std::intptr_t>(index)); }
+WPARAM IndexParam(int index) { return static_cast<WPARAM>(static_cast<LPARAM>(index)); }
 
-std::intptr_t TextParam(const std::string& text) { return reinterpret_cast<std::intptr_t>(text.c_str()); }
+LPARAM TextParam(const std::string& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
 
 }  // namespace
 
@@ -54,7 +54,7 @@ std::string CComboBox::GetLBText(int index) {
     const auto length = SendMessage(orv::ui::kCbGetLbTextLen, IndexParam(index), 0);
     if (length < 0) return {};
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const auto copied = SendMessage(orv::ui::kCbGetLbText, IndexParam(index), reinterpret_cast<std::intptr_t>(text.data()));
+    const auto copied = SendMessage(orv::ui::kCbGetLbText, IndexParam(index), reinterpret_cast<LPARAM>(text.data()));
     if (copied < 0) return {};
     text.resize(std::min(static_cast<std::size_t>(copied), static_cast<std::size_t>(length)));
     return text;
@@ -63,13 +63,13 @@ std::string CComboBox::GetLBText(int index) {
 bool CComboBox::SetEditSel(int start, int end) {
     // Both positions in one 32-bit value, each a 16-bit word; -1 is all bits of its word.
     const auto packed = (static_cast<std::uint32_t>(start) & 0xFFFFu) | ((static_cast<std::uint32_t>(end) & 0xFFFFu) << 16);
-    const auto result = SendMessage(orv::ui::kCbSetEditSel, 0, static_cast<std::intptr_t>(packed));
+    const auto result = SendMessage(orv::ui::kCbSetEditSel, 0, static_cast<LPARAM>(packed));
     return result != 0 && result != orv::ui::kCbErr;
 }
 
 void CComboBox::SetFont(CFont* font, bool redraw) {
     void* handle = font == nullptr ? nullptr : font->GetSafeHandle();
-    SendMessage(kWmSetFont, reinterpret_cast<std::uintptr_t>(handle), redraw ? 1 : 0);
+    SendMessage(kWmSetFont, reinterpret_cast<WPARAM>(handle), redraw ? 1 : 0);
 }
 
 void* CComboBox::GetFont() const {
@@ -81,5 +81,5 @@ int CComboBoxEx::InsertItem(int index, const std::string& text) {
     item.mask = orv::ui::kCbeifText;
     item.iItem = index;
     item.text = text.c_str();
-    return static_cast<int>(SendMessage(orv::ui::kCbemInsertItem, 0, reinterpret_cast<std::intptr_t>(&item)));
+    return static_cast<int>(SendMessage(orv::ui::kCbemInsertItem, 0, reinterpret_cast<LPARAM>(&item)));
 }

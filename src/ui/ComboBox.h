@@ -78,7 +78,7 @@ public:
     virtual bool Create(unsigned style, const CRect& rect, HWND parent, unsigned id);
     bool DestroyWindow();
     HWND GetSafeHwnd() const { return hwnd_; }
-    std::intptr_t SendMessage(unsigned message, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
+    LRESULT SendMessage(unsigned message, WPARAM wParam = 0, LPARAM lParam = 0);
 
     // The list, through the control's messages. Texts are in the terminal's code page.
     int AddString(const std::string& text);

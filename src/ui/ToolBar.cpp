@@ -7,15 +7,15 @@
 
 CToolBar::~CToolBar() { DestroyWindow(); }
 
-std::intptr_t CToolBar::SendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+LRESULT CToolBar::SendMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
     return orv::ui::SendMessage(hwnd_, message, wParam, lParam);
 }
 
 bool CToolBar::SetButtonInfo(int index, unsigned id, unsigned style, int image) {
     if (hwnd_ == nullptr || index < 0) return false;
-    const auto position = static_cast<std::uintptr_t>(index);
+    const auto position = static_cast<WPARAM>(index);
     orv::ui::TbButton old;
-    if (SendMessage(orv::ui::kTbGetButton, position, reinterpret_cast<std::intptr_t>(&old)) == 0) return false;
+    if (SendMessage(orv::ui::kTbGetButton, position, reinterpret_cast<LPARAM>(&old)) == 0) return false;
 
     // The framework's style word: the style byte in the low word, the state byte in the high
     // word with the enabled bit inverted (its TBBS_DISABLED), so 0 means an enabled button.
@@ -30,5 +30,5 @@ bool CToolBar::SetButtonInfo(int index, unsigned id, unsigned style, int image) 
     }
     // The control cannot change a button's kind in place: the framework replaces the button.
     if (SendMessage(orv::ui::kTbDeleteButton, position, 0) == 0) return false;
-    return SendMessage(orv::ui::kTbInsertButtonA, position, reinterpret_cast<std::intptr_t>(&button)) != 0;
+    return SendMessage(orv::ui::kTbInsertButtonA, position, reinterpret_cast<LPARAM>(&button)) != 0;
 }

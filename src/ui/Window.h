@@ -11,8 +11,7 @@
 namespace orv::ui {
 
 // Sends a message and waits for the window's answer, as the window system's SendMessage does.
-ORV_UI_API std::intptr_t SendMessage(HWND wnd, unsigned message, std::uintptr_t wParam,
-                          std::intptr_t lParam);
+ORV_UI_API LRESULT SendMessage(HWND wnd, unsigned message, WPARAM wParam, LPARAM lParam);
 
 // The application's main window: the root owner of the window a control lives in.
 ORV_UI_API HWND GetRootOwner(HWND wnd);

@@ -54,7 +54,7 @@ struct ToolBarState {
     std::vector<std::string> captions;  // painted on each button, in button order
 };
 
-std::intptr_t Send(ToolBarState& s, unsigned message, std::uintptr_t wParam = 0, std::intptr_t lParam = 0) {
+LRESULT Send(ToolBarState& s, unsigned message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return s.window.SendMessage(message, wParam, lParam);
 }
 

@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "Host.h"
@@ -72,6 +73,7 @@ BOOL CALLBACK AddOpenMenu(HWND w, LPARAM param) {
     }
     return TRUE;
 }
+static_assert(std::is_same_v<decltype(&AddOpenMenu), WNDENUMPROC>);
 
 // Everything on the screen that belongs to this window: the window and its open menus.
 RECT CaptureArea(HWND wnd) {
@@ -236,6 +238,7 @@ LRESULT CALLBACK FrameProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
     return ::DefWindowProcW(wnd, message, wParam, lParam);
 }
+static_assert(std::is_same_v<decltype(&FrameProc), WNDPROC>);
 
 // Opens the bar's menu number index as a user would with the keyboard: F10, arrows right to it,
 // arrow down to drop it, and arrow right into its first entry when that is a submenu.

@@ -81,8 +81,8 @@ struct BoxState {
     void Notify(unsigned code) const {
         HWND parent = self->parent;
         if (!IsWindow(parent)) return;
-        const auto wParam = (static_cast<std::uintptr_t>(code) << 16) | (id & 0xFFFFu);
-        orv::ui::SendMessage(parent, kWmCommand, wParam, reinterpret_cast<std::intptr_t>(self));
+        const auto wParam = (static_cast<WPARAM>(code) << 16) | (id & 0xFFFFu);
+        orv::ui::SendMessage(parent, kWmCommand, wParam, reinterpret_cast<LPARAM>(self));
     }
 
     std::string WindowText() const {
@@ -193,8 +193,8 @@ struct BoxState {
         void* previous = dc.SelectObject(&bitmap);
         box->OnNcPaint(dc);
         if (!box->OnPaint(dc) && IsWindow(wnd->parent)) {
-            orv::ui::SendMessage(wnd->parent, kWmCtlColorEdit, reinterpret_cast<std::uintptr_t>(dc.GetSafeHdc()),
-                                 reinterpret_cast<std::intptr_t>(wnd));
+            orv::ui::SendMessage(wnd->parent, kWmCtlColorEdit, reinterpret_cast<WPARAM>(dc.GetSafeHdc()),
+                                 reinterpret_cast<LPARAM>(wnd));
         }
         if (IsWindow(wnd)) {
             const auto* painted = orv::headless::Lookup<orv::headless::GdiBitmap>(bitmap.GetSafeHandle(), orv::headless::GdiKind::Bitmap);
@@ -203,7 +203,7 @@ struct BoxState {
         dc.SelectHandle(previous);
     }
 
-    std::intptr_t Handle(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    LRESULT Handle(unsigned message, WPARAM wParam, LPARAM lParam) {
         using namespace orv::ui;
         const auto index = static_cast<std::intptr_t>(wParam);
         const auto* entry = reinterpret_cast<const char*>(lParam);
@@ -313,7 +313,7 @@ void InstallReflection(HWND parent) {
     if (parent->props.count(kReflectProp) != 0) return;
     parent->props[kReflectProp] = parent;
     auto previous = parent->proc;
-    parent->proc = [parent, previous](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) -> std::intptr_t {
+    parent->proc = [parent, previous](unsigned message, WPARAM wParam, LPARAM lParam) -> LRESULT {
         if (message == kWmCommand || message == kWmCtlColorEdit || message == kWmCtlColorListBox) {
             if (CComboBox* box = ObjectOf(reinterpret_cast<HWND>(lParam), parent)) {
                 if (message != kWmCommand) {
@@ -354,7 +354,7 @@ bool CComboBox::Create(unsigned style, const CRect& rect, HWND parent, unsigned 
     wnd->style = style;
     // The state is held for the whole call: a handler may destroy the window, and the
     // procedure with it.
-    wnd->proc = [state](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    wnd->proc = [state](unsigned message, WPARAM wParam, LPARAM lParam) {
         const std::shared_ptr<BoxState> held = state;
         return held->Handle(message, wParam, lParam);
     };
@@ -374,7 +374,7 @@ bool CComboBox::DestroyWindow() {
     return true;
 }
 
-std::intptr_t CComboBox::SendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+LRESULT CComboBox::SendMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
     return orv::ui::SendMessage(hwnd_, message, wParam, lParam);
 }
 

@@ -46,7 +46,7 @@ struct HWND__ {
     std::map<std::string, void*> props;
     // The window procedure SendMessage calls; a window without one answers 0, as
     // DefWindowProc does for the messages a library sends.
-    std::function<std::intptr_t(unsigned, std::uintptr_t, std::intptr_t)> proc;
+    std::function<LRESULT(unsigned, WPARAM, LPARAM)> proc;
     // The window as last painted, rows top-down, the size of its window rectangle (empty
     // until it paints).
     std::vector<orv::Color> surface;

@@ -88,7 +88,7 @@ struct ToolBarState {
         return 1;
     }
 
-    std::intptr_t Handle(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    LRESULT Handle(unsigned message, WPARAM wParam, LPARAM lParam) {
         using namespace orv::ui;
         switch (message) {
         case kTbButtonCount:
@@ -169,7 +169,7 @@ bool CToolBar::Create(HWND parent, unsigned id) {
     wnd->className = kToolBarClass;
     wnd->parent = parent;
     state->self = wnd;
-    wnd->proc = [state](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    wnd->proc = [state](unsigned message, WPARAM wParam, LPARAM lParam) {
         return state->Handle(message, wParam, lParam);
     };
     orv::headless::GetSystem().windows.insert(wnd);

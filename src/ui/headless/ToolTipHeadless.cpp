@@ -23,8 +23,8 @@ struct ToolTipState {
 // The window procedure: the messages the tooltip answers with numbers.
 struct ToolTipProc {
     std::shared_ptr<ToolTipState> state;
-    std::intptr_t operator()(unsigned message, std::uintptr_t wParam, std::intptr_t) const {
-        if (message == kTtmGetToolCount) return static_cast<std::intptr_t>(state->tools.size());
+    LRESULT operator()(unsigned message, WPARAM wParam, LPARAM) const {
+        if (message == kTtmGetToolCount) return static_cast<LRESULT>(state->tools.size());
         if (message == kTtmActivate) state->active = wParam != 0;
         return 0;
     }

@@ -11,7 +11,7 @@ using orv::headless::IsWindow;
 
 namespace orv::ui {
 
-std::intptr_t SendMessage(HWND wnd, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+LRESULT SendMessage(HWND wnd, unsigned message, WPARAM wParam, LPARAM lParam) {
     if (!IsWindow(wnd)) return 0;
     return wnd->proc ? wnd->proc(message, wParam, lParam) : 0;
 }
@@ -84,7 +84,7 @@ CHostWindow::CHostWindow(const std::string& title, HWND owner) {
     hwnd_->owner = owner;
     auto handler = std::make_shared<Handler>();
     hwnd_->props[kHandlerProp] = handler.get();
-    hwnd_->proc = [handler](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) -> std::intptr_t {
+    hwnd_->proc = [handler](unsigned message, WPARAM wParam, LPARAM lParam) -> LRESULT {
         if (!IsForHandler(message) || !*handler) return 0;
         try {
             const Handler current = *handler;  // the handler may replace itself

@@ -15,6 +15,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <type_traits>
 
 static_assert(orv::ui::kCbAddString == CB_ADDSTRING && orv::ui::kCbDeleteString == CB_DELETESTRING);
 static_assert(orv::ui::kCbGetCount == CB_GETCOUNT && orv::ui::kCbGetCurSel == CB_GETCURSEL);
@@ -145,6 +146,16 @@ LRESULT CALLBACK EditProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam, 
     return ::DefSubclassProc(wnd, message, wParam, lParam);
 }
 
+// The system calls these through its own pointer type: their type, calling convention included,
+// is exactly that one, so no cast stands between them and SetWindowSubclass.
+static_assert(std::is_same_v<decltype(&ParentProc), SUBCLASSPROC>);
+static_assert(std::is_same_v<decltype(&BoxProc), SUBCLASSPROC>);
+static_assert(std::is_same_v<decltype(&EditProc), SUBCLASSPROC>);
+#ifdef __i386__
+// On i686 the convention is part of the type, so a procedure without CALLBACK fails the checks.
+static_assert(!std::is_same_v<LRESULT (*)(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR), SUBCLASSPROC>);
+#endif
+
 std::wstring ItemText(HWND box, WPARAM index) {
     const LRESULT length = ::SendMessageW(box, CB_GETLBTEXTLEN, index, 0);
     if (length < 0) return {};
@@ -197,7 +208,7 @@ bool CComboBox::DestroyWindow() {
     return destroyed;
 }
 
-std::intptr_t CComboBox::SendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+LRESULT CComboBox::SendMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
     if (hwnd_ == nullptr) return 0;
     const auto* text = reinterpret_cast<const char*>(lParam);
     switch (message) {

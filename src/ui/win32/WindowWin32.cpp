@@ -4,8 +4,8 @@
 
 namespace orv::ui {
 
-std::intptr_t SendMessage(HWND wnd, unsigned message, std::uintptr_t wParam,
-                          std::intptr_t lParam) {
+LRESULT SendMessage(HWND wnd, unsigned message, WPARAM wParam,
+                          LPARAM lParam) {
     // The host's windows are ANSI windows: user codes travel as code-page text.
     return ::SendMessageA(wnd, message, wParam, lParam);
 }
