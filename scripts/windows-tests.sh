@@ -12,6 +12,11 @@ orv_build mingw-i686 OrvMenu
 
 export WINEPREFIX=$orv_root/build/wine-x64
 orv_wine_prefix
+# The control sizes the tests expect were measured with Wine's own fonts; the fonts Wine's
+# packages recommend change them (an extended combo box is a pixel lower).
+for p in fonts-wine fonts-liberation; do
+    dpkg -s "$p" >/dev/null 2>&1 && echo "windows: $p is installed: control sizes may differ from those measured" >&2
+done
 
 tests_dir=$orv_root/build/mingw-x64/tests
 log=$orv_logs/orv_tests.log
