@@ -1,6 +1,9 @@
 // The drawing layer, pixel by pixel: the same expectations hold for the real system's drawing
 // and for the headless back end.
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <vector>
@@ -453,6 +456,35 @@ TEST_F(GdiTest, FormBitmapRefusesBrokenFiles) {
         bitmap.Draw(&canvas.Dc(), {0, 0});
         EXPECT_EQ(canvas.Pixels(), std::vector<orv::Color>(15, kWhite));
     }
+}
+
+// The fuzz targets' seeds, read as button pictures: each loads or stays empty, and drawing it
+// stays inside the target. This is the BMP fuzz target's corpus run through the back end's own
+// drawing, so the Windows test programs (the shipped 32-bit code among them) replay it too.
+TEST_F(GdiTest, FuzzSeedsLoadAsPicturesOrStayEmpty) {
+    int loaded = 0;
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(ORV_SOURCE_DIR "/fuzz/seeds")) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        SCOPED_TRACE(entry.path().filename().string());
+        ++files;
+        WriteFile(imageDir + "/seed.bmp", bytes);
+        CFormBitmap bitmap;
+        const bool ok = bitmap.Load(imageDir + "/seed.bmp");
+        EXPECT_EQ(ok, bitmap.IsLoaded());
+        if (!ok) {
+            EXPECT_EQ(bitmap.GetWidth(), 0);
+            EXPECT_EQ(bitmap.GetHeight(), 0);
+        }
+        loaded += ok ? 1 : 0;
+        Canvas canvas(window_.GetHwnd(), 8, 8);
+        canvas.Fill(kWhite);
+        bitmap.Draw(&canvas.Dc(), {-3, 5});
+        bitmap.Draw(&canvas.Dc(), {0, 0});
+    }
+    EXPECT_GT(files, 100);
+    EXPECT_GT(loaded, 0) << "the seeds hold pictures that load";
 }
 
 // Every DrawText the toolkit makes is seen from outside with the context's state: text colour,
