@@ -31,7 +31,8 @@ static_assert(orv::ui::kSwShow == SW_SHOW && orv::ui::kVkReturn == VK_RETURN && 
 static_assert(orv::ui::kCbemInsertItem == CBEM_INSERTITEMA && orv::ui::kCbeifText == CBEIF_TEXT);
 static_assert(orv::ui::kSmCxHThumb == SM_CXHTHUMB);
 
-// The structures handed to the control, as the shipped 32-bit library lays them out.
+// The structures handed to the control, as the shipped 32-bit library and the 64-bit build lay
+// them out.
 #ifdef __i386__
 static_assert(sizeof(COMBOBOXEXITEMW) == 36);
 static_assert(offsetof(COMBOBOXEXITEMW, mask) == 0 && offsetof(COMBOBOXEXITEMW, iItem) == 4);
@@ -41,6 +42,15 @@ static_assert(sizeof(COMBOBOXINFO) == 52);
 static_assert(offsetof(COMBOBOXINFO, rcItem) == 4 && offsetof(COMBOBOXINFO, stateButton) == 36);
 static_assert(offsetof(COMBOBOXINFO, hwndCombo) == 40 && offsetof(COMBOBOXINFO, hwndItem) == 44);
 static_assert(offsetof(COMBOBOXINFO, hwndList) == 48);
+#elif defined(__x86_64__)
+static_assert(sizeof(COMBOBOXEXITEMW) == 56);
+static_assert(offsetof(COMBOBOXEXITEMW, mask) == 0 && offsetof(COMBOBOXEXITEMW, iItem) == 8);
+static_assert(offsetof(COMBOBOXEXITEMW, pszText) == 16 && offsetof(COMBOBOXEXITEMW, cchTextMax) == 24);
+static_assert(offsetof(COMBOBOXEXITEMW, iImage) == 28 && offsetof(COMBOBOXEXITEMW, lParam) == 48);
+static_assert(sizeof(COMBOBOXINFO) == 64);
+static_assert(offsetof(COMBOBOXINFO, rcItem) == 4 && offsetof(COMBOBOXINFO, stateButton) == 36);
+static_assert(offsetof(COMBOBOXINFO, hwndCombo) == 40 && offsetof(COMBOBOXINFO, hwndItem) == 48);
+static_assert(offsetof(COMBOBOXINFO, hwndList) == 56);
 #endif
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
