@@ -170,6 +170,35 @@ TEST_F(CheckTest, ActionTabStyle) {
     Expect(lines, "ActTab.xml:6:3: error:", "NORFORECOLOR '300,0,0' is not a colour");
 }
 
+TEST_F(CheckTest, ColourTable) {
+    WriteFile(DataPath("FormColor.xml"), std::string(kDecl) +
+                                             "<FORMCOLOR>\n"
+                                             "  <COLOR INDEX=\"52\">10,10,10</COLOR>\n"  // 3
+                                             "  <COLOR INDEX=\"54\">#202020</COLOR>\n"   // 4
+                                             "  <COLOR INDEX=\"52\">0,0,0</COLOR>\n"     // 5
+                                             "  <COLOR INDEX=\"64\">0,0,0</COLOR>\n"     // 6
+                                             "  <COLOR>0,0,0</COLOR>\n"                  // 7
+                                             "  <COLOR INDEX=\"1\">black</COLOR>\n"      // 8
+                                             "  <COLOUR INDEX=\"1\">0,0,0</COLOUR>\n"    // 9
+                                             "</FORMCOLOR>\n");
+    auto lines = Check(1);
+    Expect(lines, "FormColor.xml:2:1: warning:", "the toolbar box's text (entry 54) on its field (entry 52) has a contrast of 1.3:1");
+    Expect(lines, "FormColor.xml:5:10: warning:", "entry 52 is also set at line 3: this later colour holds");
+    Expect(lines, "FormColor.xml:6:10: error:", "INDEX '64' is not an entry of the table (0 to 63)");
+    Expect(lines, "FormColor.xml:7:3: error:", "COLOR without INDEX is ignored");
+    Expect(lines, "FormColor.xml:8:3: error:", "colour 'black' is not a colour");
+    Expect(lines, "FormColor.xml:9:3: warning:", "a typo for 'COLOR'?");
+
+    WriteFile(DataPath("FormColor.xml"), std::string(kDecl) + "<COLORS/>\n");
+    lines = Check(1);
+    Expect(lines, "FormColor.xml:2:1: error:", "its document element must be FORMCOLOR");
+
+    // The dark sample theme in a data folder is clean.
+    std::filesystem::copy_file(ORV_SOURCE_DIR "/examples/Themes/Dark/FormColor.xml", DataPath("FormColor.xml"),
+                               std::filesystem::copy_options::overwrite_existing);
+    EXPECT_TRUE(Check(0).empty()) << report;
+}
+
 TEST_F(CheckTest, FixedTabGroups) {
     WriteFile(DataPath("TabGroup.xml"), std::string(kDecl) +
                                             "<TABGROUP>\n"

@@ -11,6 +11,7 @@
 // The XML reader gives no positions of elements; a light scan of the text does: the n-th start
 // tag of the text is the n-th element of the document, on both back ends.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <iterator>
 #include <cstdint>
@@ -33,6 +34,7 @@
 #include "orvmenu/FormFont.h"
 #include "services/CodePage.h"
 #include "services/File.h"
+#include "services/FormColorGrammar.h"
 #include "services/Numbers.h"
 #include "services/XMLGrammar.h"
 #include "services/XMLParser.h"
@@ -519,6 +521,73 @@ private:
         }
     }
 
+    // --- the colour table ---
+
+    void CheckFormColors(const Element& root) {
+        using namespace orv::formcolor;
+        if (!root.node.NameIs(kTableRoot)) {
+            Error(root.at, "the terminal ignores this file: its document element must be " + std::string(kTableRoot) +
+                               ", so the terminal shows its light default colours");
+            return;
+        }
+        CFormColor::Table table = CFormColor::GetDefaultFormColorTable();
+        std::map<int, int> set;  // index -> line
+        for (const Element& e : root.children) {
+            if (!KnownElement(e, kTableElements, "in FORMCOLOR")) continue;
+            int index = -1;
+            bool hasIndex = false;
+            TextPosition indexAt = e.at;
+            for (int i = 0; i < e.node.GetAttrCount(); ++i) {
+                if (!KnownAttr(e, i, kColorAttrs)) continue;
+                const std::string value = e.node.GetAttrValue(i);
+                hasIndex = true;
+                indexAt = e.AttrAt(i);
+                index = orv::text::AtoI(value);
+                if (!IsDecimal(value, false) || index >= CFormColor::kFormColorCount) {
+                    Error(indexAt, "INDEX " + Quote(value) + " is not an entry of the table (0 to " +
+                                       std::to_string(CFormColor::kFormColorCount - 1) + "): the colour is ignored");
+                    index = -1;
+                }
+            }
+            if (!hasIndex) Error(e.at, "COLOR without INDEX is ignored");
+            if (index < 0) continue;
+            const std::string text = e.node.GetText();
+            CFormColor color;
+            if (!color.fromString(text)) {
+                Error(e.at, "colour " + Quote(text) + " is not a colour (R,G,B from 0 to 255, or #RRGGBB): entry " +
+                                std::to_string(index) + " keeps its default");
+                continue;
+            }
+            table[static_cast<std::size_t>(index)] = color.GetColor();
+            if (const auto [earlier, added] = set.emplace(index, e.at.line); !added) {
+                Warning(indexAt, "entry " + std::to_string(index) + " is also set at line " + std::to_string(earlier->second) +
+                                     ": this later colour holds");
+                earlier->second = e.at.line;
+            }
+        }
+        // The screen-number box paints its field in 52 and its text and triangle in 54.
+        const double contrast = Contrast(table[54], table[52]);
+        if (contrast < 4.5) {
+            char ratio[16];
+            std::snprintf(ratio, sizeof ratio, "%.1f", contrast);
+            Warning(root.at, std::string("the toolbar box's text (entry 54) on its field (entry 52) has a contrast of ") + ratio +
+                                 ":1, under the 4.5:1 that text needs to read clearly");
+        }
+    }
+
+    // The contrast of two colours as the accessibility rules for the web measure it, 1 to 21.
+    static double Contrast(orv::Color a, orv::Color b) {
+        const auto luminance = [](orv::Color c) {
+            const auto channel = [](unsigned v) {
+                const double s = v / 255.0;
+                return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(c & 0xffu) + 0.7152 * channel((c >> 8) & 0xffu) + 0.0722 * channel((c >> 16) & 0xffu);
+        };
+        const double la = luminance(a), lb = luminance(b);
+        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    }
+
     // --- the fixed tab groups ---
 
     void CheckTabGroups(const Element& root) {
@@ -750,6 +819,7 @@ std::span<const Checker::DataFile> Checker::Files() {
         {"OrvMenu.xml", false, true, "no menu", &Checker::CheckCatalogue},
         {"UserDef/Screen_Set.xml", false, false, "no open counts", &Checker::CheckScreenSet},
         {"ActTab.xml", false, false, "its default tab style", &Checker::CheckActTab},
+        {CFormColor::kTableFileName, false, false, "its light default colours", &Checker::CheckFormColors},
         {"TabGroup.xml", false, false, "no fixed tab groups", &Checker::CheckTabGroups},
         {"HotKey.xml", true, false, "no hot keys", &Checker::CheckHotKeys},
         {"UserTabGrp.xml", true, false, "no user tab groups", &Checker::CheckUserTabGroups},
