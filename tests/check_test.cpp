@@ -271,8 +271,33 @@ TEST_F(CheckTest, ToolBarDefinitionAndUserFile) {
     Expect(lines, "OrvUIInit.xml:6:25: warning:", "STYLE 'ROUND'");
     Expect(lines, "OrvUIInit.xml:6:39: warning:", "only 'ON' checks the item");
     Expect(lines, "OrvUIInit.xml:7:", "a typo for 'NODE'?");
+    Expect(lines, "OrvUIInit.xml:8:26: warning:", "the screen-number box lands over button '' of group 'g': it begins within the box's 80 pixels");
     Expect(lines, "User/ToolBar.xml:", "ToolBar.xml.unreadable");
-    EXPECT_EQ(lines.size(), 9u) << report;  // the eight, and the count
+    EXPECT_EQ(lines.size(), 10u) << report;  // the nine, and the count
+
+    // Where the screen-number box lands: behind a group switch button always over it; without
+    // one, over what begins within 80 pixels: 13 separators (1 to 13 pixels) keep the place free.
+    std::string spacer;
+    for (int i = 0; i < 13; ++i) spacer += "<NODE STYLE=\"SEP\"/>";
+    WriteFile(DataPath("OrvUIInit.xml"), std::string(kDecl) +
+                                            "<UI><TOOLBAR>\n"
+                                            "<NODE NAME=\"free\" TYPE=\"GROUP\"><NODE TYPE=\"TREDIT\"/>" + spacer + "<NODE TRCODE=\"8000\" NAME=\"b\"/></NODE>\n"  // 3
+                                            "<NODE NAME=\"short\" TYPE=\"GROUP\"><NODE TYPE=\"TREDIT\"/>" + spacer.substr(0, 12 * 19) + "<NODE NAME=\"c\"/></NODE>\n"
+                                            "<NODE NAME=\"boxes\"><NODE TYPE=\"CODECOMBO\" NAME=\"code\"/><NODE TYPE=\"TREDIT\"/></NODE>\n"  // 5
+                                            "</TOOLBAR></UI>\n");
+    std::filesystem::remove(UserPath("ToolBar.xml"));
+    auto placed = Check(0);
+    Expect(placed, "OrvUIInit.xml:4:", "lands over button 'c' of group 'short': it begins within the box's 80 pixels");
+    Expect(placed, "OrvUIInit.xml:5:", "lands over the box of 'code' of group 'boxes'");
+    EXPECT_EQ(placed.size(), 3u) << report;
+    WriteFile(DataPath("OrvUIInit.xml"), std::string(kDecl) +
+                                            "<UI><TOOLBAR>\n"
+                                            "<NODE NAME=\"switch\" TYPE=\"GROUPBTN\"/>\n"
+                                            "<NODE NAME=\"free\" TYPE=\"GROUP\"><NODE TYPE=\"TREDIT\"/>" + spacer + "</NODE>\n"  // 4
+                                            "</TOOLBAR></UI>\n");
+    placed = Check(0);
+    Expect(placed, "OrvUIInit.xml:4:32: warning:",
+           "the screen-number box lands over the group switch button of group 'free': a screen-number box in a group behind a group switch button always lands over it");
 
     // A default definition without a toolbar cannot make a new user's file.
     WriteFile(DataPath("OrvUIInit.xml"), std::string(kDecl) + "<UI><MENU/></UI>\n");

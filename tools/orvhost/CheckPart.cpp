@@ -705,9 +705,85 @@ private:
         std::uint32_t items = 0;
         CheckToolBarLevel(toolBar, "in the toolbar", items);
         NoteToolbarItems(items);
+        CheckBoxPlacement(toolBar);
         // Items are numbered from 9900; past 16 bits their commands wrap onto the menu's.
         if (items > 65536u - 9900u) {
             Error(toolBar.at, std::to_string(items) + " toolbar items: their command identifiers wrap past 65535, so two items answer one command");
+        }
+    }
+
+    // A NODE's attribute by name, empty when it has none.
+    static std::string AttrOf(const Element& e, std::string_view name) {
+        for (int i = 0; i < e.node.GetAttrCount(); ++i) {
+            if (e.node.AttrNameIs(i, name)) return e.node.GetAttrValue(i);
+        }
+        return {};
+    }
+
+    // Where the boxes land. The screen-number box stands on a hidden placeholder, which takes no
+    // room and has no rectangle: the box always lands at the bar's left edge, 80 pixels wide,
+    // over whatever begins there. The other boxes stand on separators of their own width.
+    void CheckBoxPlacement(const Element& toolBar) {
+        constexpr int kScreenBoxRight = 80;
+        const auto typeOf = [](const Element& e) {
+            std::int32_t type = 0;
+            orv::toolbar::CodeOf(orv::toolbar::kTypeKeywords, AttrOf(e, "TYPE"), type);
+            return type;
+        };
+        const Element* switchButton = nullptr;
+        for (const Element& child : toolBar.children) {
+            if (child.node.NameIs("NODE") && typeOf(child) == kOrvTbGroupBtn) {
+                switchButton = &child;
+                break;
+            }
+        }
+        for (const Element& group : toolBar.children) {
+            if (!group.node.NameIs("NODE") || (switchButton != nullptr && typeOf(group) != kOrvTbGroup)) continue;
+            const Element* screenBox = nullptr;
+            std::string under;  // what begins left of the box's right edge
+            int x = 0;  // known up to the first image button, whose width is its bitmap's
+            bool xKnown = true;
+            int position = 0;
+            if (switchButton != nullptr) {
+                under = "the group switch button";
+                position = 1;
+            }
+            for (const Element& child : group.children) {
+                if (!child.node.NameIs("NODE")) continue;
+                const std::string trCode = AttrOf(child, "TRCODE");
+                const std::int32_t n = orv::text::AtoI(trCode);
+                if (!trCode.empty() && !HasScreen(trCode) && (n < 9100 || n > 9200)) continue;  // no button
+                const std::int32_t type = typeOf(child);
+                std::int32_t style = 0;
+                orv::toolbar::CodeOf(orv::toolbar::kStyleKeywords, AttrOf(child, "STYLE"), style);
+                int width = -1;  // an image button: its bitmap's width
+                if (type == kOrvTbTrEdit) {
+                    if (screenBox == nullptr) screenBox = &child;
+                    width = 0;
+                } else if (type == kOrvTbUrlEdit) {
+                    width = 250;
+                } else if (type == kOrvTbCodeCombo) {
+                    width = 70;
+                } else if (type == kOrvTbUserInfo) {
+                    width = 600;  // with the account box; without it an image button
+                } else if ((style & 0xff) == kOrvTbStyleSep) {
+                    width = position > 0 ? position : 8;  // the image index is a separator's width
+                }
+                ++position;
+                if (width == 0) continue;
+                if (under.empty() && xKnown && x < kScreenBoxRight && (width < 0 || type == kOrvTbUrlEdit || type == kOrvTbCodeCombo || type == kOrvTbUserInfo)) {
+                    const std::string name = AttrOf(child, "NAME");
+                    under = (width < 0 ? "button " : "the box of ") + Quote(name);
+                }
+                if (width < 0) xKnown = false;
+                x += width;
+            }
+            if (screenBox == nullptr || under.empty()) continue;
+            std::string why = switchButton != nullptr
+                                  ? "a screen-number box in a group behind a group switch button always lands over it"
+                                  : "it begins within the box's 80 pixels";
+            Warning(screenBox->at, "the screen-number box lands over " + under + " of group " + Quote(AttrOf(group, "NAME")) + ": " + why +
+                                       " (the box's placeholder is hidden and takes no room, so the box stands at the bar's left edge, 80 pixels wide)");
         }
     }
 
