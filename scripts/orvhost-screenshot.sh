@@ -30,6 +30,8 @@ export WINEPREFIX=$orv_root/build/wine-zh
 fresh=0
 [ -f "$WINEPREFIX/system.reg" ] || fresh=1
 orv_wine_prefix
+# A prefix made before the button captions' face (Verdana) was linked gets the links again.
+grep -q '^"Verdana"=' "$WINEPREFIX/system.reg" 2>/dev/null || fresh=1
 if [ "$fresh" = 1 ]; then
     # Wine's own faces for captions and buttons, and the Chinese font linked behind the faces
     # that menus and dialogs use, as a Traditional Chinese Windows has.
@@ -37,7 +39,7 @@ if [ "$fresh" = 1 ]; then
     for f in tahoma.ttf tahomabd.ttf marlett.ttf; do
         [ -f "/usr/share/wine/fonts/$f" ] && [ ! -f "$fonts/$f" ] && cp "/usr/share/wine/fonts/$f" "$fonts/"
     done
-    for face in Tahoma "Tahoma Bold" "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" "Segoe UI"; do
+    for face in Tahoma "Tahoma Bold" "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" "Segoe UI" Verdana; do
         orv_quiet "$orv_logs/wine-reg.log" "$orv_wine" reg add \
             'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
             /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f
