@@ -284,12 +284,15 @@ TEST_F(CheckTest, ToolBarDefinitionAndUserFile) {
                                             "<NODE NAME=\"free\" TYPE=\"GROUP\"><NODE TYPE=\"TREDIT\"/>" + spacer + "<NODE TRCODE=\"8000\" NAME=\"b\"/></NODE>\n"  // 3
                                             "<NODE NAME=\"short\" TYPE=\"GROUP\"><NODE TYPE=\"TREDIT\"/>" + spacer.substr(0, 12 * 19) + "<NODE NAME=\"c\"/></NODE>\n"
                                             "<NODE NAME=\"boxes\"><NODE TYPE=\"CODECOMBO\" NAME=\"code\"/><NODE TYPE=\"TREDIT\"/></NODE>\n"  // 5
+                                            "<NODE NAME=\"plain\"><NODE TRCODE=\"8000\" NAME=\"d\"/></NODE>\n"
+                                            "<NODE NAME=\"spaced\">" + spacer + "<NODE TRCODE=\"8000\" NAME=\"e\"/></NODE>\n"  // 7
                                             "</TOOLBAR></UI>\n");
     std::filesystem::remove(UserPath("ToolBar.xml"));
     auto placed = Check(0);
     Expect(placed, "OrvUIInit.xml:4:", "lands over button 'c' of group 'short': it begins within the box's 80 pixels");
     Expect(placed, "OrvUIInit.xml:5:", "lands over the box of 'code' of group 'boxes'");
-    EXPECT_EQ(placed.size(), 3u) << report;
+    Expect(placed, "OrvUIInit.xml:6:1: warning:", "when group 'plain' is shown after a group with a screen-number box, that box stays at the bar's left edge over button 'd'");
+    EXPECT_EQ(placed.size(), 4u) << report;
     WriteFile(DataPath("OrvUIInit.xml"), std::string(kDecl) +
                                             "<UI><TOOLBAR>\n"
                                             "<NODE NAME=\"switch\" TYPE=\"GROUPBTN\"/>\n"

@@ -737,6 +737,10 @@ private:
                 break;
             }
         }
+        // Groups without a screen-number box, with what their first 80 pixels hold: the box of
+        // a group shown before stays there (a group makes anew only the boxes it has).
+        std::vector<std::pair<const Element*, std::string>> withoutBox;
+        bool anyBox = false;
         for (const Element& group : toolBar.children) {
             if (!group.node.NameIs("NODE") || (switchButton != nullptr && typeOf(group) != kOrvTbGroup)) continue;
             const Element* screenBox = nullptr;
@@ -778,12 +782,22 @@ private:
                 if (width < 0) xKnown = false;
                 x += width;
             }
-            if (screenBox == nullptr || under.empty()) continue;
+            if (screenBox == nullptr) {
+                if (!under.empty() && !group.children.empty()) withoutBox.emplace_back(&group, under);
+                continue;
+            }
+            anyBox = true;
+            if (under.empty()) continue;
             std::string why = switchButton != nullptr
                                   ? "a screen-number box in a group behind a group switch button always lands over it"
                                   : "it begins within the box's 80 pixels";
             Warning(screenBox->at, "the screen-number box lands over " + under + " of group " + Quote(AttrOf(group, "NAME")) + ": " + why +
                                        " (the box's placeholder is hidden and takes no room, so the box stands at the bar's left edge, 80 pixels wide)");
+        }
+        if (!anyBox) return;
+        for (const auto& [group, covered] : withoutBox) {
+            Warning(group->at, "when group " + Quote(AttrOf(*group, "NAME")) + " is shown after a group with a screen-number box, that box stays at the bar's left edge over " +
+                                   covered + ": a group makes anew only the boxes it has itself");
         }
     }
 
