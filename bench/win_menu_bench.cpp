@@ -2,10 +2,13 @@
 // generated catalogue into a real menu, beside its floor measured in the same run: MSXML loading
 // the same bytes, plus the same items inserted into popup menus with AppendMenuA. Then a
 // toolbar of 40 groups of 50 buttons loaded and built on a real toolbar control, beside MSXML
-// loading the same bytes, and a switch of group.
+// loading the same bytes plus a plain build of the same control, and a switch of group beside
+// that plain build (the ratios the toolbar's switch and load are measured by), and its
+// SetupToolTips.
 //
 // Usage: orv_win_bench [ENTRIES...]   (default 2000 20000)
 #include <windows.h>
+#include <commctrl.h>
 #include <msxml2.h>
 #include <oleauto.h>
 
@@ -14,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -112,6 +116,96 @@ bool MsxmlLoad(const std::string& bytes) {
     return loaded == VARIANT_TRUE;
 }
 
+// The floor of a switch of group: the same control rebuilt plainly with the system's own calls
+// from the same bitmaps. The buttons go, a new image list, each of the 50 images painted in one
+// memory context (its bitmap, its caption), one TB_ADDBUTTONS, and a tooltip tool per button.
+struct Plain {
+    double build = 0;     // the buttons and their images
+    double toolTips = 0;  // a tool per button
+};
+
+Plain PlainSwitch(HWND parent, const std::filesystem::path& dir, int items) {
+    HWND bar = ::CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_TOP | CCS_NODIVIDER,
+                                 0, 0, 0, 0, parent, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ::SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    HWND tips = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, bar, nullptr,
+                                  ::GetModuleHandleW(nullptr), nullptr);
+    std::vector<HBITMAP> sources;
+    for (int i = 0; i < 5; ++i) {
+        wchar_t name[16];
+        std::swprintf(name, 16, L"b%d.bmp", i);
+        sources.push_back(static_cast<HBITMAP>(::LoadImageW(nullptr, (dir / name).wstring().c_str(), IMAGE_BITMAP, 0, 0,
+                                                            LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+    }
+    HFONT font = ::CreateFontW(-12, 0, 0, 0, 400, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Verdana");
+    HIMAGELIST list = nullptr;
+    Plain plain;
+    plain.build = Millis(
+        [&] {
+            while (::SendMessageW(bar, TB_DELETEBUTTON, 0, 0) != 0) {
+            }
+            if (list != nullptr) ::ImageList_Destroy(list);
+            list = ::ImageList_Create(56, 24, ILC_COLOR24 | ILC_MASK, items, 8);
+            HDC screen = ::GetDC(bar);
+            HDC memory = ::CreateCompatibleDC(screen);
+            HDC source = ::CreateCompatibleDC(screen);
+            HGDIOBJ oldFont = ::SelectObject(memory, font);
+            ::SetBkMode(memory, TRANSPARENT);
+            std::vector<TBBUTTON> buttons(static_cast<std::size_t>(items));
+            for (int i = 0; i < items; ++i) {
+                HBITMAP image = ::CreateCompatibleBitmap(screen, 56, 24);
+                HGDIOBJ oldImage = ::SelectObject(memory, image);
+                HGDIOBJ oldSource = ::SelectObject(source, sources[static_cast<std::size_t>(i / 10 % 5)]);
+                ::BitBlt(memory, 0, 0, 56, 24, source, 0, 0, SRCCOPY);
+                ::SelectObject(source, oldSource);
+                RECT r{0, 0, 56, 24};
+                wchar_t caption[16];
+                const int length = std::swprintf(caption, 16, L"K%d", i);
+                ::DrawTextW(memory, caption, length, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+                ::SelectObject(memory, oldImage);
+                ::ImageList_AddMasked(list, image, RGB(255, 0, 255));
+                ::DeleteObject(image);
+                buttons[static_cast<std::size_t>(i)] = TBBUTTON{i, 9900 + i, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, -1};
+            }
+            ::SelectObject(memory, oldFont);
+            ::DeleteDC(source);
+            ::DeleteDC(memory);
+            ::ReleaseDC(bar, screen);
+            ::SendMessageW(bar, TB_ADDBUTTONSW, static_cast<WPARAM>(items), reinterpret_cast<LPARAM>(buttons.data()));
+            ::SendMessageW(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list));
+        },
+        [] {});
+    plain.toolTips = Millis(
+        [&] {
+            for (int i = 0; i < items; ++i) {
+                TOOLINFOW tool{};
+                tool.cbSize = sizeof tool;
+                tool.uFlags = TTF_SUBCLASS;
+                tool.hwnd = bar;
+                tool.uId = static_cast<UINT_PTR>(9900 + i);
+                ::SendMessageW(bar, TB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&tool.rect));
+                wchar_t text[] = L"[1000] x";
+                tool.lpszText = text;
+                ::SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+            }
+        },
+        [&] {
+            // Each switch starts from a tooltip without tools, as a new group's does.
+            for (int i = 0; i < items; ++i) {
+                TOOLINFOW tool{};
+                tool.cbSize = sizeof tool;
+                tool.hwnd = bar;
+                tool.uId = static_cast<UINT_PTR>(9900 + i);
+                ::SendMessageW(tips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+            }
+        });
+    ::DestroyWindow(bar);
+    if (list != nullptr) ::ImageList_Destroy(list);
+    for (HBITMAP b : sources) ::DeleteObject(b);
+    ::DeleteObject(font);
+    return plain;
+}
+
 // 40 groups of 50 buttons behind a group switch button, over the catalogue's screens.
 int ToolBarBench(const std::filesystem::path& dir) {
     constexpr int kGroups = 40, kItems = 50;
@@ -180,11 +274,18 @@ int ToolBarBench(const std::filesystem::path& dir) {
     for (std::size_t g = 1; g < groups.size(); ++g) toolBar->SelectGroup(groups[g]);
     const auto end = std::chrono::steady_clock::now();
     const double perSwitch = std::chrono::duration<double, std::milli>(end - start).count() / static_cast<double>(groups.size() - 1);
+    const double toolTips = Millis([&] { toolBar->SetupToolTips(); }, [] {});
     unmake();
+    const Plain plain = PlainSwitch(main.GetHwnd(), dir, kItems);
     DestroyOrvMainMenu(menu);
     bar.DestroyMenu();
-    std::printf("\n%10s %14s %14s %8s %18s\n", "toolbar", "Load ms", "MSXML load ms", "ratio", "group switch ms");
-    std::printf("%10s %14.2f %14.2f %8.2f %18.3f\n", "40 x 50", load, msxml, load / msxml, perSwitch);
+    // Load and build against MSXML's load plus the plain build; a switch against the plain
+    // build; SetupToolTips against a plain tool per button.
+    std::printf("\n%10s %10s %10s %12s %7s %10s %7s %14s %12s %7s\n", "toolbar", "Load ms", "MSXML ms", "plain build",
+                "ratio", "switch ms", "ratio", "SetupToolTips", "plain tools", "ratio");
+    std::printf("%10s %10.2f %10.2f %12.2f %7.2f %10.2f %7.2f %14.2f %12.2f %7.2f\n", "40 x 50", load, msxml, plain.build,
+                load / (msxml + plain.build), perSwitch, perSwitch / plain.build, toolTips, plain.toolTips,
+                toolTips / plain.toolTips);
     return parsed ? 0 : 1;
 }
 

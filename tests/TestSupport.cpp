@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <algorithm>
 #include <filesystem>
@@ -10,6 +11,7 @@
 
 #include "services/CodePage.h"
 #include "orvmenu/EnvMgr.h"
+#include "orvmenu/FormColor.h"
 #include "orvmenu/MessageBox.h"
 #include "testsupport/Handles.h"
 
@@ -43,6 +45,18 @@ std::vector<std::string> ListDir(const std::string& dir) {
     return names;
 }
 
+double ContrastRatio(orv::Color a, orv::Color b) {
+    const auto luminance = [](orv::Color c) {
+        const auto channel = [](unsigned v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c & 0xffu) + 0.7152 * channel((c >> 8) & 0xffu) + 0.0722 * channel((c >> 16) & 0xffu);
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 void OrvTest::SetUp() {
     static std::atomic<unsigned> counter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
@@ -55,6 +69,7 @@ void OrvTest::SetUp() {
     imageDir = rootDir + "/Image";
     for (const auto& d : {dataDir, userDir, formDir, imageDir}) fs::create_directories(d);
     CEnvMgr::SetDataDir(dataDir);
+    CFormColor::ResetFormColorTable();  // a host's colours from an earlier test are gone
     CEnvMgr::SetDataUserDir(userDir);
     CEnvMgr::SetFormDir(formDir);
     CEnvMgr::SetImageDir(imageDir);
@@ -70,6 +85,7 @@ void OrvTest::TearDown() {
     EXPECT_EQ(now.user, handlesAtStart_.user) << "menus or windows left behind";
     EXPECT_EQ(now.gdi, handlesAtStart_.gdi) << "drawing objects left behind";
     orv::ui::SetMessageBoxHook(nullptr);
+    CFormColor::ResetFormColorTable();
     CEnvMgr::SetDataDir({});
     CEnvMgr::SetDataUserDir({});
     CEnvMgr::SetFormDir({});

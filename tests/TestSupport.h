@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "orvmenu/OrvWinTypes.h"
 #include "testsupport/Handles.h"
 
 namespace orv::test {
@@ -23,6 +24,10 @@ void WriteFile(const std::string& path, std::string_view bytes);
 std::string ReadFile(const std::string& path);
 bool FileExists(const std::string& path);
 std::vector<std::string> ListDir(const std::string& dir);  // file names, sorted
+
+// How far apart two colours read, as the web's accessibility rules measure it: from 1 (the same)
+// to 21 (black on white). Text wants 4.5 or more; shapes such as a drop-down triangle 3.
+double ContrastRatio(orv::Color a, orv::Color b);
 
 // Base fixture: a fresh folder per test with Data, Data/User, Form and Image inside, set as the
 // terminal's directories; message boxes are recorded instead of shown. Removed afterwards.

@@ -170,6 +170,35 @@ TEST_F(CheckTest, ActionTabStyle) {
     Expect(lines, "ActTab.xml:6:3: error:", "NORFORECOLOR '300,0,0' is not a colour");
 }
 
+TEST_F(CheckTest, ColourTable) {
+    WriteFile(DataPath("FormColor.xml"), std::string(kDecl) +
+                                             "<FORMCOLOR>\n"
+                                             "  <COLOR INDEX=\"52\">10,10,10</COLOR>\n"  // 3
+                                             "  <COLOR INDEX=\"54\">#202020</COLOR>\n"   // 4
+                                             "  <COLOR INDEX=\"52\">0,0,0</COLOR>\n"     // 5
+                                             "  <COLOR INDEX=\"64\">0,0,0</COLOR>\n"     // 6
+                                             "  <COLOR>0,0,0</COLOR>\n"                  // 7
+                                             "  <COLOR INDEX=\"1\">black</COLOR>\n"      // 8
+                                             "  <COLOUR INDEX=\"1\">0,0,0</COLOUR>\n"    // 9
+                                             "</FORMCOLOR>\n");
+    auto lines = Check(1);
+    Expect(lines, "FormColor.xml:2:1: warning:", "the toolbar box's text (entry 54) on its field (entry 52) has a contrast of 1.3:1");
+    Expect(lines, "FormColor.xml:5:10: warning:", "entry 52 is also set at line 3: this later colour holds");
+    Expect(lines, "FormColor.xml:6:10: error:", "INDEX '64' is not an entry of the table (0 to 63)");
+    Expect(lines, "FormColor.xml:7:3: error:", "COLOR without INDEX is ignored");
+    Expect(lines, "FormColor.xml:8:3: error:", "colour 'black' is not a colour");
+    Expect(lines, "FormColor.xml:9:3: warning:", "a typo for 'COLOR'?");
+
+    WriteFile(DataPath("FormColor.xml"), std::string(kDecl) + "<COLORS/>\n");
+    lines = Check(1);
+    Expect(lines, "FormColor.xml:2:1: error:", "its document element must be FORMCOLOR");
+
+    // The dark sample theme in a data folder is clean.
+    std::filesystem::copy_file(ORV_SOURCE_DIR "/examples/Themes/Dark/FormColor.xml", DataPath("FormColor.xml"),
+                               std::filesystem::copy_options::overwrite_existing);
+    EXPECT_TRUE(Check(0).empty()) << report;
+}
+
 TEST_F(CheckTest, FixedTabGroups) {
     WriteFile(DataPath("TabGroup.xml"), std::string(kDecl) +
                                             "<TABGROUP>\n"
@@ -242,8 +271,36 @@ TEST_F(CheckTest, ToolBarDefinitionAndUserFile) {
     Expect(lines, "OrvUIInit.xml:6:25: warning:", "STYLE 'ROUND'");
     Expect(lines, "OrvUIInit.xml:6:39: warning:", "only 'ON' checks the item");
     Expect(lines, "OrvUIInit.xml:7:", "a typo for 'NODE'?");
+    Expect(lines, "OrvUIInit.xml:8:26: warning:", "the screen-number box lands over button '' of group 'g': it begins within the box's 80 pixels");
     Expect(lines, "User/ToolBar.xml:", "ToolBar.xml.unreadable");
-    EXPECT_EQ(lines.size(), 9u) << report;  // the eight, and the count
+    EXPECT_EQ(lines.size(), 10u) << report;  // the nine, and the count
+
+    // Where the screen-number box lands: behind a group switch button always over it; without
+    // one, over what begins within 80 pixels: 13 separators (1 to 13 pixels) keep the place free.
+    std::string spacer;
+    for (int i = 0; i < 13; ++i) spacer += "<NODE STYLE=\"SEP\"/>";
+    WriteFile(DataPath("OrvUIInit.xml"), std::string(kDecl) +
+                                            "<UI><TOOLBAR>\n"
+                                            "<NODE NAME=\"free\" TYPE=\"GROUP\"><NODE TYPE=\"TREDIT\"/>" + spacer + "<NODE TRCODE=\"8000\" NAME=\"b\"/></NODE>\n"  // 3
+                                            "<NODE NAME=\"short\" TYPE=\"GROUP\"><NODE TYPE=\"TREDIT\"/>" + spacer.substr(0, 12 * 19) + "<NODE NAME=\"c\"/></NODE>\n"
+                                            "<NODE NAME=\"boxes\"><NODE TYPE=\"CODECOMBO\" NAME=\"code\"/><NODE TYPE=\"TREDIT\"/></NODE>\n"  // 5
+                                            "<NODE NAME=\"plain\"><NODE TRCODE=\"8000\" NAME=\"d\"/></NODE>\n"
+                                            "<NODE NAME=\"spaced\">" + spacer + "<NODE TRCODE=\"8000\" NAME=\"e\"/></NODE>\n"  // 7
+                                            "</TOOLBAR></UI>\n");
+    std::filesystem::remove(UserPath("ToolBar.xml"));
+    auto placed = Check(0);
+    Expect(placed, "OrvUIInit.xml:4:", "lands over button 'c' of group 'short': it begins within the box's 80 pixels");
+    Expect(placed, "OrvUIInit.xml:5:", "lands over the box of 'code' of group 'boxes'");
+    Expect(placed, "OrvUIInit.xml:6:1: warning:", "when group 'plain' is shown after a group with a screen-number box, that box stays at the bar's left edge over button 'd'");
+    EXPECT_EQ(placed.size(), 4u) << report;
+    WriteFile(DataPath("OrvUIInit.xml"), std::string(kDecl) +
+                                            "<UI><TOOLBAR>\n"
+                                            "<NODE NAME=\"switch\" TYPE=\"GROUPBTN\"/>\n"
+                                            "<NODE NAME=\"free\" TYPE=\"GROUP\"><NODE TYPE=\"TREDIT\"/>" + spacer + "</NODE>\n"  // 4
+                                            "</TOOLBAR></UI>\n");
+    placed = Check(0);
+    Expect(placed, "OrvUIInit.xml:4:32: warning:",
+           "the screen-number box lands over the group switch button of group 'free': a screen-number box in a group behind a group switch button always lands over it");
 
     // A default definition without a toolbar cannot make a new user's file.
     WriteFile(DataPath("OrvUIInit.xml"), std::string(kDecl) + "<UI><MENU/></UI>\n");

@@ -359,6 +359,35 @@ TEST_F(ControlsTest, ScreenBoxWindowShowsItsPainting) {
     EXPECT_EQ(orv::test::combo::WindowPixel(box, tipX, baseY + 1), text);
 }
 
+// In each sample theme the screen-number box's triangle and text read on its field, as the box
+// paints them. (The URL, account and code boxes are the system's own controls in the system's
+// colours.)
+TEST_F(ControlsTest, ScreenBoxReadsInBothSampleThemes) {
+    orv::ui::ShowWindow(mainWnd->GetHwnd(), orv::ui::kSwShow);
+    for (const char* theme : {"/examples/Data/FormColor.xml", "/examples/Themes/Dark/FormColor.xml"}) {
+        SCOPED_TRACE(theme);
+        CFormColor::Table table = CFormColor::GetDefaultFormColorTable();
+        ASSERT_TRUE(CFormColor::ReadFormColorTable(std::string(ORV_SOURCE_DIR) + theme, table));
+        CFormColor::SetFormColorTable(table);
+        CComboBoxTR& box = MakeTr();
+        const CRect r = box.GetWindowRect();
+        const int placeWidth = orv::ui::GetSystemMetrics(orv::ui::kSmCxHThumb) + 1;
+        const int base = std::max(3, (placeWidth / 2) | 1);
+        const int tipX = r.Width() - placeWidth + (placeWidth - base) / 2 + base / 2;
+        const int baseY = (r.Height() - (base + 1) / 2) / 2;
+        orv::test::combo::Paint(box);
+        const orv::Color field = orv::test::combo::WindowPixel(box, 1, r.Height() / 2);
+        const orv::Color triangle = orv::test::combo::WindowPixel(box, tipX, baseY + 1);
+        EXPECT_EQ(field, table[52]);
+        EXPECT_GE(orv::test::ContrastRatio(triangle, field), 4.5);
+        // The text colour the box hands the edit field when the field paints, on the field.
+        CDC dc;
+        ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+        box.OnCtlColor(dc, orv::ui::kCtlColorEdit, nullptr);
+        EXPECT_GE(orv::test::ContrastRatio(dc.SetTextColor(0), field), 7.0);
+    }
+}
+
 TEST_F(ControlsTest, ScreenBoxCarriesOneToolOverItsRectangle) {
     CComboBoxTR& box = MakeTr();
     box.SetToolTip("screen number", CRect{1, 2, 150, 30});

@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
+#include "orvmenu/EnvMgr.h"
 #include "orvmenu/FormColor.h"
 #include "orvmenu/FormFont.h"
 
 namespace {
+
+using FormColorTable = orv::test::OrvTest;
 
 TEST(FormColor, ReadsBothFormsIntoTheWindowSystemLayout) {
     CFormColor color;
@@ -36,18 +40,80 @@ TEST(FormColor, MalformedTextKeepsTheColour) {
     }
 }
 
-TEST(FormColor, TableAnswersEveryIndex) {
-    // The toolbar's text (63) must read on its background (52) and differ from its edges (54).
-    auto luminance = [](orv::Color c) {
-        return 0.299 * (c & 0xff) + 0.587 * ((c >> 8) & 0xff) + 0.114 * ((c >> 16) & 0xff);
-    };
-    EXPECT_GT(luminance(CFormColor::GetFormColor(63)) - luminance(CFormColor::GetFormColor(52)),
-              100.0);
-    EXPECT_NE(CFormColor::GetFormColor(54), CFormColor::GetFormColor(52));
+// The table: the light default, the data folder's file over it, the host's calls over both.
+TEST_F(FormColorTable, DefaultFileAndHostInThatOrder) {
+    const CFormColor::Table light = CFormColor::GetDefaultFormColorTable();
+    // Without a file: the light table, whose box text and triangle (54) read on the box (52)
+    // and whose box stands out from the bar (53) it sits on.
+    for (int i = 0; i < CFormColor::kFormColorCount; ++i) EXPECT_EQ(CFormColor::GetFormColor(i), light[static_cast<std::size_t>(i)]) << i;
+    EXPECT_GE(orv::test::ContrastRatio(light[54], light[52]), 7.0);
+    EXPECT_GE(orv::test::ContrastRatio(light[54], light[53]), 7.0);
+    for (int index : {-1, CFormColor::kFormColorCount, 1000, INT_MIN, INT_MAX}) EXPECT_EQ(CFormColor::GetFormColor(index), light[1]) << index;
 
-    const orv::Color text = CFormColor::GetFormColor(1);
-    for (int index : {-1, CFormColor::kFormColorCount, 1000, INT_MIN, INT_MAX})
-        EXPECT_EQ(CFormColor::GetFormColor(index), text) << index;
+    // Names in any case; the last of two entries holds; an entry without a usable index or
+    // colour changes nothing; other elements are not read.
+    orv::test::WriteFile(DataPath(CFormColor::kTableFileName),
+                         "<?xml version=\"1.0\"?>\n<FormColor>\n"
+                         "  <COLOR INDEX=\"52\">1,2,3</COLOR>\n"
+                         "  <color index=\"52\">#102030</color>\n"
+                         "  <COLOR INDEX=\"54\">  200 , 201 , 202 </COLOR>\n"
+                         "  <COLOR INDEX=\"0\">no colour</COLOR>\n"
+                         "  <COLOR INDEX=\"64\">9,9,9</COLOR>\n"
+                         "  <COLOR INDEX=\"-1\">9,9,9</COLOR>\n"
+                         "  <COLOR>9,9,9</COLOR>\n"
+                         "  <SHADE INDEX=\"1\">9,9,9</SHADE>\n"
+                         "</FormColor>\n");
+    CFormColor::ResetFormColorTable();
+    EXPECT_EQ(CFormColor::GetFormColor(52), orv::Rgb(0x10, 0x20, 0x30));
+    EXPECT_EQ(CFormColor::GetFormColor(54), orv::Rgb(200, 201, 202));
+    EXPECT_EQ(CFormColor::GetFormColor(0), light[0]);
+    EXPECT_EQ(CFormColor::GetFormColor(1), light[1]);
+    EXPECT_EQ(CFormColor::GetFormColor(63), light[63]);
+
+    // The host's entry goes over the file's table; the host's table over everything, and holds
+    // while the data folder changes; forgetting it reads the file again.
+    EXPECT_TRUE(CFormColor::SetFormColorEntry(63, orv::Rgb(7, 7, 7)));
+    EXPECT_FALSE(CFormColor::SetFormColorEntry(64, 0));
+    EXPECT_FALSE(CFormColor::SetFormColorEntry(-1, 0));
+    EXPECT_EQ(CFormColor::GetFormColor(63), orv::Rgb(7, 7, 7));
+    EXPECT_EQ(CFormColor::GetFormColor(52), orv::Rgb(0x10, 0x20, 0x30));
+    CFormColor::Table host{};
+    host.fill(orv::Rgb(1, 1, 1));
+    CFormColor::SetFormColorTable(host);
+    CEnvMgr::SetDataDir(rootDir);
+    EXPECT_EQ(CFormColor::GetFormColor(52), orv::Rgb(1, 1, 1));
+    CEnvMgr::SetDataDir(dataDir);
+    CFormColor::ResetFormColorTable();
+    EXPECT_EQ(CFormColor::GetFormColor(52), orv::Rgb(0x10, 0x20, 0x30));
+    EXPECT_EQ(CFormColor::GetFormColor(63), light[63]);
+    // Another data folder, another file: none there.
+    CEnvMgr::SetDataDir(rootDir);
+    EXPECT_EQ(CFormColor::GetFormColor(52), light[52]);
+    CEnvMgr::SetDataDir(dataDir);
+
+    // A file the reader cannot take, or another document, leaves the light table.
+    for (const char* bytes : {"<FORMCOLOR><COLOR INDEX=\"52\">1,2,3</COLOR>", "\xff\xfe\x00junk",
+                              "<!DOCTYPE x><FORMCOLOR/>", "<ACTTAB><COLOR INDEX=\"52\">1,2,3</COLOR></ACTTAB>"}) {
+        orv::test::WriteFile(DataPath(CFormColor::kTableFileName), bytes);
+        CFormColor::ResetFormColorTable();
+        EXPECT_EQ(CFormColor::GetFormColor(52), light[52]) << bytes;
+        CFormColor::Table table = light;
+        EXPECT_FALSE(CFormColor::ReadFormColorTable(DataPath(CFormColor::kTableFileName), table)) << bytes;
+    }
+}
+
+// The samples: the data folder's file is the light default written out; the dark theme names
+// every entry.
+TEST_F(FormColorTable, SampleThemes) {
+    CFormColor::Table table{};
+    ASSERT_TRUE(CFormColor::ReadFormColorTable(ORV_SOURCE_DIR "/examples/Data/FormColor.xml", table));
+    EXPECT_EQ(table, CFormColor::GetDefaultFormColorTable());
+    CFormColor::Table dark{};
+    dark.fill(0x01020304u);  // no colour a file can give
+    ASSERT_TRUE(CFormColor::ReadFormColorTable(ORV_SOURCE_DIR "/examples/Themes/Dark/FormColor.xml", dark));
+    for (std::size_t i = 0; i < dark.size(); ++i) EXPECT_NE(dark[i], 0x01020304u) << i;
+    EXPECT_LT(orv::test::ContrastRatio(dark[53], 0), 1.5);  // a dark bar
+    EXPECT_GE(orv::test::ContrastRatio(dark[54], dark[52]), 7.0);
 }
 
 TEST(FormFont, ReadsTheFormAndKeepsMissingTrailingFields) {

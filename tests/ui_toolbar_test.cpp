@@ -141,6 +141,8 @@ TEST_F(UiToolBarTest, ButtonsAreSizedByTheImageListAndSitSideBySide) {
         EXPECT_EQ(bar.SendMessage(orv::ui::kTbDeleteButton, static_cast<std::uintptr_t>(-1)), 0);
         EXPECT_EQ(bar.SendMessage(orv::ui::kTbDeleteButton, 0), 1);
         EXPECT_EQ(bar.SendMessage(orv::ui::kTbButtonCount), 7);
+        // The buttons after it close up at once.
+        EXPECT_EQ(Rects(bar), "[0,0,47,7] [47,0,55,7] [55,0,102,7] [102,0,149,7] [149,0,196,7] - [196,0,243,7]");
         TbButton first;
         EXPECT_EQ(bar.SendMessage(orv::ui::kTbGetButton, 0, Ptr(&first)), 1);
         EXPECT_EQ(first.idCommand, 101);

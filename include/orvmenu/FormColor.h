@@ -1,6 +1,7 @@
 // CFormColor: a colour as the terminal's form files describe it.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "orvmenu/OrvLibApi.h"
@@ -25,10 +26,32 @@ public:
     unsigned GetGreen() const { return (color_ >> 8) & 0xffu; }
     unsigned GetBlue() const { return (color_ >> 16) & 0xffu; }
 
-    // The terminal's colour table (a dark theme), by index 0 to kFormColorCount - 1. An index
-    // outside the table answers the form text colour (index 1), which reads on every
-    // background of the table.
+    using Table = std::array<orv::Color, kFormColorCount>;
+
+    // The file of the data folder (CEnvMgr::GetDataDir) that holds the terminal's colours.
+    static constexpr const char* kTableFileName = "FormColor.xml";
+
+    // The terminal's colour table, by index 0 to kFormColorCount - 1. An index outside the
+    // table answers the form text colour (index 1), which reads on every background of the
+    // table. The table is the light default overlaid with the data folder's FormColor.xml,
+    // read at the first call and again whenever the data folder changes, until the host sets
+    // the table or an entry: from then on the host's table holds.
     static orv::Color GetFormColor(int index);
+
+    // The host's colours. SetFormColorTable replaces the whole table; SetFormColorEntry one
+    // entry of the table in use (false, and nothing changes, for an index outside it).
+    static void SetFormColorTable(const Table& table);
+    static bool SetFormColorEntry(int index, orv::Color color);
+    // Forgets what the host set: the next colour comes from the data folder's file again.
+    static void ResetFormColorTable();
+
+    // The light table the terminal uses where no file says otherwise: dark text on the
+    // system's light toolbar and edit colours.
+    static Table GetDefaultFormColorTable();
+    // Overlays table with the entries of a colour table file; entries the file does not give
+    // (or gives wrongly) keep their value. False, with table unchanged, when the file is
+    // missing or unreadable.
+    static bool ReadFormColorTable(const std::string& path, Table& table);
 
     friend bool operator==(const CFormColor&, const CFormColor&) = default;
 

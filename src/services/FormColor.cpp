@@ -3,9 +3,14 @@
 #include <array>
 #include <charconv>
 #include <cstdio>
+#include <string>
 #include <string_view>
+#include <utility>
 
+#include "orvmenu/EnvMgr.h"
+#include "services/FormColorGrammar.h"
 #include "services/Numbers.h"
+#include "services/XMLParser.h"
 
 namespace {
 
@@ -49,78 +54,106 @@ bool ParseHex(std::string_view text, orv::Color& color) {
     return true;
 }
 
-// The terminal's form colours, a dark theme. Prices follow the local market's custom: rising
-// in red, falling in green.
-constexpr std::array<orv::Color, CFormColor::kFormColorCount> kFormColors = {
+// The terminal's form colours where no file says otherwise: a light theme on the system's own
+// light window and toolbar colours. Prices follow the local market's custom: rising in red,
+// falling in green.
+constexpr CFormColor::Table kLightColors = {
     // 0-15: forms and their controls
-    orv::Rgb(16, 18, 22),     // 0 form background
-    orv::Rgb(208, 212, 220),  // 1 form text
-    orv::Rgb(48, 52, 60),     // 2 form grid line
-    orv::Rgb(70, 76, 88),     // 3 frame
-    orv::Rgb(28, 32, 40),     // 4 title bar background
-    orv::Rgb(230, 232, 236),  // 5 title bar text
-    orv::Rgb(0, 84, 147),     // 6 selection background
+    orv::Rgb(255, 255, 255),  // 0 form background
+    orv::Rgb(0, 0, 0),        // 1 form text
+    orv::Rgb(208, 208, 208),  // 2 form grid line
+    orv::Rgb(160, 160, 160),  // 3 frame
+    orv::Rgb(230, 232, 236),  // 4 title bar background
+    orv::Rgb(0, 0, 0),        // 5 title bar text
+    orv::Rgb(0, 120, 215),    // 6 selection background
     orv::Rgb(255, 255, 255),  // 7 selection text
-    orv::Rgb(110, 116, 128),  // 8 disabled text
-    orv::Rgb(8, 10, 14),      // 9 edit background
-    orv::Rgb(240, 240, 240),  // 10 edit text
-    orv::Rgb(44, 48, 56),     // 11 button face
-    orv::Rgb(220, 224, 230),  // 12 button text
-    orv::Rgb(86, 92, 104),    // 13 button highlight
-    orv::Rgb(12, 14, 18),     // 14 button shadow
-    orv::Rgb(255, 200, 0),    // 15 focus frame
+    orv::Rgb(109, 109, 109),  // 8 disabled text
+    orv::Rgb(255, 255, 255),  // 9 edit background
+    orv::Rgb(0, 0, 0),        // 10 edit text
+    orv::Rgb(240, 240, 240),  // 11 button face
+    orv::Rgb(0, 0, 0),        // 12 button text
+    orv::Rgb(255, 255, 255),  // 13 button highlight
+    orv::Rgb(160, 160, 160),  // 14 button shadow
+    orv::Rgb(0, 120, 215),    // 15 focus frame
     // 16-31: quotes
-    orv::Rgb(255, 64, 64),    // 16 price up
-    orv::Rgb(0, 200, 90),     // 17 price down
-    orv::Rgb(230, 230, 120),  // 18 price unchanged
+    orv::Rgb(200, 0, 0),      // 16 price up
+    orv::Rgb(0, 128, 0),      // 17 price down
+    orv::Rgb(0, 0, 0),        // 18 price unchanged
     orv::Rgb(200, 0, 0),      // 19 limit up background
     orv::Rgb(255, 255, 255),  // 20 limit up text
-    orv::Rgb(0, 140, 60),     // 21 limit down background
+    orv::Rgb(0, 128, 0),      // 21 limit down background
     orv::Rgb(255, 255, 255),  // 22 limit down text
-    orv::Rgb(255, 128, 128),  // 23 bid
-    orv::Rgb(110, 220, 140),  // 24 ask
-    orv::Rgb(120, 200, 255),  // 25 volume
-    orv::Rgb(180, 180, 180),  // 26 time
-    orv::Rgb(255, 255, 0),    // 27 reference price
-    orv::Rgb(255, 96, 96),    // 28 high
-    orv::Rgb(64, 220, 120),   // 29 low
-    orv::Rgb(220, 220, 220),  // 30 open
-    orv::Rgb(70, 70, 20),     // 31 tick flash background
+    orv::Rgb(176, 0, 0),      // 23 bid
+    orv::Rgb(0, 112, 0),      // 24 ask
+    orv::Rgb(0, 64, 160),     // 25 volume
+    orv::Rgb(80, 80, 80),     // 26 time
+    orv::Rgb(128, 96, 0),     // 27 reference price
+    orv::Rgb(200, 0, 0),      // 28 high
+    orv::Rgb(0, 128, 0),      // 29 low
+    orv::Rgb(0, 0, 0),        // 30 open
+    orv::Rgb(255, 240, 160),  // 31 tick flash background
     // 32-47: tables and charts
-    orv::Rgb(36, 40, 48),     // 32 header background
-    orv::Rgb(230, 200, 120),  // 33 header text
-    orv::Rgb(18, 20, 26),     // 34 odd row background
-    orv::Rgb(24, 27, 34),     // 35 even row background
-    orv::Rgb(208, 212, 220),  // 36 row text
-    orv::Rgb(40, 64, 104),    // 37 selected row background
-    orv::Rgb(255, 255, 255),  // 38 selected row text
-    orv::Rgb(44, 48, 56),     // 39 table grid line
-    orv::Rgb(30, 34, 44),     // 40 total row background
-    orv::Rgb(255, 220, 120),  // 41 total row text
-    orv::Rgb(255, 170, 0),    // 42 warning text
-    orv::Rgb(255, 80, 80),    // 43 error text
-    orv::Rgb(120, 190, 255),  // 44 information text
-    orv::Rgb(100, 170, 255),  // 45 link
-    orv::Rgb(10, 12, 16),     // 46 chart background
-    orv::Rgb(120, 124, 132),  // 47 chart axis
+    orv::Rgb(230, 232, 236),  // 32 header background
+    orv::Rgb(0, 0, 0),        // 33 header text
+    orv::Rgb(255, 255, 255),  // 34 odd row background
+    orv::Rgb(245, 247, 250),  // 35 even row background
+    orv::Rgb(0, 0, 0),        // 36 row text
+    orv::Rgb(204, 228, 247),  // 37 selected row background
+    orv::Rgb(0, 0, 0),        // 38 selected row text
+    orv::Rgb(216, 216, 216),  // 39 table grid line
+    orv::Rgb(236, 236, 236),  // 40 total row background
+    orv::Rgb(0, 0, 0),        // 41 total row text
+    orv::Rgb(160, 96, 0),     // 42 warning text
+    orv::Rgb(192, 0, 0),      // 43 error text
+    orv::Rgb(0, 80, 160),     // 44 information text
+    orv::Rgb(0, 102, 204),    // 45 link
+    orv::Rgb(255, 255, 255),  // 46 chart background
+    orv::Rgb(96, 96, 96),     // 47 chart axis
     // 48-63: the terminal's frame: tab bar, toolbar, tooltips, status bar
-    orv::Rgb(24, 26, 32),     // 48 tab bar background
-    orv::Rgb(170, 176, 186),  // 49 tab text
-    orv::Rgb(0, 84, 147),     // 50 selected tab background
-    orv::Rgb(255, 255, 255),  // 51 selected tab text
-    orv::Rgb(32, 35, 42),     // 52 toolbar background
-    orv::Rgb(52, 58, 70),     // 53 toolbar button under the mouse
-    orv::Rgb(78, 86, 100),    // 54 toolbar button edge
-    orv::Rgb(20, 22, 28),     // 55 toolbar button pressed
-    orv::Rgb(60, 64, 74),     // 56 toolbar separator
-    orv::Rgb(12, 14, 18),     // 57 combo box background
-    orv::Rgb(236, 236, 236),  // 58 combo box text
-    orv::Rgb(54, 58, 68),     // 59 tooltip background
-    orv::Rgb(240, 240, 240),  // 60 tooltip text
-    orv::Rgb(20, 22, 28),     // 61 status bar background
-    orv::Rgb(180, 186, 196),  // 62 status bar text
-    orv::Rgb(220, 224, 232),  // 63 toolbar caption text
+    orv::Rgb(240, 240, 240),  // 48 tab bar background
+    orv::Rgb(0, 0, 0),        // 49 tab text
+    orv::Rgb(255, 255, 255),  // 50 selected tab background
+    orv::Rgb(0, 0, 0),        // 51 selected tab text
+    orv::Rgb(255, 255, 255),  // 52 toolbar box background (the screen-number box's field)
+    orv::Rgb(240, 240, 240),  // 53 toolbar background
+    orv::Rgb(0, 0, 0),        // 54 toolbar box text and drop-down triangle
+    orv::Rgb(204, 228, 247),  // 55 toolbar button pressed
+    orv::Rgb(200, 200, 200),  // 56 toolbar separator
+    orv::Rgb(255, 255, 255),  // 57 combo box background
+    orv::Rgb(0, 0, 0),        // 58 combo box text
+    orv::Rgb(255, 255, 225),  // 59 tooltip background
+    orv::Rgb(0, 0, 0),        // 60 tooltip text
+    orv::Rgb(240, 240, 240),  // 61 status bar background
+    orv::Rgb(0, 0, 0),        // 62 status bar text
+    orv::Rgb(240, 240, 240),  // 63 toolbar button edges (their highlight and shadow are shifted from it)
 };
+
+// The table in use: the host's, or the default with the data folder's file over it.
+struct TableState {
+    CFormColor::Table colors = kLightColors;
+    bool hostSet = false;
+    bool read = false;
+    std::string readDir;  // the data folder the file was looked for in
+};
+
+TableState& State() {
+    static TableState state;
+    return state;
+}
+
+// The colours to answer: the data folder's file is read again only when the folder changed.
+const CFormColor::Table& Current() {
+    TableState& state = State();
+    if (state.hostSet) return state.colors;
+    std::string dir = CEnvMgr::GetDataDir();
+    if (!state.read || dir != state.readDir) {
+        state.colors = kLightColors;
+        CFormColor::ReadFormColorTable(dir + "\\" + CFormColor::kTableFileName, state.colors);
+        state.readDir = std::move(dir);
+        state.read = true;
+    }
+    return state.colors;
+}
 
 }  // namespace
 
@@ -139,6 +172,51 @@ std::string CFormColor::toString() const {
 }
 
 orv::Color CFormColor::GetFormColor(int index) {
-    if (index < 0 || index >= kFormColorCount) return kFormColors[1];
-    return kFormColors[static_cast<std::size_t>(index)];
+    const Table& colors = Current();
+    if (index < 0 || index >= kFormColorCount) return colors[1];
+    return colors[static_cast<std::size_t>(index)];
+}
+
+void CFormColor::SetFormColorTable(const Table& table) {
+    TableState& state = State();
+    state.colors = table;
+    state.hostSet = true;
+}
+
+bool CFormColor::SetFormColorEntry(int index, orv::Color color) {
+    if (index < 0 || index >= kFormColorCount) return false;
+    Table colors = Current();  // the entry changes in the table the terminal shows now
+    colors[static_cast<std::size_t>(index)] = color & 0xFFFFFFu;
+    SetFormColorTable(colors);
+    return true;
+}
+
+void CFormColor::ResetFormColorTable() {
+    TableState& state = State();
+    state.hostSet = false;
+    state.read = false;
+}
+
+CFormColor::Table CFormColor::GetDefaultFormColorTable() { return kLightColors; }
+
+bool CFormColor::ReadFormColorTable(const std::string& path, Table& table) {
+    using namespace orv::formcolor;
+    if (!CXMLParser::FindXMLFile(path)) return false;
+    CXMLParser parser;
+    if (!parser.Open(path, 1)) return false;
+    const CXMLNode root = parser.GetRoot();
+    if (!root.NameIs(kTableRoot)) return false;
+    Table read = table;
+    for (CXMLNode child = root.GetFirstElement(); child; child = child.GetNextElement()) {
+        if (orv::xml::FindElement(child, kTableElements) == nullptr) continue;
+        // An entry without INDEX, or outside the table, names no colour.
+        int index = -1;
+        orv::xml::ReadAttrs(child, kColorAttrs, [&](ColorAttr, const CXMLAttr& attr) { index = orv::text::AtoI(attr.GetValue()); });
+        if (index < 0 || index >= kFormColorCount) continue;
+        CFormColor color(read[static_cast<std::size_t>(index)]);
+        // Text that is no colour keeps the entry as it was.
+        if (color.fromString(child.GetText())) read[static_cast<std::size_t>(index)] = color.GetColor();
+    }
+    table = read;
+    return true;
 }

@@ -11,6 +11,7 @@
 // The XML reader gives no positions of elements; a light scan of the text does: the n-th start
 // tag of the text is the n-th element of the document, on both back ends.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <iterator>
 #include <cstdint>
@@ -34,6 +35,7 @@
 #include "orvmenu/FormFont.h"
 #include "services/CodePage.h"
 #include "services/File.h"
+#include "services/FormColorGrammar.h"
 #include "services/Numbers.h"
 #include "services/XMLGrammar.h"
 #include "services/XMLParser.h"
@@ -521,6 +523,73 @@ private:
         }
     }
 
+    // --- the colour table ---
+
+    void CheckFormColors(const Element& root) {
+        using namespace orv::formcolor;
+        if (!root.node.NameIs(kTableRoot)) {
+            Error(root.at, "the terminal ignores this file: its document element must be " + std::string(kTableRoot) +
+                               ", so the terminal shows its light default colours");
+            return;
+        }
+        CFormColor::Table table = CFormColor::GetDefaultFormColorTable();
+        std::map<int, int> set;  // index -> line
+        for (const Element& e : root.children) {
+            if (!KnownElement(e, kTableElements, "in FORMCOLOR")) continue;
+            int index = -1;
+            bool hasIndex = false;
+            TextPosition indexAt = e.at;
+            for (int i = 0; i < e.node.GetAttrCount(); ++i) {
+                if (!KnownAttr(e, i, kColorAttrs)) continue;
+                const std::string value = e.node.GetAttrValue(i);
+                hasIndex = true;
+                indexAt = e.AttrAt(i);
+                index = orv::text::AtoI(value);
+                if (!IsDecimal(value, false) || index >= CFormColor::kFormColorCount) {
+                    Error(indexAt, "INDEX " + Quote(value) + " is not an entry of the table (0 to " +
+                                       std::to_string(CFormColor::kFormColorCount - 1) + "): the colour is ignored");
+                    index = -1;
+                }
+            }
+            if (!hasIndex) Error(e.at, "COLOR without INDEX is ignored");
+            if (index < 0) continue;
+            const std::string text = e.node.GetText();
+            CFormColor color;
+            if (!color.fromString(text)) {
+                Error(e.at, "colour " + Quote(text) + " is not a colour (R,G,B from 0 to 255, or #RRGGBB): entry " +
+                                std::to_string(index) + " keeps its default");
+                continue;
+            }
+            table[static_cast<std::size_t>(index)] = color.GetColor();
+            if (const auto [earlier, added] = set.emplace(index, e.at.line); !added) {
+                Warning(indexAt, "entry " + std::to_string(index) + " is also set at line " + std::to_string(earlier->second) +
+                                     ": this later colour holds");
+                earlier->second = e.at.line;
+            }
+        }
+        // The screen-number box paints its field in 52 and its text and triangle in 54.
+        const double contrast = Contrast(table[54], table[52]);
+        if (contrast < 4.5) {
+            char ratio[16];
+            std::snprintf(ratio, sizeof ratio, "%.1f", contrast);
+            Warning(root.at, std::string("the toolbar box's text (entry 54) on its field (entry 52) has a contrast of ") + ratio +
+                                 ":1, under the 4.5:1 that text needs to read clearly");
+        }
+    }
+
+    // The contrast of two colours as the accessibility rules for the web measure it, 1 to 21.
+    static double Contrast(orv::Color a, orv::Color b) {
+        const auto luminance = [](orv::Color c) {
+            const auto channel = [](unsigned v) {
+                const double s = v / 255.0;
+                return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(c & 0xffu) + 0.7152 * channel((c >> 8) & 0xffu) + 0.0722 * channel((c >> 16) & 0xffu);
+        };
+        const double la = luminance(a), lb = luminance(b);
+        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    }
+
     // --- the fixed tab groups ---
 
     void CheckTabGroups(const Element& root) {
@@ -638,9 +707,99 @@ private:
         std::uint32_t items = 0;
         CheckToolBarLevel(toolBar, "in the toolbar", items);
         NoteToolbarItems(items);
+        CheckBoxPlacement(toolBar);
         // Items are numbered from 9900; past 16 bits their commands wrap onto the menu's.
         if (items > 65536u - 9900u) {
             Error(toolBar.at, std::to_string(items) + " toolbar items: their command identifiers wrap past 65535, so two items answer one command");
+        }
+    }
+
+    // A NODE's attribute by name, empty when it has none.
+    static std::string AttrOf(const Element& e, std::string_view name) {
+        for (int i = 0; i < e.node.GetAttrCount(); ++i) {
+            if (e.node.AttrNameIs(i, name)) return e.node.GetAttrValue(i);
+        }
+        return {};
+    }
+
+    // Where the boxes land. The screen-number box stands on a hidden placeholder, which takes no
+    // room and has no rectangle: the box always lands at the bar's left edge, 80 pixels wide,
+    // over whatever begins there. The other boxes stand on separators of their own width.
+    void CheckBoxPlacement(const Element& toolBar) {
+        constexpr int kScreenBoxRight = 80;
+        const auto typeOf = [](const Element& e) {
+            std::int32_t type = 0;
+            orv::toolbar::CodeOf(orv::toolbar::kTypeKeywords, AttrOf(e, "TYPE"), type);
+            return type;
+        };
+        const Element* switchButton = nullptr;
+        for (const Element& child : toolBar.children) {
+            if (child.node.NameIs("NODE") && typeOf(child) == kOrvTbGroupBtn) {
+                switchButton = &child;
+                break;
+            }
+        }
+        // Groups without a screen-number box, with what their first 80 pixels hold: the box of
+        // a group shown before stays there (a group makes anew only the boxes it has).
+        std::vector<std::pair<const Element*, std::string>> withoutBox;
+        bool anyBox = false;
+        for (const Element& group : toolBar.children) {
+            if (!group.node.NameIs("NODE") || (switchButton != nullptr && typeOf(group) != kOrvTbGroup)) continue;
+            const Element* screenBox = nullptr;
+            std::string under;  // what begins left of the box's right edge
+            int x = 0;  // known up to the first image button, whose width is its bitmap's
+            bool xKnown = true;
+            int position = 0;
+            if (switchButton != nullptr) {
+                under = "the group switch button";
+                position = 1;
+            }
+            for (const Element& child : group.children) {
+                if (!child.node.NameIs("NODE")) continue;
+                const std::string trCode = AttrOf(child, "TRCODE");
+                const std::int32_t n = orv::text::AtoI(trCode);
+                if (!trCode.empty() && !HasScreen(trCode) && (n < 9100 || n > 9200)) continue;  // no button
+                const std::int32_t type = typeOf(child);
+                std::int32_t style = 0;
+                orv::toolbar::CodeOf(orv::toolbar::kStyleKeywords, AttrOf(child, "STYLE"), style);
+                int width = -1;  // an image button: its bitmap's width
+                if (type == kOrvTbTrEdit) {
+                    if (screenBox == nullptr) screenBox = &child;
+                    width = 0;
+                } else if (type == kOrvTbUrlEdit) {
+                    width = 250;
+                } else if (type == kOrvTbCodeCombo) {
+                    width = 70;
+                } else if (type == kOrvTbUserInfo) {
+                    width = 600;  // with the account box; without it an image button
+                } else if ((style & 0xff) == kOrvTbStyleSep) {
+                    width = position > 0 ? position : 8;  // the image index is a separator's width
+                }
+                ++position;
+                if (width == 0) continue;
+                if (under.empty() && xKnown && x < kScreenBoxRight && (width < 0 || type == kOrvTbUrlEdit || type == kOrvTbCodeCombo || type == kOrvTbUserInfo)) {
+                    const std::string name = AttrOf(child, "NAME");
+                    under = (width < 0 ? "button " : "the box of ") + Quote(name);
+                }
+                if (width < 0) xKnown = false;
+                x += width;
+            }
+            if (screenBox == nullptr) {
+                if (!under.empty() && !group.children.empty()) withoutBox.emplace_back(&group, under);
+                continue;
+            }
+            anyBox = true;
+            if (under.empty()) continue;
+            std::string why = switchButton != nullptr
+                                  ? "a screen-number box in a group behind a group switch button always lands over it"
+                                  : "it begins within the box's 80 pixels";
+            Warning(screenBox->at, "the screen-number box lands over " + under + " of group " + Quote(AttrOf(group, "NAME")) + ": " + why +
+                                       " (the box's placeholder is hidden and takes no room, so the box stands at the bar's left edge, 80 pixels wide)");
+        }
+        if (!anyBox) return;
+        for (const auto& [group, covered] : withoutBox) {
+            Warning(group->at, "when group " + Quote(AttrOf(*group, "NAME")) + " is shown after a group with a screen-number box, that box stays at the bar's left edge over " +
+                                   covered + ": a group makes anew only the boxes it has itself");
         }
     }
 
@@ -769,6 +928,7 @@ std::span<const Checker::DataFile> Checker::Files() {
         {"OrvMenu.xml", false, true, "no menu", &Checker::CheckCatalogue},
         {"UserDef/Screen_Set.xml", false, false, "no open counts", &Checker::CheckScreenSet},
         {"ActTab.xml", false, false, "its default tab style", &Checker::CheckActTab},
+        {CFormColor::kTableFileName, false, false, "its light default colours", &Checker::CheckFormColors},
         {"TabGroup.xml", false, false, "no fixed tab groups", &Checker::CheckTabGroups},
         {"HotKey.xml", true, false, "no hot keys", &Checker::CheckHotKeys},
         {"UserTabGrp.xml", true, false, "no user tab groups", &Checker::CheckUserTabGroups},

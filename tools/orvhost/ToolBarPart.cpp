@@ -113,6 +113,7 @@ void PrintToolBar(Host& h, ToolBarState& s) {
         out << "  " << i << "  x " << r.left << "-" << r.right << "  [" << id << "] ";
         // A separator carrying the group's command stands in for a box; its width is the box's.
         if ((b.fsStyle & orv::ui::kTbstyleSep) != 0 && item != nullptr && item->type == kOrvTbGroup) {
+            ++painted;  // the box's item had its image painted before it became the place holder
             out << "box placeholder, width " << b.iBitmap
                 << ((b.fsState & orv::ui::kTbstateHidden) != 0 ? ", hidden" : "") << "\n";
             continue;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Host.h"
+#include "orvmenu/FormColor.h"
 #include "orvmenu/Menu.h"
 #include "orvmenu/OrvMenu.h"
 #include "orvmenu/ToolBar.h"
@@ -23,6 +24,13 @@ constexpr UINT_PTR kCaptureTimer = 1;
 constexpr UINT_PTR kGiveUpTimer = 2;
 constexpr UINT kCaptureDelayMs = 1500;  // the open menus have painted by then
 constexpr UINT kGiveUpMs = 20000;
+constexpr UINT_PTR kToolBarSubclass = 0x4f48;  // "OH": orvhost's own, beside the toolkit's
+
+// The terminal's colours (CFormColor) for the window: the form's background and text, and the
+// toolbar's background.
+constexpr int kFormBackColor = 0;
+constexpr int kFormTextColor = 1;
+constexpr int kToolBarBackColor = 53;
 
 struct Frame {
     Host* host = nullptr;
@@ -162,6 +170,27 @@ bool Capture(HWND wnd, const std::string& pngPath, std::ostream& out) {
     return ok;
 }
 
+// The host paints its toolbar's background in the theme's toolbar colour, as a terminal does;
+// the buttons and the boxes paint themselves over it.
+LRESULT CALLBACK ToolBarProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    switch (message) {
+    case WM_ERASEBKGND: {
+        RECT client;
+        ::GetClientRect(wnd, &client);
+        HBRUSH brush = ::CreateSolidBrush(CFormColor::GetFormColor(kToolBarBackColor));
+        ::FillRect(reinterpret_cast<HDC>(wParam), &client, brush);
+        ::DeleteObject(brush);
+        return 1;
+    }
+    case WM_NCDESTROY:
+        ::RemoveWindowSubclass(wnd, ToolBarProc, kToolBarSubclass);
+        break;
+    default:
+        break;
+    }
+    return ::DefSubclassProc(wnd, message, wParam, lParam);
+}
+
 LRESULT CALLBACK FrameProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -189,6 +218,14 @@ LRESULT CALLBACK FrameProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         if (frame->toolBar != nullptr) ::SendMessageW(frame->toolBar, TB_AUTOSIZE, 0, 0);
         break;
+    case WM_ERASEBKGND: {
+        RECT client;
+        ::GetClientRect(wnd, &client);
+        HBRUSH brush = ::CreateSolidBrush(CFormColor::GetFormColor(kFormBackColor));
+        ::FillRect(reinterpret_cast<HDC>(wParam), &client, brush);
+        ::DeleteObject(brush);
+        return 1;
+    }
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = ::BeginPaint(wnd, &paint);
@@ -202,6 +239,7 @@ LRESULT CALLBACK FrameProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
         ::InflateRect(&client, -16, -16);
         HGDIOBJ old = frame->font != nullptr ? ::SelectObject(dc, frame->font) : nullptr;
         ::SetBkMode(dc, TRANSPARENT);
+        ::SetTextColor(dc, CFormColor::GetFormColor(kFormTextColor));
         ::DrawTextW(dc, frame->status.c_str(), static_cast<int>(frame->status.size()), &client,
                     DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
         if (old != nullptr) ::SelectObject(dc, old);
@@ -227,7 +265,10 @@ LRESULT CALLBACK FrameProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
         // The menu bar and the toolbar belong to the host's code, which destroys them: take
         // them back first.
         ::SetMenu(wnd, nullptr);
-        if (frame->toolBar != nullptr) ::SetParent(frame->toolBar, frame->host->MainWindow());
+        if (frame->toolBar != nullptr) {
+            ::RemoveWindowSubclass(frame->toolBar, ToolBarProc, kToolBarSubclass);
+            ::SetParent(frame->toolBar, frame->host->MainWindow());
+        }
         ::DestroyWindow(wnd);
         return 0;
     case WM_DESTROY:
@@ -286,6 +327,7 @@ int RunWin32Window(Host& host, CMenu& bar, const std::string& screenshot, int op
     if (toolBar != nullptr && toolBar->GetSafeHwnd() != nullptr) {
         frame.toolBar = toolBar->GetSafeHwnd();
         ::SetParent(frame.toolBar, wnd);
+        ::SetWindowSubclass(frame.toolBar, ToolBarProc, kToolBarSubclass, 0);
         ::SendMessageW(frame.toolBar, TB_AUTOSIZE, 0, 0);
         ::ShowWindow(frame.toolBar, SW_SHOW);
     }

@@ -43,6 +43,23 @@ struct ToolBarState {
     int buttonWidth = kDefaultButtonWidth;
     int buttonHeight = kDefaultButtonHeight;
     int top = kDefaultTopMargin;
+    // Where each button begins, laid out again after a change as the control lays itself out
+    // then, so that reading a rectangle does not walk the buttons before it.
+    mutable std::vector<int> lefts;
+    mutable bool laidOut = false;
+
+    void Changed() { laidOut = false; }
+
+    void LayOut() const {
+        if (laidOut) return;
+        lefts.resize(buttons.size());
+        int x = 0;
+        for (std::size_t i = 0; i < buttons.size(); ++i) {
+            lefts[i] = x;
+            if ((buttons[i].fsState & orv::ui::kTbstateHidden) == 0) x += WidthOf(buttons[i]);
+        }
+        laidOut = true;
+    }
 
     bool Valid(std::uintptr_t index) const { return index < buttons.size(); }
 
@@ -57,10 +74,8 @@ struct ToolBarState {
     // Buttons sit side by side from x = 0; hidden ones take no room and have no rectangle.
     bool ItemRect(std::uintptr_t index, CRect& rect) const {
         if (!Valid(index) || (buttons[index].fsState & orv::ui::kTbstateHidden) != 0) return false;
-        int x = 0;
-        for (std::uintptr_t i = 0; i < index; ++i) {
-            if ((buttons[i].fsState & orv::ui::kTbstateHidden) == 0) x += WidthOf(buttons[i]);
-        }
+        LayOut();
+        const int x = lefts[index];
         rect = {x, top, x + WidthOf(buttons[index]), top + buttonHeight};
         return true;
     }
@@ -77,6 +92,7 @@ struct ToolBarState {
         if (width != buttonWidth || height != buttonHeight) top = 0;
         buttonWidth = width;
         buttonHeight = height;
+        Changed();
         return reinterpret_cast<std::intptr_t>(previous);
     }
 
@@ -85,6 +101,7 @@ struct ToolBarState {
         // Past the end (or -1) appends.
         const std::size_t at = std::min<std::uintptr_t>(index, buttons.size());
         buttons.insert(buttons.begin() + static_cast<std::ptrdiff_t>(at), *button);
+        Changed();
         return 1;
     }
 
@@ -97,6 +114,7 @@ struct ToolBarState {
             const auto* added = reinterpret_cast<const TbButton*>(lParam);
             if (added == nullptr) return 0;
             buttons.insert(buttons.end(), added, added + wParam);
+            Changed();
             return 1;
         }
         case kTbInsertButtonA:
@@ -104,6 +122,7 @@ struct ToolBarState {
         case kTbDeleteButton:
             if (!Valid(wParam)) return 0;
             buttons.erase(buttons.begin() + static_cast<std::ptrdiff_t>(wParam));
+            Changed();
             return 1;
         case kTbGetButton: {
             auto* out = reinterpret_cast<TbButton*>(lParam);
@@ -125,6 +144,7 @@ struct ToolBarState {
         case kTbSetExtendedStyle: {
             const std::uintptr_t previous = exStyle;
             exStyle = static_cast<std::uintptr_t>(lParam);
+            Changed();
             return static_cast<std::intptr_t>(previous);
         }
         case kTbGetExtendedStyle:
