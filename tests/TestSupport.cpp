@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <cstdio>
 #include <sstream>
 
 #include "services/CodePage.h"
@@ -15,9 +16,34 @@
 #include "orvmenu/MessageBox.h"
 #include "testsupport/Handles.h"
 
+#if !defined(_WIN32)
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 namespace fs = std::filesystem;
 
 namespace orv::test {
+
+#if !defined(_WIN32)
+bool AddressLimitApplies() {
+    static const bool applies = [] {
+        std::fflush(nullptr);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const rlimit cap{rlim_t{1} << 30, rlim_t{1} << 30};
+            rlimit now{};
+            ::_exit(::setrlimit(RLIMIT_AS, &cap) == 0 && ::getrlimit(RLIMIT_AS, &now) == 0 &&
+                            now.rlim_cur == cap.rlim_cur ? 0 : 1);
+        }
+        int status = 0;
+        return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+               WEXITSTATUS(status) == 0;
+    }();
+    return applies;
+}
+#endif
 
 std::string Big5(std::string_view utf8) { return CFmtString::GetCodePageString(utf8, "CHT"); }
 std::string Utf8(std::string_view big5) { return orv::cp950::ToUtf8(big5); }

@@ -29,6 +29,13 @@ std::vector<std::string> ListDir(const std::string& dir);  // file names, sorted
 // to 21 (black on white). Text wants 4.5 or more; shapes such as a drop-down triangle 3.
 double ContrastRatio(orv::Color a, orv::Color b);
 
+#if !defined(_WIN32)
+// Whether the system applies an address-space limit at all. qemu's user-mode emulator, which
+// runs the 32-bit suite, takes the call and limits nothing (its own allocations would fail), and
+// reads the limit back as unlimited: there tests of memory running out cannot run.
+bool AddressLimitApplies();
+#endif
+
 // Base fixture: a fresh folder per test with Data, Data/User, Form and Image inside, set as the
 // terminal's directories; message boxes are recorded instead of shown. Removed afterwards.
 class OrvTest : public ::testing::Test {
