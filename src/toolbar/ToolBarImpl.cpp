@@ -139,11 +139,14 @@ void COrvToolBarImpl::SetupToolTips() {
         CRect rect;
         toolBarWnd->SendMessage(orv::ui::kTbGetItemRect, static_cast<WPARAM>(i),
                                 reinterpret_cast<LPARAM>(&rect));
+        // The toolbar relays its mouse messages to the tooltip set on it below: a tool that
+        // subclassed it would add a detour to every message the bar gets, its rebuilds' too.
         if (!item->toolTip.empty()) {
-            toolTipCtrl.AddTool(bar, item->toolTip, rect, id);
+            toolTipCtrl.AddTool(bar, item->toolTip, rect, id, CToolTipCtrl::Relay::ByWindow);
         } else if (!item->trCode.empty() && menu != nullptr) {
             if (const OrvMenu* node = menu->GetMenuByTRCode(item->trCode)) {
-                toolTipCtrl.AddTool(bar, "[" + node->trCode + "] " + node->name, rect, id);
+                toolTipCtrl.AddTool(bar, "[" + node->trCode + "] " + node->name, rect, id,
+                                    CToolTipCtrl::Relay::ByWindow);
             }
         }
     }
