@@ -6,11 +6,6 @@
 #include "ToolBarFixture.h"
 #include "ui/ToolTip.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#include <commctrl.h>
-#endif
-
 namespace orv::test {
 namespace {
 
@@ -86,46 +81,6 @@ TEST_F(ToolBarTest, TooltipsNameTheScreenOrSayWhatTheFileSays) {
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(CToolTipCtrl::ToolsOf(again), expected);
 }
-
-#ifdef _WIN32
-// The tools do not subclass the toolbar: the tip shows because the toolbar hands its mouse
-// messages to the tooltip set on it. The mouse is put over the second button and waited on.
-TEST_F(ToolBarTest, TheTipShowsOverAButtonWithTheMouseOnIt) {
-    LoadToolBar("<NODE NAME=\"G\" TYPE=\"GROUP\">"
-                "<NODE NAME=\"a\" TOOLTIP=\"first\"/><NODE NAME=\"b\" TOOLTIP=\"second\"/>"
-                "</NODE>");
-    const HWND tips = reinterpret_cast<HWND>(Send(orv::ui::kTbGetToolTips));
-    ASSERT_NE(tips, nullptr);
-    const HWND top = ::GetAncestor(bar.GetSafeHwnd(), GA_ROOT);
-    ::SetWindowPos(top, HWND_TOP, 0, 0, 400, 200, SWP_SHOWWINDOW);
-    ::UpdateWindow(top);
-    const CRect button = ItemRect(1);
-    POINT at{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
-    const LPARAM client = MAKELPARAM(at.x, at.y);
-    ::ClientToScreen(bar.GetSafeHwnd(), &at);
-    ::SetCursorPos(at.x, at.y);
-    bool shown = false;
-    for (int i = 0; i < 300 && !shown; ++i) {
-        ::SendMessageW(bar.GetSafeHwnd(), WM_MOUSEMOVE, 0, client);
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        shown = ::IsWindowVisible(tips) != FALSE;
-        if (!shown) ::Sleep(10);
-    }
-    ASSERT_TRUE(shown) << "no tip within 3 s";
-    wchar_t text[64] = {};
-    TTTOOLINFOW tool{};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.lpszText = text;
-    ASSERT_TRUE(::SendMessageW(tips, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool)));
-    EXPECT_EQ(tool.uId, Item("b")->id);
-    EXPECT_STREQ(text, L"second");
-    ::ShowWindow(top, SW_HIDE);
-}
-#endif
 
 TEST_F(ToolBarTest, HostIntegersLandOnTheToolbarWindow) {
     toolBar->SetWndWordA(7);
