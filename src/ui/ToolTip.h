@@ -43,6 +43,8 @@ public:
     bool AddTool(HWND wnd, const std::string& text, const CRect& rect, std::uintptr_t id,
                  Relay relay = Relay::Subclass);
     bool Activate(bool active);
+    // Removes every tool the window holds; false without a tooltip window.
+    bool RemoveTools();
 
     // What the tooltip window holds, read back through its messages.
     std::vector<Tool> GetTools() const;

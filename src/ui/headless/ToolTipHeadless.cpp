@@ -87,6 +87,13 @@ bool CToolTipCtrl::AddTool(HWND wnd, const std::string& text, const CRect& rect,
     return true;
 }
 
+bool CToolTipCtrl::RemoveTools() {
+    const auto state = StateOf(hwnd_, this);
+    if (state == nullptr) return false;
+    state->tools.clear();
+    return true;
+}
+
 bool CToolTipCtrl::Activate(bool active) {
     const auto state = StateOf(hwnd_, this);
     if (state == nullptr) return false;

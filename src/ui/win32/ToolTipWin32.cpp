@@ -64,6 +64,21 @@ bool CToolTipCtrl::AddTool(HWND wnd, const std::string& text, const CRect& rect,
     return ::SendMessageW(hwnd_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
 }
 
+bool CToolTipCtrl::RemoveTools() {
+    if (!IsToolTipWindow(hwnd_)) return false;
+    // Each round removes the first tool; a tool that would not go ends the rounds.
+    for (LRESULT count = ::SendMessageW(hwnd_, TTM_GETTOOLCOUNT, 0, 0); count > 0;) {
+        TTTOOLINFOW info{};
+        info.cbSize = ToolInfoSize();
+        if (!::SendMessageW(hwnd_, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&info))) break;
+        ::SendMessageW(hwnd_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+        const LRESULT left = ::SendMessageW(hwnd_, TTM_GETTOOLCOUNT, 0, 0);
+        if (left >= count) break;
+        count = left;
+    }
+    return true;
+}
+
 bool CToolTipCtrl::Activate(bool active) {
     if (!IsToolTipWindow(hwnd_)) return false;
     ::SendMessageW(hwnd_, TTM_ACTIVATE, active ? TRUE : FALSE, 0);
