@@ -75,11 +75,21 @@ TEST_F(ToolBarTest, TooltipsNameTheScreenOrSayWhatTheFileSays) {
         {bar.GetSafeHwnd(), Item("hidden screen")->id, ItemRect(3), "[9150] Inside"},
     };
     EXPECT_EQ(CToolTipCtrl::ToolsOf(tips), expected);
-    // Recreating the tooltips gives the same tools, not twice as many.
+    // Recreating the tooltips gives the same tools, not twice as many, in the same window.
     toolBar->SetupToolTips();
     const HWND again = reinterpret_cast<HWND>(Send(orv::ui::kTbGetToolTips));
-    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again, tips);
     EXPECT_EQ(CToolTipCtrl::ToolsOf(again), expected);
+    // Another toolbar window gets a tooltip window of its own, with the group's tools.
+    CToolBar other;
+    ASSERT_TRUE(other.Create(mainWnd->GetHwnd()));
+    toolBar->SetToolBarWnd(&other);
+    toolBar->SelectGroup(Item("G"));
+    toolBar->SetupToolTips();
+    const HWND own = reinterpret_cast<HWND>(other.SendMessage(orv::ui::kTbGetToolTips, 0, 0));
+    ASSERT_NE(own, nullptr);
+    EXPECT_EQ(CToolTipCtrl::ToolsOf(own).size(), 3u);
+    toolBar->SetToolBarWnd(&bar);
 }
 
 TEST_F(ToolBarTest, HostIntegersLandOnTheToolbarWindow) {

@@ -246,6 +246,7 @@ TEST_F(UiToolBarTest, ToolTipHoldsOneToolPerButtonAndGoesWithTheBar) {
 
     CToolTipCtrl tip;
     EXPECT_FALSE(tip.AddTool(bar.GetSafeHwnd(), "x", {}, 1));  // no window yet
+    EXPECT_FALSE(tip.RemoveTools());
     ASSERT_TRUE(tip.Create(bar.GetSafeHwnd(), orv::ui::kTtsAlwaysTip | orv::ui::kTtsNoPrefix));
     // A popup's owner is the top-level window of the bar.
     EXPECT_EQ(orv::ui::GetRootOwner(tip.GetSafeHwnd()), host.GetHwnd());
@@ -268,6 +269,13 @@ TEST_F(UiToolBarTest, ToolTipHoldsOneToolPerButtonAndGoesWithTheBar) {
     const auto held = reinterpret_cast<HWND>(bar.SendMessage(orv::ui::kTbGetToolTips));
     EXPECT_EQ(held, tip.GetSafeHwnd());
     EXPECT_EQ(CToolTipCtrl::ToolsOf(held), expected);
+
+    // Emptied, it stays the bar's tooltip; both tools of the repeated identifier go.
+    EXPECT_TRUE(tip.RemoveTools());
+    EXPECT_TRUE(tip.GetTools().empty());
+    EXPECT_EQ(reinterpret_cast<HWND>(bar.SendMessage(orv::ui::kTbGetToolTips)), held);
+    EXPECT_TRUE(tip.AddTool(bar.GetSafeHwnd(), "again", {1, 2, 3, 4}, 9900));
+    EXPECT_EQ(tip.GetTools().size(), 1u);
 
     // The bar destroys the tooltip it holds.
     const HWND tipWnd = tip.GetSafeHwnd();

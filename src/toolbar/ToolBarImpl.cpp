@@ -53,6 +53,7 @@ void COrvToolBarImpl::Release() {
         if (toolBarWnd != nullptr) toolBarWnd->SendMessage(orv::ui::kTbSetImageList, 0, 0);
         imageList.DeleteImageList();
         toolTipCtrl.DestroyWindow();
+        toolTipBar = nullptr;
         // The address box stays until a group with one replaces it; its item goes now.
         if (urlCombo != nullptr) urlCombo->SetToolBarItem(nullptr);
         DeleteNode(root);
@@ -120,10 +121,15 @@ void COrvToolBarImpl::SetLastAct(std::uint32_t id) {
 }
 
 void COrvToolBarImpl::SetupToolTips() {
-    toolTipCtrl.DestroyWindow();
-    if (toolBarWnd == nullptr) return;
-    const HWND bar = toolBarWnd->GetSafeHwnd();
-    toolTipCtrl.Create(bar, kToolTipStyle);
+    const HWND bar = toolBarWnd != nullptr ? toolBarWnd->GetSafeHwnd() : nullptr;
+    // The tooltip window made for this toolbar is emptied and kept: making a new one costs
+    // most of a call. One made for another window, or gone with its toolbar, is replaced.
+    if (bar == nullptr || bar != toolTipBar || !toolTipCtrl.RemoveTools()) {
+        toolTipCtrl.DestroyWindow();
+        toolTipBar = nullptr;
+        if (toolBarWnd == nullptr) return;
+        if (toolTipCtrl.Create(bar, kToolTipStyle)) toolTipBar = bar;
+    }
     // Nothing below adds or removes buttons; a button that went all the same is not found by
     // its index and is passed over.
     const LRESULT count = toolBarWnd->SendMessage(orv::ui::kTbButtonCount, 0, 0);
@@ -139,11 +145,14 @@ void COrvToolBarImpl::SetupToolTips() {
         CRect rect;
         toolBarWnd->SendMessage(orv::ui::kTbGetItemRect, static_cast<WPARAM>(i),
                                 reinterpret_cast<LPARAM>(&rect));
+        // The toolbar relays its mouse messages to the tooltip set on it below: a tool that
+        // subclassed it would add a detour to every message the bar gets, its rebuilds' too.
         if (!item->toolTip.empty()) {
-            toolTipCtrl.AddTool(bar, item->toolTip, rect, id);
+            toolTipCtrl.AddTool(bar, item->toolTip, rect, id, CToolTipCtrl::Relay::ByWindow);
         } else if (!item->trCode.empty() && menu != nullptr) {
             if (const OrvMenu* node = menu->GetMenuByTRCode(item->trCode)) {
-                toolTipCtrl.AddTool(bar, "[" + node->trCode + "] " + node->name, rect, id);
+                toolTipCtrl.AddTool(bar, "[" + node->trCode + "] " + node->name, rect, id,
+                                    CToolTipCtrl::Relay::ByWindow);
             }
         }
     }

@@ -113,6 +113,7 @@ private:
     std::int32_t minSize = 0;
     std::int32_t breakValue = 0;
     CToolTipCtrl toolTipCtrl;
+    HWND toolTipBar = nullptr;  // the toolbar window the tooltip window was made for
     CImageList imageList;
     std::uint32_t nextId = 9900;
     std::uint32_t lastActId = 0;

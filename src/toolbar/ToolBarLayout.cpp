@@ -1,4 +1,5 @@
 // Filling the host's toolbar window with the buttons of one group, and painting their images.
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <new>
@@ -26,6 +27,8 @@ constexpr orv::Color kTrianglePen = orv::Rgb(128, 0, 0);
 constexpr orv::Color kTriangleBrush = orv::Rgb(255, 0, 0);
 // The toolbar control's own image size, for a group none of whose bitmaps could be read.
 constexpr int kDefaultImageSize = 16;
+// The widest bitmap the toolkit makes: a strip of images is no wider.
+constexpr int kMaxStripWidth = 4096;
 // Told when the group's pictures do not fit in memory or in the budget; its buttons then show
 // their captions only.
 constexpr char kNoImageMemory[] = "not enough memory for toolbar images";
@@ -54,6 +57,71 @@ constexpr BoxPlace kBoxPlaces[] = {
 };
 
 HWND WindowOf(CToolBar* wnd) { return wnd != nullptr ? wnd->GetSafeHwnd() : nullptr; }
+
+// The contexts a group's images are painted in, taken once for all of its buttons: under the
+// window system every context, every font selection and every text setting is a call of its
+// own, and a client context of the toolbar costs most of all.
+class ImagePainter {
+public:
+    ImagePainter(HWND wnd, CFont* font) : client_(wnd) {
+        if (!dc_.CreateCompatibleDC(&client_) || !pictures_.CreateCompatibleDC(&client_)) return;
+        ready_ = true;
+        if (font != nullptr) oldFont_ = dc_.SelectObject(font);
+        dc_.SetBkMode(orv::ui::kTransparent);
+        dc_.SetTextColor(orv::Rgb(0, 0, 0));
+    }
+    ImagePainter(const ImagePainter&) = delete;
+    ImagePainter& operator=(const ImagePainter&) = delete;
+    ~ImagePainter() {
+        if (oldFont_ != nullptr) dc_.SelectHandle(oldFont_);
+    }
+
+    // Makes target a new bitmap of width x height to paint images side by side into; false
+    // without a context or a bitmap, and the target stays empty, which callers see.
+    bool Begin(CBitmap* target, int width, int height) {
+        target->DeleteObject();
+        if (!ready_ || !target->CreateCompatibleBitmap(client_, width, height)) return false;
+        oldBitmap_ = dc_.SelectObject(target);
+        return oldBitmap_ != nullptr;
+    }
+    // Paints the record's image, w x h, with its left edge at x of the bitmap begun.
+    void Paint(CFormBitmap* bitmap, const OrvToolBar* record, int x, int w, int h) {
+        if (bitmap != nullptr && bitmap->IsLoaded()) {
+            bitmap->Draw(&dc_, &pictures_, CPoint{x, 0}, w, h);
+        } else {
+            // Without its bitmap the button shows the toolbar's own background behind the caption.
+            dc_.FillSolidRect(CRect{x, 0, x + w, h}, kMaskColor);
+        }
+        if (!record->children.empty()) {
+            CPen pen;
+            pen.CreatePen(orv::ui::kPsSolid, 1, kTrianglePen);
+            CBrush brush;
+            brush.CreateSolidBrush(kTriangleBrush);
+            void* oldPen = dc_.SelectObject(&pen);
+            void* oldBrush = dc_.SelectObject(&brush);
+            const CPoint triangle[] = {{x + w - 5, h - 10}, {x + w - 5, h - 5}, {x + w - 10, h - 5}, {x + w - 5, h - 10}};
+            dc_.Polygon(triangle, 4);
+            dc_.SelectHandle(oldPen);
+            dc_.SelectHandle(oldBrush);
+        }
+        // Drawn clipped to the image's own rectangle.
+        dc_.DrawText(record->name, CRect{x, 0, x + w, h},
+                     orv::ui::kDtCenter | orv::ui::kDtVCenter | orv::ui::kDtSingleLine);
+    }
+    // Lets go of the bitmap begun, which can then be added to an image list.
+    void End() {
+        if (oldBitmap_ != nullptr) dc_.SelectHandle(oldBitmap_);
+        oldBitmap_ = nullptr;
+    }
+
+private:
+    CClientDC client_;
+    CDC dc_;        // the image painted
+    CDC pictures_;  // the button's picture, copied from
+    void* oldFont_ = nullptr;
+    void* oldBitmap_ = nullptr;
+    bool ready_ = false;
+};
 
 }  // namespace
 
@@ -178,18 +246,18 @@ bool COrvToolBarImpl::FillGroup(OrvToolBar* group, OrvToolBar* switchButton, boo
     if (bytes > orv::toolbar::kImageBudgetBytes) return false;
 
     imageList.DeleteImageList();
-    if (!imageList.Create(imageWidth, imageHeight, orv::ui::kIlcColor24 | orv::ui::kIlcMask, 8, 8)) {
+    // Made at the group's size: a list grown a few images at a time copies itself each time.
+    if (!imageList.Create(imageWidth, imageHeight, orv::ui::kIlcColor24 | orv::ui::kIlcMask,
+                          static_cast<int>(std::max<std::size_t>(count, 1)), 8)) {
         return false;
     }
 
+    // The buttons in their order, each with the record its image shows.
     std::vector<orv::ui::TbButton> buttons;
+    std::vector<OrvToolBar*> painted;
     buttons.reserve(count);
-    auto addButton = [&](OrvToolBar* painted, std::uint32_t id, std::int32_t style) {
-        CBitmap image;
-        PaintButtonImage(captionFont.get(), &bitmap, &image, painted);
-        if (image.GetSafeHandle() == nullptr) return false;
-        if (imageList.Add(&image, kMaskColor) != static_cast<int>(buttons.size())) return false;
-        image.DeleteObject();
+    painted.reserve(count);
+    auto addButton = [&](OrvToolBar* record, std::uint32_t id, std::int32_t style) {
         orv::ui::TbButton button;
         button.iBitmap = static_cast<std::int32_t>(buttons.size());
         button.idCommand = static_cast<std::int32_t>(id);
@@ -197,22 +265,40 @@ bool COrvToolBarImpl::FillGroup(OrvToolBar* group, OrvToolBar* switchButton, boo
         button.fsStyle = static_cast<std::uint8_t>(style & 0xff);
         button.iString = -1;
         buttons.push_back(button);
-        return true;
+        painted.push_back(record);
     };
-
-    if (switchButton != nullptr && group->type == kOrvTbGroup) {
-        if (!addButton(group, switchButton->id, group->style)) return false;
-    }
+    const bool withSwitch = switchButton != nullptr && group->type == kOrvTbGroup;
+    if (withSwitch) addButton(group, switchButton->id, group->style);
     std::vector<std::pair<OrvToolBar*, int>> shown;  // each shown child and its position
     shown.reserve(count);
     for (OrvToolBar* child : group->children) {
         if (!IsShown(child)) continue;
-        if (pictures && child->icon != loadedPath) {
-            LoadPicture(bitmap, child->icon);
-            loadedPath = child->icon;
-        }
         shown.emplace_back(child, static_cast<int>(buttons.size()));
-        if (!addButton(child, child->id, child->style)) return false;
+        addButton(child, child->id, child->style);
+    }
+
+    // The images are painted side by side into strips, each added to the list in one call:
+    // under the window system a bitmap made and added per image costs several times the
+    // painting. An image under 10 pixels a side gets a strip of its own, so that its
+    // drop-down triangle, which then reaches past its left edge, stays clipped to it.
+    const std::size_t perStrip =
+        imageWidth >= 10 && imageHeight >= 10 ? static_cast<std::size_t>(std::max(kMaxStripWidth / imageWidth, 1)) : 1;
+    ImagePainter painter(WindowOf(toolBarWnd), captionFont.get());
+    for (std::size_t first = 0; first < painted.size(); first += perStrip) {
+        const std::size_t n = std::min(perStrip, painted.size() - first);
+        CBitmap strip;
+        if (!painter.Begin(&strip, imageWidth * static_cast<int>(n), imageHeight)) return false;
+        for (std::size_t k = 0; k < n; ++k) {
+            OrvToolBar* record = painted[first + k];
+            const bool isSwitch = withSwitch && first + k == 0;
+            if (pictures && !isSwitch && record->icon != loadedPath) {
+                LoadPicture(bitmap, record->icon);
+                loadedPath = record->icon;
+            }
+            painter.Paint(&bitmap, record, imageWidth * static_cast<int>(k), imageWidth, imageHeight);
+        }
+        painter.End();
+        if (imageList.Add(&strip, kMaskColor) != static_cast<int>(first)) return false;
     }
     if (!buttons.empty()) {
         toolBarWnd->SendMessage(orv::ui::kTbAddButtonsA, buttons.size(),
@@ -289,42 +375,8 @@ void COrvToolBarImpl::PaintButtonImage(CFont* font, CFormBitmap* bitmap, CBitmap
     const int w = imageWidth > 0 ? imageWidth : (drawBitmap ? bitmap->GetWidth() : kDefaultImageSize);
     const int h = imageHeight > 0 ? imageHeight : (drawBitmap ? bitmap->GetHeight() : kDefaultImageSize);
 
-    CClientDC client(WindowOf(toolBarWnd));
-    CDC dc;
-    target->DeleteObject();
-    // Without a context nothing could be painted: the target stays empty, which callers see.
-    if (!dc.CreateCompatibleDC(&client)) return;
-    if (!target->CreateCompatibleBitmap(client, w, h)) {
-        dc.DeleteDC();
-        return;
-    }
-    void* oldBitmap = dc.SelectObject(target);
-    void* oldFont = font != nullptr ? dc.SelectObject(font) : nullptr;
-
-    if (drawBitmap) {
-        bitmap->Draw(&dc, CPoint{0, 0}, 0, 0);
-    } else {
-        // Without its bitmap the button shows the toolbar's own background behind the caption.
-        dc.FillSolidRect(CRect{0, 0, w, h}, kMaskColor);
-    }
-    if (!record->children.empty()) {
-        CPen pen;
-        pen.CreatePen(orv::ui::kPsSolid, 1, kTrianglePen);
-        CBrush brush;
-        brush.CreateSolidBrush(kTriangleBrush);
-        void* oldPen = dc.SelectObject(&pen);
-        void* oldBrush = dc.SelectObject(&brush);
-        const CPoint triangle[] = {{w - 5, h - 10}, {w - 5, h - 5}, {w - 10, h - 5}, {w - 5, h - 10}};
-        dc.Polygon(triangle, 4);
-        dc.SelectHandle(oldPen);
-        dc.SelectHandle(oldBrush);
-    }
-    dc.SetBkMode(orv::ui::kTransparent);
-    dc.SetTextColor(orv::Rgb(0, 0, 0));
-    dc.DrawText(record->name, CRect{0, 0, w, h},
-                orv::ui::kDtCenter | orv::ui::kDtVCenter | orv::ui::kDtSingleLine);
-
-    dc.SelectHandle(oldBitmap);
-    if (oldFont != nullptr) dc.SelectHandle(oldFont);
-    dc.DeleteDC();
+    ImagePainter painter(WindowOf(toolBarWnd), font);
+    if (!painter.Begin(target, w, h)) return;
+    painter.Paint(bitmap, record, 0, w, h);
+    painter.End();
 }

@@ -1,5 +1,6 @@
 #include "ui/FormBitmap.h"
 
+#include <algorithm>
 #include <new>
 
 #include "services/File.h"
@@ -10,6 +11,7 @@
 // files black, and a broken file must leave the picture empty.
 bool CFormBitmap::Load(const std::string& path) {
     bitmap_.DeleteObject();
+    width_ = height_ = 0;
     // A picture there is no memory for is refused like a broken one.
     try {
         std::string data;
@@ -17,22 +19,30 @@ bool CFormBitmap::Load(const std::string& path) {
         orv::ui::DecodedBmp decoded;
         if (!orv::ui::DecodeBmp(data, decoded)) return false;
         data = std::string();
-        return bitmap_.CreateFromPixels(decoded.width, decoded.height, decoded.pixels);
+        if (!bitmap_.CreateFromPixels(decoded.width, decoded.height, decoded.pixels)) return false;
+        width_ = decoded.width;
+        height_ = decoded.height;
+        return true;
     } catch (const std::bad_alloc&) {
         return false;
     }
 }
 
-int CFormBitmap::GetWidth() const { return bitmap_.GetWidth(); }
+int CFormBitmap::GetWidth() const { return IsLoaded() ? width_ : 0; }
 
-int CFormBitmap::GetHeight() const { return bitmap_.GetHeight(); }
+int CFormBitmap::GetHeight() const { return IsLoaded() ? height_ : 0; }
 
 void CFormBitmap::Draw(CDC* dc, CPoint point, int, int) {
     if (dc == nullptr || !IsLoaded()) return;
     CDC memory;
     if (!memory.CreateCompatibleDC(dc)) return;
-    void* previous = memory.SelectObject(&bitmap_);
+    Draw(dc, &memory, point, width_, height_);
+}
+
+void CFormBitmap::Draw(CDC* dc, CDC* memory, CPoint point, int width, int height) {
+    if (dc == nullptr || memory == nullptr || !IsLoaded()) return;
+    void* previous = memory->SelectObject(&bitmap_);
     if (previous == nullptr) return;
-    dc->BitBlt(point.x, point.y, GetWidth(), GetHeight(), &memory, 0, 0);
-    memory.SelectHandle(previous);
+    dc->BitBlt(point.x, point.y, std::min(width, width_), std::min(height, height_), memory, 0, 0);
+    memory->SelectHandle(previous);
 }

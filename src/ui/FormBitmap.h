@@ -24,7 +24,13 @@ public:
     // Draws the picture with its top-left corner at point; the two integers are kept for
     // callers that pass them and are not used. An empty bitmap draws nothing.
     void Draw(CDC* dc, CPoint point, int unused1 = 0, int unused2 = 0);
+    // The same through a memory context the caller keeps for many draws (one compatible with
+    // dc), no more of the picture than width x height: no context is made per picture.
+    void Draw(CDC* dc, CDC* memory, CPoint point, int width, int height);
 
 private:
     CBitmap bitmap_;
+    // Known from the file: asking the system for the size of each drawn picture costs a query.
+    int width_ = 0;
+    int height_ = 0;
 };

@@ -35,9 +35,16 @@ public:
     bool Create(HWND parent, unsigned style);
     bool DestroyWindow();
     HWND GetSafeHwnd() const { return hwnd_; }
+    // How the tooltip learns that the mouse is over a tool's window: by subclassing the window,
+    // or from the window itself, as a toolbar relays its mouse messages to the tooltip set on it.
+    // A subclassed window takes a detour through the subclass on every message it gets.
+    enum class Relay { Subclass, ByWindow };
     // A tool over rect of wnd (in wnd's client coordinates) showing text.
-    bool AddTool(HWND wnd, const std::string& text, const CRect& rect, std::uintptr_t id);
+    bool AddTool(HWND wnd, const std::string& text, const CRect& rect, std::uintptr_t id,
+                 Relay relay = Relay::Subclass);
     bool Activate(bool active);
+    // Removes every tool the window holds; false without a tooltip window.
+    bool RemoveTools();
 
     // What the tooltip window holds, read back through its messages.
     std::vector<Tool> GetTools() const;

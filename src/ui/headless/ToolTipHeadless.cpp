@@ -77,11 +77,20 @@ bool CToolTipCtrl::DestroyWindow() {
     return true;
 }
 
-bool CToolTipCtrl::AddTool(HWND wnd, const std::string& text, const CRect& rect, std::uintptr_t id) {
+bool CToolTipCtrl::AddTool(HWND wnd, const std::string& text, const CRect& rect, std::uintptr_t id,
+                           Relay relay) {
+    (void)relay;  // no mouse moves headless: nothing learns of them either way
     const auto state = StateOf(hwnd_, this);
     if (state == nullptr) return false;
     // The control keeps every tool added, even one with an identifier it already holds.
     state->tools.push_back({wnd, id, rect, text});
+    return true;
+}
+
+bool CToolTipCtrl::RemoveTools() {
+    const auto state = StateOf(hwnd_, this);
+    if (state == nullptr) return false;
+    state->tools.clear();
     return true;
 }
 

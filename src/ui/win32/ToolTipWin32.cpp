@@ -47,19 +47,36 @@ bool CToolTipCtrl::DestroyWindow() {
     return IsToolTipWindow(wnd) && ::DestroyWindow(wnd) != FALSE;
 }
 
-bool CToolTipCtrl::AddTool(HWND wnd, const std::string& text, const CRect& rect, std::uintptr_t id) {
+bool CToolTipCtrl::AddTool(HWND wnd, const std::string& text, const CRect& rect, std::uintptr_t id,
+                           Relay relay) {
     if (!IsToolTipWindow(hwnd_)) return false;
     std::wstring wide = orv::win32::Wide(text);
     if (wide.size() > kMaxToolText) wide.resize(kMaxToolText);
     TTTOOLINFOW info{};
     info.cbSize = ToolInfoSize();
-    // The control watches the window's mouse messages itself: the host's loop never relays them.
-    info.uFlags = TTF_SUBCLASS;
+    // The host's loop never relays mouse messages: the control watches the window's itself,
+    // unless the window hands them on.
+    info.uFlags = relay == Relay::Subclass ? TTF_SUBCLASS : 0;
     info.hwnd = wnd;
     info.uId = id;
     info.rect = {rect.left, rect.top, rect.right, rect.bottom};
     info.lpszText = wide.data();
     return ::SendMessageW(hwnd_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
+}
+
+bool CToolTipCtrl::RemoveTools() {
+    if (!IsToolTipWindow(hwnd_)) return false;
+    // Each round removes the first tool; a tool that would not go ends the rounds.
+    for (LRESULT count = ::SendMessageW(hwnd_, TTM_GETTOOLCOUNT, 0, 0); count > 0;) {
+        TTTOOLINFOW info{};
+        info.cbSize = ToolInfoSize();
+        if (!::SendMessageW(hwnd_, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&info))) break;
+        ::SendMessageW(hwnd_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+        const LRESULT left = ::SendMessageW(hwnd_, TTM_GETTOOLCOUNT, 0, 0);
+        if (left >= count) break;
+        count = left;
+    }
+    return true;
 }
 
 bool CToolTipCtrl::Activate(bool active) {
