@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "orvmenu/OrvWinTypes.h"
+#include "testsupport/Contrast.h"
 #include "testsupport/Handles.h"
 
 namespace orv::test {
@@ -24,10 +25,6 @@ void WriteFile(const std::string& path, std::string_view bytes);
 std::string ReadFile(const std::string& path);
 bool FileExists(const std::string& path);
 std::vector<std::string> ListDir(const std::string& dir);  // file names, sorted
-
-// How far apart two colours read, as the web's accessibility rules measure it: from 1 (the same)
-// to 21 (black on white). Text wants 4.5 or more; shapes such as a drop-down triangle 3.
-double ContrastRatio(orv::Color a, orv::Color b);
 
 #if !defined(_WIN32)
 // Whether the system applies an address-space limit at all. qemu's user-mode emulator, which

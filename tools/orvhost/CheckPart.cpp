@@ -43,6 +43,7 @@
 #include "tabgroup/UserTabGrpGrammar.h"
 #include "ui/FormBitmap.h"
 #include "toolbar/ToolBarTypes.h"
+#include "testsupport/Contrast.h"
 
 namespace fs = std::filesystem;
 
@@ -568,26 +569,13 @@ private:
             }
         }
         // The screen-number box paints its field in 52 and its text and triangle in 54.
-        const double contrast = Contrast(table[54], table[52]);
+        const double contrast = orv::test::ContrastRatio(table[54], table[52]);
         if (contrast < 4.5) {
             char ratio[16];
             std::snprintf(ratio, sizeof ratio, "%.1f", contrast);
             Warning(root.at, std::string("the toolbar box's text (entry 54) on its field (entry 52) has a contrast of ") + ratio +
                                  ":1, under the 4.5:1 that text needs to read clearly");
         }
-    }
-
-    // The contrast of two colours as the accessibility rules for the web measure it, 1 to 21.
-    static double Contrast(orv::Color a, orv::Color b) {
-        const auto luminance = [](orv::Color c) {
-            const auto channel = [](unsigned v) {
-                const double s = v / 255.0;
-                return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-            };
-            return 0.2126 * channel(c & 0xffu) + 0.7152 * channel((c >> 8) & 0xffu) + 0.0722 * channel((c >> 16) & 0xffu);
-        };
-        const double la = luminance(a), lb = luminance(b);
-        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
     }
 
     // --- the fixed tab groups ---
