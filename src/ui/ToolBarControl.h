@@ -26,6 +26,9 @@ constexpr unsigned kTbGetToolTips = 0x0423;
 constexpr unsigned kTbGetImageList = 0x0431;
 constexpr unsigned kTbGetExtendedStyle = 0x0455;
 constexpr unsigned kCcmGetColorScheme = 0x2003;
+// The mouse: a press and a release over the same button is a click.
+constexpr unsigned kWmLButtonDown = 0x0201;
+constexpr unsigned kWmLButtonUp = 0x0202;
 
 constexpr std::uint32_t kTbstyleExDrawDDArrows = 0x00000001;
 constexpr std::uint8_t kTbstateEnabled = 0x04;
