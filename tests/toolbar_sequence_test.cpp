@@ -24,6 +24,8 @@ using namespace orv::ui;
 // parent (WM_NOTIFY, such as the button being deleted), sizing and moving (WM_WINDOWPOS*,
 // WM_SIZE, WM_NCCALCSIZE), painting and colours. A box's notifications to the toolbar are the
 // box's own (the toolkit reflects them before they reach a recorder installed earlier).
+// Under Wine the control sends itself none of the kept kinds during these operations, so no
+// entry below is optional.
 bool IsComponentTraffic(const LoggedMessage& m) {
     constexpr unsigned kWmUser = 0x0400, kWmApp = 0x8000, kCcmFirst = 0x2000, kCcmLast = 0x2200;
     return m.message == orv::kWmCommand || m.message == kWmSetFont || (m.message >= kWmUser && m.message < kWmApp) ||

@@ -25,6 +25,25 @@ constexpr Named kNames[] = {
     {0x2003, "CCM_GETCOLORSCHEME"},
 };
 
+constexpr unsigned kWmNotify = 0x004E;
+
+// The notifications the toolbar sends its parent, by their codes.
+constexpr struct {
+    int code;
+    const char* name;
+} kNotifications[] = {
+    {-2, "NM_CLICK"},           {-12, "NM_CUSTOMDRAW"},       {-16, "NM_RELEASEDCAPTURE"},
+    {-20, "NM_LDOWN"},          {-710, "TBN_DROPDOWN"},       {-713, "TBN_HOTITEMCHANGE"},
+    {-715, "TBN_DELETINGBUTTON"}, {-701, "TBN_BEGINDRAG"},     {-702, "TBN_ENDDRAG"},
+};
+
+// NMHDR: the sender, its identifier, the code.
+struct NotifyHeader {
+    HWND from;
+    std::uintptr_t id;
+    unsigned code;
+};
+
 std::string Hex(std::uintmax_t value) {
     char text[24];
     std::snprintf(text, sizeof text, "0x%jx", value);
@@ -61,6 +80,14 @@ std::string MessageName(unsigned message) {
     return Hex(message);
 }
 
+void MessageLog::Add(unsigned message, bool parent, WPARAM wParam, LPARAM lParam) {
+    LoggedMessage m{message, parent, wParam, lParam, 0};
+    if (message == kWmNotify && lParam != 0) {
+        m.code = static_cast<int>(reinterpret_cast<const NotifyHeader*>(lParam)->code);
+    }
+    messages_.push_back(m);
+}
+
 std::vector<LoggedMessage> MessageLog::Filtered(Filter keep) const {
     std::vector<LoggedMessage> kept;
     for (const LoggedMessage& m : messages_) {
@@ -72,7 +99,15 @@ std::vector<LoggedMessage> MessageLog::Filtered(Filter keep) const {
 std::string Describe(const std::vector<LoggedMessage>& messages) {
     std::string text;
     for (const LoggedMessage& m : messages) {
-        text += "  " + Line(m.message, m.parent, Hex(m.wParam), Hex(static_cast<std::uintptr_t>(m.lParam))) + "\n";
+        text += "  " + Line(m.message, m.parent, Hex(m.wParam), Hex(static_cast<std::uintptr_t>(m.lParam)));
+        if (m.message == kWmNotify) {
+            std::string name = std::to_string(m.code);
+            for (const auto& n : kNotifications) {
+                if (n.code == m.code) name = n.name;
+            }
+            text += " " + name;
+        }
+        text += "\n";
     }
     return text;
 }

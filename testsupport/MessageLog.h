@@ -35,6 +35,7 @@ struct LoggedMessage {
     bool parent = false;  // reached the parent window
     WPARAM wParam = 0;
     LPARAM lParam = 0;
+    int code = 0;  // a WM_NOTIFY's notification code, read during the call
 };
 
 class MessageLog {
@@ -42,7 +43,8 @@ public:
     // Which messages a comparison looks at: the rest is the window system's own traffic.
     using Filter = bool (*)(const LoggedMessage&);
 
-    void Add(const LoggedMessage& m) { messages_.push_back(m); }
+    // Called during the message, while what lParam points at is valid.
+    void Add(unsigned message, bool parent, WPARAM wParam, LPARAM lParam);
     void Clear() { messages_.clear(); }
     const std::vector<LoggedMessage>& All() const { return messages_; }
     std::vector<LoggedMessage> Filtered(Filter keep) const;

@@ -31,6 +31,7 @@ constexpr unsigned kWmLButtonDown = 0x0201;
 constexpr unsigned kWmLButtonUp = 0x0202;
 
 constexpr std::uint32_t kTbstyleExDrawDDArrows = 0x00000001;
+constexpr std::uint8_t kTbstateChecked = 0x01;
 constexpr std::uint8_t kTbstateEnabled = 0x04;
 constexpr std::uint8_t kTbstateHidden = 0x08;
 constexpr std::uint8_t kTbstyleSep = 0x01;

@@ -18,7 +18,7 @@ WindowRecorder::WindowRecorder(HWND wnd, MessageLog& log, bool parent) {
     hook_ = std::make_shared<Hook>(Hook{&log, parent});
     auto previous = std::move(wnd->proc);
     wnd->proc = [hook = hook_, previous = std::move(previous)](unsigned message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (hook->log != nullptr) hook->log->Add({message, hook->parent, wParam, lParam});
+        if (hook->log != nullptr) hook->log->Add(message, hook->parent, wParam, lParam);
         return previous ? previous(message, wParam, lParam) : 0;
     };
 }

@@ -19,7 +19,7 @@ namespace {
 
 LRESULT CALLBACK RecorderProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
     auto* hook = reinterpret_cast<WindowRecorder::Hook*>(data);
-    if (hook->log != nullptr) hook->log->Add({message, hook->parent, wParam, lParam});
+    if (hook->log != nullptr) hook->log->Add(message, hook->parent, wParam, lParam);
     if (message == WM_NCDESTROY) {
         ::RemoveWindowSubclass(wnd, RecorderProc, id);
         hook->wnd = nullptr;

@@ -126,8 +126,29 @@ struct ToolBarState {
         const std::ptrdiff_t down = pressed;
         pressed = -1;
         if (down < 0 || HitTest(point) != down || buttons[static_cast<std::size_t>(down)].idCommand != pressedId) return;
+        Check(static_cast<std::size_t>(down));
         const auto command = static_cast<WPARAM>(static_cast<std::uint32_t>(pressedId) & 0xFFFFu);
         orv::ui::SendMessage(self->parent, orv::kWmCommand, command, reinterpret_cast<LPARAM>(self));
+    }
+
+    // A click flips a check button's check; in a check group it checks the button and takes
+    // the check from the group's other buttons (its neighbours with the group style), so a
+    // checked one stays checked. The parent hears of the click after the change.
+    // measured: 64-bit Wine, ToolBarClick.TheControlCommandsOnReleaseOverThePressedButton
+    void Check(std::size_t at) {
+        using orv::ui::kTbstateChecked;
+        TbButton& b = buttons[at];
+        if ((b.fsStyle & orv::ui::kTbstyleCheck) == 0) return;
+        if ((b.fsStyle & orv::ui::kTbstyleGroup) == 0) {
+            b.fsState = static_cast<std::uint8_t>(b.fsState ^ kTbstateChecked);
+            return;
+        }
+        auto uncheck = [](TbButton& other) { other.fsState = static_cast<std::uint8_t>(other.fsState & ~kTbstateChecked); };
+        for (std::size_t i = at; i > 0 && (buttons[i - 1].fsStyle & orv::ui::kTbstyleGroup) != 0; --i) uncheck(buttons[i - 1]);
+        for (std::size_t i = at + 1; i < buttons.size() && (buttons[i].fsStyle & orv::ui::kTbstyleGroup) != 0; ++i) {
+            uncheck(buttons[i]);
+        }
+        b.fsState = static_cast<std::uint8_t>(b.fsState | kTbstateChecked);
     }
 
     std::intptr_t SetImageList(void* list) {

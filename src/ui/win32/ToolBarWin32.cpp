@@ -33,6 +33,7 @@ static_assert(orv::ui::kTbButtonStructSize == TB_BUTTONSTRUCTSIZE);
 static_assert(orv::ui::kCcmSetColorScheme == CCM_SETCOLORSCHEME && orv::ui::kCcmGetColorScheme == CCM_GETCOLORSCHEME);
 static_assert(orv::ui::kWmLButtonDown == WM_LBUTTONDOWN && orv::ui::kWmLButtonUp == WM_LBUTTONUP);
 static_assert(orv::ui::kTbstyleExDrawDDArrows == TBSTYLE_EX_DRAWDDARROWS);
+static_assert(orv::ui::kTbstateChecked == TBSTATE_CHECKED);
 static_assert(orv::ui::kTbstateEnabled == TBSTATE_ENABLED && orv::ui::kTbstateHidden == TBSTATE_HIDDEN);
 static_assert(orv::ui::kTbstyleSep == TBSTYLE_SEP && orv::ui::kTbstyleCheck == TBSTYLE_CHECK);
 static_assert(orv::ui::kTbstyleGroup == TBSTYLE_GROUP && orv::ui::kTbstyleCheckGroup == TBSTYLE_CHECKGROUP);
