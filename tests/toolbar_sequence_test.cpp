@@ -18,7 +18,8 @@ namespace {
 using namespace orv::ui;
 
 // What the component sends, through the toolkit: the toolbar's messages (the WM_USER range),
-// the common controls' (CCM_*), WM_SETFONT and WM_COMMAND, and private messages to the host.
+// the common controls' (CCM_*), WM_SETREDRAW, WM_SETFONT and WM_COMMAND, and private messages
+// to the host.
 // Left out as the window system's own traffic, which differs between the back ends: a box
 // arriving on or leaving the toolbar (WM_PARENTNOTIFY), the control's notifications to its
 // parent (WM_NOTIFY, such as the button being deleted), sizing and moving (WM_WINDOWPOS*,
@@ -27,8 +28,9 @@ using namespace orv::ui;
 // Under Wine the control sends itself none of the kept kinds during these operations, so no
 // entry below is optional.
 bool IsComponentTraffic(const LoggedMessage& m) {
-    constexpr unsigned kWmUser = 0x0400, kWmApp = 0x8000, kCcmFirst = 0x2000, kCcmLast = 0x2200;
-    return m.message == orv::kWmCommand || m.message == kWmSetFont || (m.message >= kWmUser && m.message < kWmApp) ||
+    constexpr unsigned kWmSetRedraw = 0x000B, kWmUser = 0x0400, kWmApp = 0x8000, kCcmFirst = 0x2000, kCcmLast = 0x2200;
+    return m.message == orv::kWmCommand || m.message == kWmSetFont || m.message == kWmSetRedraw ||
+           (m.message >= kWmUser && m.message < kWmApp) ||
            (m.message >= kCcmFirst && m.message < kCcmLast);
 }
 

@@ -14,7 +14,7 @@ struct Named {
 
 // The messages the toolbar tests meet, by the window system's names.
 constexpr Named kNames[] = {
-    {0x0002, "WM_DESTROY"},         {0x0030, "WM_SETFONT"},          {0x004E, "WM_NOTIFY"},
+    {0x0002, "WM_DESTROY"},         {0x000B, "WM_SETREDRAW"},        {0x0030, "WM_SETFONT"},          {0x004E, "WM_NOTIFY"},
     {0x0082, "WM_NCDESTROY"},       {0x0111, "WM_COMMAND"},          {0x0200, "WM_MOUSEMOVE"},
     {0x0201, "WM_LBUTTONDOWN"},     {0x0202, "WM_LBUTTONUP"},        {0x0210, "WM_PARENTNOTIFY"},
     {0x0215, "WM_CAPTURECHANGED"},  {0x0414, "TB_ADDBUTTONSA"},      {0x0415, "TB_INSERTBUTTONA"},
