@@ -1,6 +1,7 @@
 // The headless toolbar window: the buttons, image list and tooltip a real toolbar control
 // holds, answering the component's messages as the control does. Every rule below was measured
-// on the real control (tests/ui_toolbar_test.cpp runs the same checks on both back ends).
+// on the real control (tests/ui_toolbar_test.cpp and, for a click, tests/toolbar_click_test.cpp
+// run the same checks on both back ends).
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
