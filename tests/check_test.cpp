@@ -7,6 +7,7 @@
 
 #include "../tools/orvhost/Host.h"
 #include "TestSupport.h"
+#include "testsupport/check/Checker.h"
 
 namespace orv::test {
 namespace {
@@ -33,7 +34,7 @@ protected:
     // Runs the checker on the data folder; the report's lines without the folder in front.
     std::vector<std::string> Check(int expectedStatus) {
         std::ostringstream out;
-        EXPECT_EQ(orvhost::RunCheck(dataDir, out), expectedStatus) << out.str();
+        EXPECT_EQ(orv::check::CheckDataFolder(dataDir, out), expectedStatus) << out.str();
         report = out.str();
         std::vector<std::string> lines;
         std::istringstream in(report);
@@ -60,7 +61,7 @@ protected:
 
 TEST_F(CheckTest, SamplesAndACleanFolderReportNothing) {
     std::ostringstream out;
-    EXPECT_EQ(orvhost::RunCheck(ORV_SOURCE_DIR "/examples", out), 0);
+    EXPECT_EQ(orv::check::CheckDataFolder(ORV_SOURCE_DIR "/examples", out), 0);
     EXPECT_EQ(out.str(), "");
 
     WriteFile(UserPath("HotKey.xml"), std::string(kDecl) + "<HOTKEY>\n  <NODE TRCODE=\"8000\" KEYCODE=\"112\" MOD=\"c\">B</NODE>\n</HOTKEY>\n");

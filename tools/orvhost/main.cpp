@@ -27,6 +27,7 @@
 #include "orvmenu/HostWindow.h"
 #include "orvmenu/MessageBox.h"
 #include "testsupport/RecordingWindow.h"
+#include "testsupport/check/Checker.h"
 #include "ui/Window.h"
 #ifdef _WIN32
 #include "Win32Window.h"
@@ -421,7 +422,7 @@ int main(int argc, char** argv) {
             Usage();
             return 2;
         }
-        return RunCheck(argc == 3 ? argv[2] : ORV_EXAMPLES_DIR "/Data", std::cout);
+        return orv::check::CheckDataFolder(argc == 3 ? argv[2] : ORV_EXAMPLES_DIR "/Data", std::cout);
     }
     if (command == "grades") return Grades(argc, argv);
     Options options;

@@ -24,7 +24,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "Host.h"
 #include "acttab/ActTabGrammar.h"
 #include "hotkey/HotKeyGrammar.h"
 #include "menu/MenuGrammar.h"
@@ -44,10 +43,11 @@
 #include "ui/FormBitmap.h"
 #include "toolbar/ToolBarTypes.h"
 #include "testsupport/Contrast.h"
+#include "testsupport/check/Checker.h"
 
 namespace fs = std::filesystem;
 
-namespace orvhost {
+namespace orv::check {
 namespace {
 
 using orv::xml::TextPosition;
@@ -928,7 +928,7 @@ std::span<const Checker::DataFile> Checker::Files() {
 
 }  // namespace
 
-int RunCheck(const std::string& dir, std::ostream& out) {
+int CheckDataFolder(const std::string& dir, std::ostream& out) {
     // A terminal's data folder, or a folder holding one as Data (the samples: examples).
     fs::path data = dir;
     if (!fs::exists(data / Checker::Files()[0].name) && fs::is_directory(data / "Data")) data /= "Data";
@@ -940,4 +940,4 @@ int RunCheck(const std::string& dir, std::ostream& out) {
     return checker.Run(out);
 }
 
-}  // namespace orvhost
+}  // namespace orv::check
