@@ -267,10 +267,10 @@ private:
                               : std::string(": it shows \"File open error\" and starts with ") + file.lost;
             const CXMLParser::ParseError& why = doc.parser.GetParseError();
             const TextPosition readerAt = why.line > 0 ? Positions(utf8, unit).FromCharacters({why.line, std::max(why.column, 1)}) : TextPosition{};
-            // What was left open, where it was opened, unless the reader stopped at something
-            // earlier (a text cut short by a bad byte shows nothing about what is open).
+            // What was left open, where it was opened, when the reader gave up between there and
+            // where the text shows it (a text cut short by a bad byte shows nothing about it).
             if (const auto open = decoded ? FindLeftOpen(utf8, unit) : std::nullopt;
-                open && (why.line == 0 || open->noticed.line <= readerAt.line)) {
+                open && (why.line == 0 || (open->at.line <= readerAt.line && readerAt.line <= open->noticed.line))) {
                 Error(open->at, open->message + ", so the terminal cannot read this file" + consequence);
                 return;
             }
