@@ -109,6 +109,20 @@ TEST_F(CheckTest, UnreadableFilesAndAMissingCatalogue) {
     Expect(lines, "OrvMenu.xml:1:1: error:", "no such file");
 }
 
+TEST_F(CheckTest, LargeBrokenFilesAreScannedOnce) {
+    // 200,000 elements left open, and a tag of 300,000 attributes whose last quote never
+    // closes: each found in one pass over the text.
+    std::string deep = std::string(kDecl) + "<MENU>\n";
+    for (int i = 0; i < 200000; ++i) deep += "<NODE TYPE=\"DLL\">";
+    WriteFile(DataPath("OrvMenu.xml"), deep + "\n");
+    std::string wide = std::string(kDecl) + "<HOTKEY>\n<NODE";
+    for (int i = 0; i < 300000; ++i) wide += " a" + std::to_string(i) + "=\"x\"";
+    WriteFile(UserPath("HotKey.xml"), wide + " b=\"open\n<NODE/>\n</HOTKEY>\n");
+    const auto lines = Check(1);
+    Expect(lines, "OrvMenu.xml:3:3399984: error:", "element <NODE> is never closed: the file ends first");
+    Expect(lines, "User/HotKey.xml:3:", "the quote (\") opened here in <NODE> is never closed");
+}
+
 TEST_F(CheckTest, CatalogueNamesValuesAndTrCodes) {
     WriteFile(DataPath("OrvMenu.xml"),
               std::string(kDecl) +
@@ -412,7 +426,7 @@ TEST_F(CheckTest, SeparatorsThatMeetWhenAGradeHidesWhatStandsBetween) {
     EXPECT_EQ(options.imageDir, "img");
     EXPECT_EQ(options.grades, (std::vector<std::uint32_t>{0x3FFFFFFF, 0x3FF00802, 1}));
     EXPECT_FALSE(ParseArguments({"--grade", "xyz"}, options, why));
-    EXPECT_EQ(why, "--grade xyz: a grade mask is 1 to 8 hexadecimal digits, such as 00100401");
+    EXPECT_EQ(why, "--grade xyz: a grade mask is 1 to 8 hexadecimal digits, 0 to FFFFFFFF, such as 00100401");
     EXPECT_FALSE(ParseArguments({"--grade"}, options, why));
     EXPECT_FALSE(ParseArguments({"a", "b"}, options, why));
 }

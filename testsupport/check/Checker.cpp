@@ -5,21 +5,21 @@
 //
 // the form compilers use, so that an editor jumps to it. An error is something the terminal
 // will not do as the file says (an entry never shown, a hot key dropped, a value ignored, a
-// file it cannot read); a warning is a likely mistake that changes nothing yet (a name no reader
-// knows, a character the terminal's code page cannot hold). Columns count characters from 1.
+// picture not painted, a file it cannot read); a warning is a likely mistake that changes
+// nothing yet or only the look (a name no reader knows, a character the terminal's code page
+// cannot hold, two separator lines in a row). Columns count bytes of the file's line from 1.
 //
 // The XML reader gives no positions of elements; a light scan of the text does: the n-th start
 // tag of the text is the n-th element of the document, on both back ends.
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <cstdio>
-#include <iterator>
 #include <cstdint>
 #include <filesystem>
+#include <iterator>
 #include <map>
-#include <set>
 #include <ostream>
+#include <set>
 #include <span>
 #include <string>
 #include <string_view>
@@ -1054,7 +1054,7 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
             std::uint32_t mask = 0;
             const bool hex = std::all_of(value.begin(), value.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
             if (value.empty() || value.size() > 8 || !hex || !orv::text::ParseHex(value, mask)) {
-                error = "--grade " + value + ": a grade mask is 1 to 8 hexadecimal digits, such as 00100401";
+                error = "--grade " + value + ": a grade mask is 1 to 8 hexadecimal digits, 0 to FFFFFFFF, such as 00100401";
                 return false;
             }
             options.grades.push_back(mask);

@@ -27,6 +27,14 @@ struct Options {
 int CheckDataFolder(const Options& options, std::ostream& out);
 int CheckDataFolder(const std::string& dir, std::ostream& out);
 
+inline constexpr char kUsage[] =
+    "usage: orvhost check [DIR] [--grade HEX]... [--image DIR]\n"
+    "Every file of the terminal's data folder DIR (default: the samples), problems as\n"
+    "file:line:column: error|warning: message, the column in bytes of the file's line.\n"
+    "The menus are checked for each user grade mask given (default: 00100401 and 3FFFFFFF),\n"
+    "with and without derivatives rights; pictures in --image (default: Image beside DIR).\n"
+    "Exit status: 0 without errors, 1 with errors, 2 when the arguments are wrong.\n";
+
 // orvhost check's arguments after "check": [DIR] [--grade HEX]... [--image DIR]. False, with
 // what was wrong in error, when they do not parse.
 bool ParseArguments(const std::vector<std::string>& args, Options& options, std::string& error);

@@ -195,6 +195,7 @@ std::optional<LeftOpen> FindLeftOpen(std::string_view text, ColumnUnit unit) {
         const std::size_t start = i;
         const std::string name(nameAt(i + 1));
         i += 1 + name.size();
+        const std::size_t nextTag = text.find('<', i);  // once: a tag may hold many quotes
         bool closed = false;
         while (i < text.size()) {
             const char c = text[i];
@@ -212,9 +213,8 @@ std::optional<LeftOpen> FindLeftOpen(std::string_view text, ColumnUnit unit) {
             if (c == '<') break;
             if (c == '"' || c == '\'') {
                 const std::size_t quoteEnd = text.find(c, i + 1);
-                const std::size_t lt = text.find('<', i + 1);
-                if (quoteEnd == std::string_view::npos || (lt != std::string_view::npos && lt < quoteEnd)) {
-                    return result(i, lt == std::string_view::npos ? text.size() : lt,
+                if (quoteEnd == std::string_view::npos || (nextTag != std::string_view::npos && nextTag < quoteEnd)) {
+                    return result(i, nextTag == std::string_view::npos ? text.size() : nextTag,
                                   std::string("the quote (") + c + ") opened here in <" + name + "> is never closed");
                 }
                 i = quoteEnd + 1;

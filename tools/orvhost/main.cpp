@@ -283,14 +283,12 @@ void Usage() {
                  "               [--grade HEX] [--derivatives 0|1] [--show8000 0|1]\n"
                  "               [--step \"STEP ARGS\"]... [--script FILE] [--lookup CODE]...\n"
                  "               [--quiet-menu] [--window [--screenshot PNG] [--open-menu N]]\n"
-                 "       orvhost check [DIR] [--grade HEX]... [--image DIR]\n"
+                 "       orvhost check [DIR]\n"
                  "       orvhost grades A B [--data DIR] [--menu FILE] [--derivatives 0|1] [--show8000 0|1]\n"
                  "Without options: the sample terminal data, a retail investor's grades (00100401).\n"
                  "Steps: --step help lists them. User files go to --user-dir, else a fresh temporary folder.\n"
                  "check: every file of a terminal's data folder (default: the samples), problems as\n"
-                 "       file:line:column (bytes): error|warning: message; the exit status is 1 on any error.\n"
-                 "       Menus are checked for each --grade (default: 00100401 and 3FFFFFFF); pictures in\n"
-                 "       --image (default: Image beside the data folder).\n"
+                 "       file:line:column: error|warning: message; the exit status is 1 on any error.\n"
                  "grades: the screens grade set A (hexadecimal) sees that B does not, and the reverse.\n";
 }
 
@@ -423,7 +421,7 @@ int main(int argc, char** argv) {
         orv::check::Options check;
         std::string wrong;
         if (!orv::check::ParseArguments(std::vector<std::string>(argv + 2, argv + argc), check, wrong)) {
-            std::cerr << "orvhost check: " << wrong << "\n";
+            std::cerr << "orvhost check: " << wrong << "\n" << orv::check::kUsage;
             return 2;
         }
         if (check.dir.empty()) check.dir = ORV_EXAMPLES_DIR "/Data";
