@@ -32,7 +32,7 @@ inline constexpr char kUsage[] =
     "Every file of the terminal's data folder DIR (default: the samples), problems as\n"
     "file:line:column: error|warning: message, the column in bytes of the file's line.\n"
     "The menus are checked for each user grade mask given (default: 00100401 and 3FFFFFFF),\n"
-    "with and without derivatives rights; pictures in --image (default: Image beside DIR).\n"
+    "with and without derivatives rights; pictures in --image (default: Image beside the data folder).\n"
     "Exit status: 0 without errors, 1 with errors, 2 when the arguments are wrong.\n";
 
 // orvhost check's arguments after "check": [DIR] [--grade HEX]... [--image DIR]. False, with
