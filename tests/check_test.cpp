@@ -110,16 +110,16 @@ TEST_F(CheckTest, UnreadableFilesAndAMissingCatalogue) {
 }
 
 TEST_F(CheckTest, LargeBrokenFilesAreScannedOnce) {
-    // 200,000 elements left open, and a tag of 300,000 attributes whose last quote never
-    // closes: each found in one pass over the text.
+    // 20,000 elements left open, and a tag of 30,000 attributes whose last quote never closes:
+    // each found in one pass over the text (a pass per quote would take seconds).
     std::string deep = std::string(kDecl) + "<MENU>\n";
-    for (int i = 0; i < 200000; ++i) deep += "<NODE TYPE=\"DLL\">";
+    for (int i = 0; i < 20000; ++i) deep += "<NODE TYPE=\"DLL\">";
     WriteFile(DataPath("OrvMenu.xml"), deep + "\n");
     std::string wide = std::string(kDecl) + "<HOTKEY>\n<NODE";
-    for (int i = 0; i < 300000; ++i) wide += " a" + std::to_string(i) + "=\"x\"";
+    for (int i = 0; i < 30000; ++i) wide += " a" + std::to_string(i) + "=\"x\"";
     WriteFile(UserPath("HotKey.xml"), wide + " b=\"open\n<NODE/>\n</HOTKEY>\n");
     const auto lines = Check(1);
-    Expect(lines, "OrvMenu.xml:3:3399984: error:", "element <NODE> is never closed: the file ends first");
+    Expect(lines, "OrvMenu.xml:3:339984: error:", "element <NODE> is never closed: the file ends first");
     Expect(lines, "User/HotKey.xml:3:", "the quote (\") opened here in <NODE> is never closed");
 }
 
