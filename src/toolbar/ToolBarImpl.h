@@ -17,6 +17,7 @@
 #include "controls/ComboBoxURL.h"
 #include "orvmenu/OrvToolBar.h"
 #include "services/File.h"
+#include "toolbar/ToolBarPictures.h"
 #include "ui/Gdi.h"
 #include "ui/ImageList.h"
 #include "ui/ToolTip.h"
@@ -103,8 +104,6 @@ private:
     // captions only. False when memory, the image budget or a toolkit call fell short: the
     // caller then clears what was made.
     bool FillGroup(OrvToolBar* group, OrvToolBar* switchButton, bool pictures);
-    // Loads a button picture; one outside the image folder is not read.
-    static bool LoadPicture(CFormBitmap& bitmap, const std::string& path);
 
     std::string filePath;
     CToolBar* toolBarWnd = nullptr;
@@ -133,5 +132,7 @@ private:
     // each button keeps exactly one image of the list.
     int imageWidth = 0;
     int imageHeight = 0;
+    // The button pictures read so far, read again when their files change.
+    orv::toolbar::Pictures pictureCache;
     orv::file::UserFileGuard userFiles;  // the user's toolbar file, kept when it cannot be read
 };

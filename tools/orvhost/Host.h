@@ -58,10 +58,6 @@ void RegisterHotKeyPart(Host& host);
 void RegisterTabGroupPart(Host& host);
 void RegisterActTabPart(Host& host);
 
-// orvhost check [DIR]: every file of a terminal's data folder, problems reported as
-// "file:line:column: error|warning: message". 0 when no error was found.
-int RunCheck(const std::string& dir, std::ostream& out);
-
 // orvhost grades A B: the screens grade set A sees that B does not, and the reverse, from the
 // catalogue in the data folder the environment names. 0 when the catalogue was read.
 int RunGrades(std::uint32_t a, std::uint32_t b, const std::string& menuFile, int derivatives, int show8000,

@@ -27,6 +27,7 @@
 #include "orvmenu/HostWindow.h"
 #include "orvmenu/MessageBox.h"
 #include "testsupport/RecordingWindow.h"
+#include "testsupport/check/Checker.h"
 #include "ui/Window.h"
 #ifdef _WIN32
 #include "Win32Window.h"
@@ -417,11 +418,14 @@ int main(int argc, char** argv) {
     using namespace orvhost;
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "check") {
-        if (argc > 3) {
-            Usage();
+        orv::check::Options check;
+        std::string wrong;
+        if (!orv::check::ParseArguments(std::vector<std::string>(argv + 2, argv + argc), check, wrong)) {
+            std::cerr << "orvhost check: " << wrong << "\n" << orv::check::kUsage;
             return 2;
         }
-        return RunCheck(argc == 3 ? argv[2] : ORV_EXAMPLES_DIR "/Data", std::cout);
+        if (check.dir.empty()) check.dir = ORV_EXAMPLES_DIR "/Data";
+        return orv::check::CheckDataFolder(check, std::cout);
     }
     if (command == "grades") return Grades(argc, argv);
     Options options;
