@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "orvmenu/CodePage.h"
-#include "testsupport/XmlElements.h"
+#include "testsupport/Files.h"
 
 namespace orvhost {
 namespace {

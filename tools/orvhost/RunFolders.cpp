@@ -1,8 +1,6 @@
 #include "RunFolders.h"
 
 #include <cerrno>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -15,6 +13,8 @@
 #include <signal.h>
 #include <unistd.h>
 #endif
+
+#include "testsupport/Files.h"
 
 namespace fs = std::filesystem;
 
@@ -65,34 +65,6 @@ unsigned long ProcessOf(const std::string& name) {
     return static_cast<unsigned long>(pid);
 }
 
-// Copies a file over target as a whole: into a temporary file beside it, then renamed over it,
-// so target is either the old file or the new one.
-bool CopyWhole(const fs::path& from, const fs::path& target) {
-    std::ifstream in(from, std::ios::binary);
-    if (!in) return false;
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return false;
-    fs::path temporary = target;
-    temporary += ".orvhost-" + std::to_string(ThisProcess());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    fs::rename(temporary, target, error);
-    if (!error) return true;
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    return false;
-}
-
 }  // namespace
 
 fs::path FreshRunFolder() {
@@ -127,7 +99,7 @@ bool WriteBack(const fs::path& from, const fs::path& to, std::ostream& out) {
         const fs::path target = to / fs::relative(it->path(), from, kind);
         std::error_code made;
         fs::create_directories(target.parent_path(), made);
-        const bool written = CopyWhole(it->path(), target);
+        const bool written = orv::test::CopyFileAsSaved(it->path().string(), target.string());
         if (!written) {
             out << "orvhost: could not write back " << target.generic_string() << "\n";
             ok = false;

@@ -1,7 +1,8 @@
-#include "testsupport/XmlElements.h"
+#include "testsupport/Files.h"
 
 #include <cctype>
 
+#include "services/File.h"
 #include "services/XMLParser.h"
 
 namespace orv::test {
@@ -21,6 +22,17 @@ bool ReadChildElements(const std::string& path, const std::string& element,
         out.push_back(std::move(attributes));
     }
     return true;
+}
+
+bool CopyFileAsSaved(const std::string& from, const std::string& target) {
+    std::string bytes;
+    CFile file;
+    if (!orv::file::ReadAll(from, bytes, static_cast<std::size_t>(-1)) ||
+        !file.Open(target, CFile::modeCreate | CFile::modeWrite)) {
+        return false;
+    }
+    file.Write(bytes);
+    return file.Close();
 }
 
 }  // namespace orv::test

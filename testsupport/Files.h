@@ -1,5 +1,5 @@
-// Reading a terminal file's elements the way the library reads them, for a test or orvhost that
-// needs a file's content without a component of its own for it.
+// Files the way the library reads and writes them, for a test or orvhost that needs a file
+// without a component of its own for it.
 #pragma once
 
 #include <map>
@@ -13,5 +13,10 @@ namespace orv::test {
 // False when the file cannot be read.
 bool ReadChildElements(const std::string& path, const std::string& element,
                        std::vector<std::map<std::string, std::string>>& out);
+
+// Copies the file at from over target by the library's atomic save: target is the old file or
+// the new one, a symbolic link there keeps its link and the file its permission bits. False
+// when from cannot be read or target cannot be written.
+bool CopyFileAsSaved(const std::string& from, const std::string& target);
 
 }  // namespace orv::test
