@@ -44,7 +44,7 @@ TEST_F(ToolBarHostApiTest, ButtonsReadBackAsTheControlHoldsThem) {
     int image = 0;
     ASSERT_TRUE(bar.GetButtonInfo(0, id, style, image));
     EXPECT_EQ(id, Item("a")->id);
-    EXPECT_EQ(style & 0xFFu, CToolBar::kTbbsCheckBox);
+    EXPECT_EQ(style & 0xFFu, unsigned{CToolBar::kTbbsCheckBox});
     // What SetButtonInfo writes reads back the same.
     ASSERT_TRUE(bar.SetButtonInfo(0, 4242, CToolBar::kTbbsSeparator | CToolBar::kTbbsHidden, 17));
     ASSERT_TRUE(bar.GetButtonInfo(0, id, style, image));

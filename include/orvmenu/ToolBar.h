@@ -16,6 +16,12 @@
 #include "orvmenu/OrvLibApi.h"
 #include "orvmenu/OrvWinTypes.h"
 
+// The toolbar component names each box's window in a property of the toolbar window, so that
+// any host, with or without CToolBar, finds it: GetPropA(toolBar, kOrvToolBarBoxProps[kind]),
+// kind as in CToolBar::Box.
+inline constexpr const char* kOrvToolBarBoxProps[] = {"OrvMenu.Box.Screen", "OrvMenu.Box.Address",
+                                                      "OrvMenu.Box.Account", "OrvMenu.Box.Code"};
+
 class ORV_UI_API CToolBar {
 public:
     // Styles of SetButtonInfo: the low word is the button's style byte, the high word its
@@ -32,10 +38,6 @@ public:
     // The kinds of box the toolbar component places on the window (over a separator of the
     // box's width), one of each at most.
     enum class Box { Screen = 0, Address = 1, Account = 2, Code = 3 };
-    // The component names each box's window in a property of the toolbar window, so that any
-    // host, with or without this class, finds it: GetPropA(toolBar, kBoxProps[kind]).
-    static constexpr const char* kBoxProps[] = {"OrvMenu.Box.Screen", "OrvMenu.Box.Address",
-                                                "OrvMenu.Box.Account", "OrvMenu.Box.Code"};
 
     CToolBar() = default;
     CToolBar(const CToolBar&) = delete;

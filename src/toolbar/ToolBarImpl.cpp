@@ -23,7 +23,7 @@ COrvToolBarImpl::~COrvToolBarImpl() {
     // The boxes go before the tree: the address box points at its item. Their windows are no
     // longer the host's to find.
     if (toolBarWnd != nullptr && toolBarWnd->GetSafeHwnd() != nullptr) {
-        for (const char* prop : CToolBar::kBoxProps) orv::ui::RemoveProp(toolBarWnd->GetSafeHwnd(), prop);
+        for (const char* prop : kOrvToolBarBoxProps) orv::ui::RemoveProp(toolBarWnd->GetSafeHwnd(), prop);
     }
     trCombo.reset();
     urlCombo.reset();

@@ -71,5 +71,5 @@ bool CToolBar::GetItemRect(int index, int& left, int& top, int& right, int& bott
 HWND CToolBar::GetBox(Box kind) {
     const auto index = static_cast<int>(kind);
     if (hwnd_ == nullptr || index < 0 || index > 3) return nullptr;
-    return static_cast<HWND>(orv::ui::GetProp(hwnd_, kBoxProps[index]));
+    return static_cast<HWND>(orv::ui::GetProp(hwnd_, kOrvToolBarBoxProps[index]));
 }
