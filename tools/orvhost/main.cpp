@@ -254,7 +254,7 @@ private:
     }
 
     void RegisterBuiltInSteps() {
-        AddStep("lookup", "lookup <trcode>", "the main menu's node for a TR code (e.g. 8000): its name, command and grade",
+        AddStep("lookup", "lookup <trcode>", "the main menu's node for a TR code (e.g. 8000): name, command, times opened, whether this user sees it",
                 [this](Host&, const Args& a) {
                     if (a.size() != 1) return false;
                     const OrvMenu* node = menu_->GetMenuByTRCode(a[0]);
