@@ -5,6 +5,7 @@
 // succeeds, so a crash, a full disk or a failed write leaves the old file whole.
 #pragma once
 
+#include "orvmenu/CodePage.h"  // NativePath
 #include "orvmenu/OrvLibApi.h"
 
 #include <algorithm>
@@ -49,8 +50,6 @@ private:
 
 namespace orv::file {
 
-// The path with every separator turned into the platform's own.
-ORV_SERVICES_API std::string NativePath(std::string_view path);
 ORV_SERVICES_API bool Exists(const std::string& path);  // a regular file
 
 // What tells one version of a file from another without opening it: its size and times, and on

@@ -81,7 +81,7 @@ public:
     // The command identifier the process gives the next toolbar item.
     static std::uint32_t PeekNextCommandId();
 
-    // The boxes standing on the toolbar, or null: for a host that drives them as its user does.
+    // The boxes standing on the toolbar, or null. Hosts find their windows with CToolBar::GetBox.
     CComboBoxTR* GetTrCombo() const { return trCombo.get(); }
     CComboBoxURL* GetUrlCombo() const { return urlCombo.get(); }
     CComboBoxCode* GetCodeCombo() const { return codeCombo.get(); }

@@ -342,6 +342,12 @@ void COrvToolBarImpl::PlaceBoxes(OrvToolBar* group,
         case kOrvTbUserInfo: box = (accountCombo = std::make_unique<CComboBoxAccount>()).get(); break;
         default: box = (codeCombo = std::make_unique<CComboBoxCode>()).get(); break;
         }
+        const CToolBar::Box kind = place->type == kOrvTbTrEdit     ? CToolBar::Box::Screen
+                                   : place->type == kOrvTbUrlEdit  ? CToolBar::Box::Address
+                                   : place->type == kOrvTbUserInfo ? CToolBar::Box::Account
+                                                                   : CToolBar::Box::Code;
+        // Hosts find the box by this property; the old box's window is gone.
+        orv::ui::RemoveProp(toolBarWnd->GetSafeHwnd(), kOrvToolBarBoxProps[static_cast<int>(kind)]);
         toolBarWnd->SetButtonInfo(position, group->id, place->style, place->width);
         CRect item;
         toolBarWnd->SendMessage(orv::ui::kTbGetItemRect, static_cast<WPARAM>(position),
@@ -350,6 +356,7 @@ void COrvToolBarImpl::PlaceBoxes(OrvToolBar* group,
         rect.right += place->rightShift;
         rect.bottom = rect.top + kListHeight;
         if (!box->Create(place->createStyle, rect, toolBarWnd->GetSafeHwnd(), place->id)) continue;
+        orv::ui::SetProp(toolBarWnd->GetSafeHwnd(), kOrvToolBarBoxProps[static_cast<int>(kind)], box->GetSafeHwnd());
         box->SendMessage(orv::ui::kCbSetDroppedWidth, static_cast<WPARAM>(place->droppedWidth), 0);
         if (place->itemHeightLess != 0) {
             box->SendMessage(orv::ui::kCbSetItemHeight, static_cast<WPARAM>(-1),

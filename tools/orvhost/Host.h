@@ -42,8 +42,13 @@ public:
     // of registration; unload runs at shut-down in reverse order, before the main menu goes.
     virtual void AddComponent(std::string name, std::function<void(Host&)> load,
                               std::function<void(Host&)> unload) = 0;
-    // A step a script or the command line can name: "name arg arg ...".
-    virtual void AddStep(std::string name, std::string usage, Step step) = 0;
+    // A step a script or the command line can name: "name arg arg ...". usage shows the
+    // arguments; description says in one line what the step does and what its numbers count
+    // from ("help" lists both).
+    virtual void AddStep(std::string name, std::string usage, std::string description, Step step) = 0;
+    // Tells the user why a step could not do what it was asked (say what was wrong and what
+    // would have been valid); false, for the step to return.
+    virtual bool Error(const std::string& what) = 0;
 
     // The toolbar window a part made: in orvhost's window it stands under the menu bar, and
     // describe tells the user what a button's command does there.
