@@ -11,8 +11,9 @@
 
 #include "orvmenu/OrvLibApi.h"
 #include "orvmenu/OrvWinTypes.h"
+#include "orvmenu/Wnd.h"
 
-class ORV_UI_API CHostWindow {
+class ORV_UI_API CHostWindow : public CWnd {
 public:
     // Gets a message sent to the window and gives the answer. What lParam points at is valid
     // only during the call: a handler that keeps a text copies it. An exception it throws ends
@@ -21,13 +22,14 @@ public:
 
     // owner: the window that owns this one, or null for a main window.
     explicit CHostWindow(const std::string& title = "orvhost", HWND owner = nullptr);
-    CHostWindow(const CHostWindow&) = delete;
-    CHostWindow& operator=(const CHostWindow&) = delete;
-    ~CHostWindow();
+    ~CHostWindow() override;
 
-    HWND GetHwnd() const { return hwnd_; }
+    HWND GetHwnd() const { return GetSafeHwnd(); }
     void SetHandler(Handler handler);
 
+protected:
+    bool OnMessage(HWND wnd, unsigned message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
 private:
-    HWND hwnd_ = nullptr;
+    Handler handler_;
 };

@@ -11,8 +11,9 @@
 
 #include "orvmenu/OrvLibApi.h"
 #include "orvmenu/OrvWinTypes.h"
+#include "orvmenu/Wnd.h"
 
-class ORV_UI_API CToolBar {
+class ORV_UI_API CToolBar : public CWnd {
 public:
     // Styles of SetButtonInfo: the low word is the button's style byte, the high word its
     // state byte, as the framework's toolbar takes them.
@@ -20,14 +21,10 @@ public:
     static constexpr unsigned kTbbsHidden = 0x00080000u;
 
     CToolBar() = default;
-    CToolBar(const CToolBar&) = delete;
-    CToolBar& operator=(const CToolBar&) = delete;
-    virtual ~CToolBar();  // destroys the window it still has
+    ~CToolBar() override;  // destroys the window it still has
 
     // A toolbar window as a child of parent, with the given control identifier.
     bool Create(HWND parent, unsigned id = 0xE800);
-    bool DestroyWindow();
-    HWND GetSafeHwnd() const { return hwnd_; }
 
     // Replaces the button at index with one of this command, style and image; for a separator
     // the image is its width in pixels.
@@ -38,7 +35,4 @@ public:
     // The host's two integers.
     std::int32_t wndWordA = 0;
     std::int32_t wndWordB = 0;
-
-private:
-    HWND hwnd_ = nullptr;
 };

@@ -14,6 +14,7 @@
 
 #include "orvmenu/FormFont.h"
 #include "orvmenu/OrvWinTypes.h"
+#include "ui/WinDefs.h"
 
 struct CPoint {
     int x = 0;
@@ -31,18 +32,6 @@ struct CRect {
     int Height() const { return bottom - top; }
     friend bool operator==(const CRect&, const CRect&) = default;
 };
-
-namespace orv::ui {
-
-// DrawText formats, background modes and pen styles, by the window system's values.
-constexpr unsigned kDtCenter = 0x0001;
-constexpr unsigned kDtVCenter = 0x0004;
-constexpr unsigned kDtSingleLine = 0x0020;
-constexpr int kTransparent = 1;
-constexpr int kOpaque = 2;
-constexpr int kPsSolid = 0;
-
-}  // namespace orv::ui
 
 class CDC;
 

@@ -8,11 +8,11 @@
 CToolBar::~CToolBar() { DestroyWindow(); }
 
 LRESULT CToolBar::SendMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
-    return orv::ui::SendMessage(hwnd_, message, wParam, lParam);
+    return orv::ui::SendMessage(GetSafeHwnd(), message, wParam, lParam);
 }
 
 bool CToolBar::SetButtonInfo(int index, unsigned id, unsigned style, int image) {
-    if (hwnd_ == nullptr || index < 0) return false;
+    if (GetSafeHwnd() == nullptr || index < 0) return false;
     const auto position = static_cast<WPARAM>(index);
     orv::ui::TbButton old;
     if (SendMessage(orv::ui::kTbGetButton, position, reinterpret_cast<LPARAM>(&old)) == 0) return false;
