@@ -8,19 +8,21 @@
 // parent's hook reflects the object's notifications back to it, and a notification the object
 // does not handle goes on to the parent unchanged, as if nothing had intercepted it.
 //
-// Each window an object holds carries the property kObjectProp, and each window the toolkit
-// hooks the property kHookCountProp (how many hooks it holds): tools that look at the window
+// Each window an object holds carries the property orv::wnd::kObjectProp, and each window the
+// toolkit hooks the property orv::wnd::kHookCountProp (how many hooks it holds): tools that look at the window
 // system from outside count them there.
 #pragma once
 
 #include "orvmenu/OrvLibApi.h"
 #include "orvmenu/OrvWinTypes.h"
 
+namespace orv::wnd {
+inline constexpr char kObjectProp[] = "orv.wnd.object";
+inline constexpr char kHookCountProp[] = "orv.wnd.hooks";
+}  // namespace orv::wnd
+
 class ORV_UI_API CWnd {
 public:
-    static constexpr char kObjectProp[] = "orv.wnd.object";
-    static constexpr char kHookCountProp[] = "orv.wnd.hooks";
-
     CWnd() = default;
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;

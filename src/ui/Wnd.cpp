@@ -13,11 +13,11 @@ namespace {
 
 // The hook count a window carries, for tools that look from outside.
 void CountHook(HWND wnd, int change) {
-    const auto count = reinterpret_cast<std::intptr_t>(orv::ui::GetProp(wnd, CWnd::kHookCountProp)) + change;
+    const auto count = reinterpret_cast<std::intptr_t>(orv::ui::GetProp(wnd, orv::wnd::kHookCountProp)) + change;
     if (count > 0) {
-        orv::ui::SetProp(wnd, CWnd::kHookCountProp, reinterpret_cast<void*>(count));
+        orv::ui::SetProp(wnd, orv::wnd::kHookCountProp, reinterpret_cast<void*>(count));
     } else {
-        orv::ui::RemoveProp(wnd, CWnd::kHookCountProp);
+        orv::ui::RemoveProp(wnd, orv::wnd::kHookCountProp);
     }
 }
 
@@ -29,7 +29,7 @@ bool IsNotification(unsigned message) {
 }  // namespace
 
 CWnd::~CWnd() {
-    if (hwnd_ != nullptr) orv::ui::RemoveProp(hwnd_, kObjectProp);
+    if (hwnd_ != nullptr) orv::ui::RemoveProp(hwnd_, orv::wnd::kObjectProp);
     RemoveHooks();
     hwnd_ = nullptr;
 }
@@ -37,9 +37,9 @@ CWnd::~CWnd() {
 bool CWnd::Attach(HWND wnd) {
     if (wnd == nullptr || hwnd_ != nullptr) return false;
     hwnd_ = wnd;
-    orv::ui::SetProp(wnd, kObjectProp, this);
+    orv::ui::SetProp(wnd, orv::wnd::kObjectProp, this);
     if (Hook(wnd)) return true;
-    orv::ui::RemoveProp(wnd, kObjectProp);
+    orv::ui::RemoveProp(wnd, orv::wnd::kObjectProp);
     hwnd_ = nullptr;
     return false;
 }
@@ -93,7 +93,7 @@ bool CWnd::Dispatch(HWND wnd, unsigned message, WPARAM wParam, LPARAM lParam, LR
             return false;
         }
         // The object's own window ends: nothing of the object stays on any window.
-        orv::ui::RemoveProp(wnd, kObjectProp);
+        orv::ui::RemoveProp(wnd, orv::wnd::kObjectProp);
         RemoveHooks();
         hwnd_ = nullptr;
         orv::ui::RunHandler([this] { OnNcDestroy(); });

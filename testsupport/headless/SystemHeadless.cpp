@@ -20,8 +20,8 @@ using orv::headless::GetSystem;
 WindowObjectCounts CountWindowObjects() {
     WindowObjectCounts counts;
     for (const HWND__* wnd : GetSystem().windows) {
-        if (wnd->props.count(CWnd::kObjectProp) != 0) ++counts.objects;
-        const auto hooks = wnd->props.find(CWnd::kHookCountProp);
+        if (wnd->props.count(orv::wnd::kObjectProp) != 0) ++counts.objects;
+        const auto hooks = wnd->props.find(orv::wnd::kHookCountProp);
         if (hooks != wnd->props.end()) counts.hooks += static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(hooks->second));
     }
     return counts;

@@ -25,8 +25,8 @@ namespace {
 
 BOOL CALLBACK CountWindow(HWND wnd, LPARAM param) {
     auto& counts = *reinterpret_cast<WindowObjectCounts*>(param);
-    if (::GetPropA(wnd, CWnd::kObjectProp) != nullptr) ++counts.objects;
-    counts.hooks += static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(::GetPropA(wnd, CWnd::kHookCountProp)));
+    if (::GetPropA(wnd, orv::wnd::kObjectProp) != nullptr) ++counts.objects;
+    counts.hooks += static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(::GetPropA(wnd, orv::wnd::kHookCountProp)));
     return TRUE;
 }
 

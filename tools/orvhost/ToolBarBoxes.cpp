@@ -4,6 +4,7 @@
 #include <string>
 #include <typeinfo>
 
+#include "orvmenu/Wnd.h"
 #include "ui/ComboBox.h"
 
 #ifdef _WIN32
@@ -19,20 +20,6 @@ namespace {
 
 constexpr int kScreenBoxId = 91000;
 constexpr int kOtherBoxId = 91001;
-
-// The library's box seen through its window: the toolkit's user actions and list messages only
-// need the window. The window stays the library's.
-class BoxView final : public CComboBox {
-public:
-    BoxView(HWND wnd, std::string className) : className_(std::move(className)) { hwnd_ = wnd; }
-    ~BoxView() override { hwnd_ = nullptr; }
-
-protected:
-    const char* ClassName() const override { return className_.c_str(); }
-
-private:
-    std::string className_;
-};
 
 }  // namespace
 
@@ -53,7 +40,9 @@ std::shared_ptr<CComboBox> FindToolBarBox(HWND toolBar, BoxKind kind) {
         case BoxKind::Account: match = plain && id == kOtherBoxId && dropKind == CBS_DROPDOWNLIST; break;
         case BoxKind::Code: match = plain && id == kOtherBoxId && dropKind == CBS_DROPDOWN; break;
         }
-        if (match) return std::make_shared<BoxView>(child, name);
+        // The window carries the box object the library made for it (the toolkit's mark).
+        auto* box = match ? static_cast<CComboBox*>(::GetPropA(child, orv::wnd::kObjectProp)) : nullptr;
+        if (box != nullptr) return std::shared_ptr<CComboBox>(box, [](CComboBox*) {});
     }
     return nullptr;
 }
@@ -67,7 +56,7 @@ std::shared_ptr<CComboBox> FindToolBarBox(HWND toolBar, BoxKind kind) {
     const char* wanted = kClasses[static_cast<int>(kind)];
     for (const HWND__* wnd : orv::headless::GetSystem().windows) {
         if (wnd->parent != toolBar) continue;
-        const auto it = wnd->props.find("orv.combo.object");
+        const auto it = wnd->props.find(orv::wnd::kObjectProp);
         if (it == wnd->props.end() || it->second == nullptr) continue;
         auto* box = static_cast<CComboBox*>(it->second);
         // The library's classes are not visible here; their names are.

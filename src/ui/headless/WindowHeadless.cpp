@@ -28,13 +28,19 @@ LRESULT SendMessage(HWND wnd, unsigned message, WPARAM wParam, LPARAM lParam) {
 bool DestroyWindow(HWND wnd) {
     if (!IsWindow(wnd)) return false;
     ++wnd->busy;
+    // The windows it owns go first and whole; then it gets WM_DESTROY, its children go, and it
+    // gets WM_NCDESTROY last.
+    // measured: 64-bit Wine, tests/ui_window_test.cpp HostWindowTest.DestroyingAWindowEndsWhatItOwnsAndHoldsFirst
+    auto destroyAll = [wnd](HWND__* HWND__::*link) {
+        std::vector<HWND> dependants;
+        for (const HWND__* other : GetSystem().windows) {
+            if (other->*link == wnd) dependants.push_back(const_cast<HWND>(other));
+        }
+        for (HWND dependant : dependants) DestroyWindow(dependant);
+    };
+    destroyAll(&HWND__::owner);
     SendMessage(wnd, kWmDestroy, 0, 0);
-    // Then its children and the windows it owns, each with its own children first.
-    std::vector<HWND> dependants;
-    for (const HWND__* other : GetSystem().windows) {
-        if (other->parent == wnd || other->owner == wnd) dependants.push_back(const_cast<HWND>(other));
-    }
-    for (HWND dependant : dependants) DestroyWindow(dependant);
+    destroyAll(&HWND__::parent);
     SendMessage(wnd, kWmNcDestroy, 0, 0);
     wnd->subclasses.clear();  // what its WM_NCDESTROY left, as comctl32 removes it
     GetSystem().windows.erase(wnd);
