@@ -34,7 +34,7 @@ bool CComboBox::OnReflect(HWND parent, unsigned message, WPARAM wParam, LPARAM l
     }
     // WM_CTLCOLOR*: the parent's answer is the default brush, which the box may replace.
     void* defaultBrush = reinterpret_cast<void*>(CallNext(parent, message, wParam, lParam));
-    CBorrowedDC dc(reinterpret_cast<void*>(wParam));
+    CBorrowedDC dc(reinterpret_cast<HDC>(wParam));
     const unsigned kind = message == orv::ui::kWmCtlColorEdit ? orv::ui::kCtlColorEdit : orv::ui::kCtlColorListBox;
     void* brush = defaultBrush;
     orv::ui::RunHandler([&] { brush = OnCtlColor(dc, kind, defaultBrush); });

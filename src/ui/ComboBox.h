@@ -38,7 +38,7 @@ struct ComboItem {
 // wrapped for the handlers, never deleted or released by the wrapper.
 class CBorrowedDC : public CDC {
 public:
-    explicit CBorrowedDC(void* hdc) { hdc_ = hdc; }
+    explicit CBorrowedDC(HDC hdc) { hdc_ = hdc; }
     ~CBorrowedDC() override { hdc_ = nullptr; }
 };
 

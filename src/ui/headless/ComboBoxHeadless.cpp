@@ -304,14 +304,13 @@ bool CComboBox::OnMessage(HWND wnd, unsigned message, WPARAM wParam, LPARAM, LRE
     CDC dc;
     CBitmap bitmap;
     if (!dc.CreateCompatibleDC(nullptr) || !bitmap.CreateFromPixels(width, height, wnd->surface)) return true;
-    void* previous = dc.SelectObject(&bitmap);
+    const CSelection selected(dc, &bitmap);
     OnNcPaint(dc);
     if (!OnPaint(dc)) CallNext(wnd, kWmPaint, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
     if (IsWindow(wnd)) {
         const auto* painted = orv::headless::Lookup<orv::headless::GdiBitmap>(bitmap.GetSafeHandle(), orv::headless::GdiKind::Bitmap);
         if (painted != nullptr && painted->pixels.size() == size) wnd->surface = painted->pixels;
     }
-    dc.SelectHandle(previous);
     return true;
 }
 

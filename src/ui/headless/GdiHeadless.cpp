@@ -311,7 +311,7 @@ bool CDC::CreateCompatibleDC(CDC* dc) {
     object->pen = &stock.pen;
     object->brush = &stock.brush;
     object->font = &stock.font;
-    hdc_ = RegisterGdi(object);
+    hdc_ = static_cast<HDC>(RegisterGdi(object));
     memory_ = true;
     return true;
 }
@@ -444,7 +444,7 @@ CClientDC::CClientDC(HWND wnd) {
     object->pen = &stock.pen;
     object->brush = &stock.brush;
     object->font = &stock.font;
-    hdc_ = RegisterGdi(object);
+    hdc_ = static_cast<HDC>(RegisterGdi(object));
     wnd_ = wnd;
 }
 
