@@ -43,6 +43,48 @@ bool AddressLimitApplies() {
     }();
     return applies;
 }
+
+AddressLimit::AddressLimit() {
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    start_ = static_cast<std::size_t>(pages) * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+}
+
+bool AddressLimit::Allow(std::size_t extraBytes) {
+    const rlimit cap{static_cast<rlim_t>(start_ + extraBytes), RLIM_INFINITY};
+    return ::setrlimit(RLIMIT_AS, &cap) == 0;
+}
+
+bool AddressLimit::Lift() {
+    const rlimit cap{RLIM_INFINITY, RLIM_INFINITY};
+    return ::setrlimit(RLIMIT_AS, &cap) == 0;
+}
+
+int RunInChild(const std::function<int(AddressLimit&)>& body) {
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        int status = 1;
+        try {
+            AddressLimit limit;
+            status = body(limit);
+        } catch (...) {
+            status = 1;  // std::bad_alloc: the limit was reached
+        }
+        std::fflush(nullptr);
+        ::_exit(status);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child) {
+        ADD_FAILURE() << "could not run the child process";
+        return -1;
+    }
+    if (!WIFEXITED(status)) {
+        ADD_FAILURE() << "the child died of signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+        return -1;
+    }
+    return WEXITSTATUS(status);
+}
 #endif
 
 std::string Big5(std::string_view utf8) { return CFmtString::GetCodePageString(utf8, "CHT"); }

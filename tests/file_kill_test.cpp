@@ -86,15 +86,6 @@ protected:
         keys->Save(path);
         return orv::test::ReadFile(path);
     }
-    // A child that saves two versions of the table in turn until it is killed.
-    pid_t StartSaving() {
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            for (int i = 0;; ++i) Saved(i % 2 == 0 ? 113 : 112);
-        }
-        return pid;
-    }
-
     std::string path;
     IOrvHotKey* keys = nullptr;
 };
@@ -102,29 +93,7 @@ protected:
 TEST_F(FileKillTest, KilledSaveLeavesOldOrNewFile) {
     const std::string first = Saved(113);
     const std::string second = Saved(112);
-    ASSERT_NE(first, second);
-    std::mt19937 rng(20261206);
-    int leftBehind = 0;
-    for (int kill = 0; kill < 200; ++kill) {
-        const pid_t child = StartSaving();
-        ASSERT_GT(child, 0) << "fork failed";
-        std::this_thread::sleep_for(std::chrono::microseconds(200 + rng() % 5000));
-        ASSERT_EQ(::kill(child, SIGKILL), 0);
-        int status = 0;
-        ASSERT_EQ(::waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child ended by itself";
-
-        const std::string bytes = orv::test::ReadFile(path);
-        ASSERT_TRUE(bytes == first || bytes == second) << "kill " << kill << " left a file of " << bytes.size() << " bytes";
-        CXMLParser parser;
-        ASSERT_NE(parser.Open(path, 1), 0) << "kill " << kill;
-        // The next child's save removes what this one left.
-        if (!orv::test::LeftTemporaries(path).empty()) ++leftBehind;
-        ASSERT_LE(orv::test::LeftTemporaries(path).size(), 1u) << "kill " << kill << ": earlier leftovers stayed";
-    }
-    std::printf("[   INFO   ] 200 kills, %d left a temporary file behind\n", leftBehind);
-    Saved(113);
-    EXPECT_EQ(orv::test::LeftTemporaries(path), std::vector<std::string>{});
+    KillWhileSaving(path, first, second, [this](int n) { Saved(n % 2 == 0 ? 113 : 112); });
     EXPECT_TRUE(messageBoxes.empty());
 }
 

@@ -12,24 +12,13 @@
 #include <vector>
 
 #ifndef _WIN32
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #endif
 
 #include "MenuFixture.h"
 #include "orvmenu/OrvExports.h"
 #include "orvmenu/OrvHotKeyTable.h"
 #include "orvmenu/OrvTabGrp.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-#define ORV_SANITIZED 1  // the sanitizer reserves terabytes of address space: no limit can hold
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define ORV_SANITIZED 1
-#endif
-#endif
 
 namespace {
 
@@ -49,27 +38,7 @@ bool WithinMemory(std::size_t limit, const std::function<bool()>& body) {
     (void)limit;
     return body();
 #else
-    std::fflush(nullptr);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        long pages = 0;
-        std::ifstream("/proc/self/statm") >> pages;
-        const rlim_t now = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE));
-        const rlimit cap{now + limit, now + limit};
-        ::setrlimit(RLIMIT_AS, &cap);
-        bool ok = false;
-        try {
-            ok = body();
-        } catch (...) {
-            ok = false;  // std::bad_alloc: the limit was reached
-        }
-        std::fflush(nullptr);
-        ::_exit(ok ? 0 : 1);
-    }
-    int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child) return false;
-    EXPECT_TRUE(WIFEXITED(status)) << "the child died of signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return orv::test::RunInChild([&](orv::test::AddressLimit& cap) { return cap.Allow(limit) && body() ? 0 : 1; }) == 0;
 #endif
 }
 
@@ -220,31 +189,20 @@ TEST_F(HostileInputTest, OutOfMemoryWhileReadingKeepsTheUsersFile) {
     bytes += "</HOTKEY>";
     const std::string path = UserPath("HotKey.xml");
     orv::test::WriteFile(path, bytes);
-    std::fflush(nullptr);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        long pages = 0;
-        std::ifstream("/proc/self/statm") >> pages;
-        const rlim_t now = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE));
-        rlimit cap{now + (5u << 20), RLIM_INFINITY};
-        if (::setrlimit(RLIMIT_AS, &cap) != 0) ::_exit(3);
+    const int status = orv::test::RunInChild([&](orv::test::AddressLimit& cap) {
+        if (!cap.Allow(5u << 20)) return 3;
         IOrvHotKey* loaded = CreateOrvHotKey();
-        if (loaded == nullptr) ::_exit(4);
+        if (loaded == nullptr) return 4;
         loaded->SetMenu(menu);
         loaded->Load("HotKey.xml");
         DestroyOrvHotKey(loaded);  // writes the table back
-        cap.rlim_cur = RLIM_INFINITY;
-        if (::setrlimit(RLIMIT_AS, &cap) != 0) ::_exit(5);
+        if (!cap.Lift()) return 5;
         const bool told = messageBoxes == std::vector<std::string>{"HotKey.xmlFile Open Error For HotKey "};
         const bool kept = orv::test::ReadFile(path) == bytes ||
                           (orv::test::FileExists(path + ".unreadable") && orv::test::ReadFile(path + ".unreadable") == bytes);
-        std::fflush(nullptr);
-        ::_exit(!told ? 1 : !kept ? 2 : 0);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status)) << "the child died of signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the user was not told; 2: the file's bytes were lost";
+        return !told ? 1 : !kept ? 2 : 0;
+    });
+    EXPECT_EQ(status, 0) << "1: the user was not told; 2: the file's bytes were lost";
 }
 #endif
 

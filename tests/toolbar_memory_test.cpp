@@ -5,29 +5,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
 
 #include "ToolBarFixture.h"
 #include "services/File.h"
 #include "ui/FormBitmap.h"
 #include "ui/ImageList.h"
 #include "testsupport/Handles.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-#define ORV_SANITIZED 1  // the sanitizer reserves terabytes of address space: no limit can hold
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define ORV_SANITIZED 1
-#endif
-#endif
 
 namespace orv::test {
 namespace {
@@ -199,14 +185,8 @@ TEST_F(ToolBarMemoryTest, SixtyFourHugePicturesUnderAMemoryLimit) {
                 Group("Mid", 60, "mid1.bmp", "mid2.bmp"));
     ASSERT_EQ(ImageListSize(), "24x20");
 
-    std::fflush(nullptr);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        long pages = 0;
-        std::ifstream("/proc/self/statm") >> pages;
-        const rlim_t now = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE));
-        rlimit cap{now + (96u << 20), RLIM_INFINITY};
-        int failed = ::setrlimit(RLIMIT_AS, &cap) == 0 ? 0 : 1;
+    const int failedStep = RunInChild([&](AddressLimit& cap) {
+        int failed = cap.Allow(96u << 20) ? 0 : 1;
         auto check = [&failed](bool ok, int step) {
             if (!ok) {
                 std::fprintf(stderr, "step %d failed\n", step);
@@ -216,24 +196,18 @@ TEST_F(ToolBarMemoryTest, SixtyFourHugePicturesUnderAMemoryLimit) {
         toolBar->SelectGroup(Item("Huge"));
         check(ButtonCount() == 64 && ImageListSize() == "16x16" && messageBoxes.empty(), 2);
         // 60 images of 1 MiB each: within the budget, not within what is left.
-        cap.rlim_cur = now + (24u << 20);
-        check(::setrlimit(RLIMIT_AS, &cap) == 0, 3);
+        check(cap.Allow(24u << 20), 3);
         toolBar->SelectGroup(Item("Mid"));
         check(ButtonCount() == 60 && ImageListSize() == "16x16", 4);
         check(messageBoxes == std::vector<std::string>{kNoImageMemory}, 5);
-        cap.rlim_cur = RLIM_INFINITY;
-        check(::setrlimit(RLIMIT_AS, &cap) == 0, 6);
+        check(cap.Lift(), 6);
         toolBar->SelectGroup(Item("Mid"));
         check(ButtonCount() == 60 && ImageListSize() == "512x512", 7);
         toolBar->SelectGroup(Item("Small"));
         check(ButtonCount() == 4 && ImageListSize() == "24x20", 8);
-        std::fflush(nullptr);
-        ::_exit(failed);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status)) << "the process died of signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the step that failed";
+        return failed;
+    });
+    EXPECT_EQ(failedStep, 0) << "the step that failed";
 }
 #endif
 
