@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui/Handler.h"
+#include "ui/Window.h"
 
 namespace {
 
@@ -90,6 +91,10 @@ bool CComboBox::SetEditSel(int start, int end) {
     const auto result = SendMessage(orv::ui::kCbSetEditSel, 0, static_cast<LPARAM>(packed));
     return result != 0 && result != orv::ui::kCbErr;
 }
+
+void CComboBox::SetFocus() { orv::ui::SetFocus(GetSafeHwnd()); }
+
+bool CComboBox::ShowWindow(int command) { return orv::ui::ShowWindow(GetSafeHwnd(), command); }
 
 void CComboBox::SetFont(CFont* font, bool redraw) {
     void* handle = font == nullptr ? nullptr : font->GetSafeHandle();

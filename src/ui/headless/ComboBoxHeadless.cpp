@@ -54,7 +54,6 @@ struct BoxState {
     std::vector<std::string> items;
     int cur = -1;
     std::string text;  // the edit field's
-    bool visible = false;
     CRect rect;
     void* font = nullptr;
     int droppedWidth = 0;
@@ -277,7 +276,7 @@ bool CComboBox::Create(unsigned style, const CRect& rect, HWND parent, unsigned 
     state->ex = wnd->className == "ComboBoxEx32";
     state->dropList = (style & kCbsTypeMask) == kCbsDropDownList;
     state->id = id;
-    state->visible = (style & kWsVisible) != 0;
+    wnd->visible = (style & kWsVisible) != 0;
     state->rect = rect;
     state->rect.bottom = rect.top + (state->ex ? kComboExHeight : kComboHeight);
     wnd->props[kStateProp] = state.get();
@@ -327,27 +326,12 @@ void CComboBox::SetWindowText(const std::string& text) {
     if (BoxState* state = StateOf(*this)) state->SetText(text.c_str());
 }
 
-void CComboBox::SetFocus() {
-    if (StateOf(*this) != nullptr) orv::headless::GetSystem().focus = GetSafeHwnd();
-}
-
 bool CComboBox::HasFocus() const {
     HWND wnd = GetSafeHwnd();
     return wnd != nullptr && orv::headless::GetSystem().focus == wnd && IsWindow(wnd);
 }
 
-bool CComboBox::ShowWindow(int command) {
-    BoxState* state = StateOf(*this);
-    if (state == nullptr) return false;
-    const bool was = state->visible;
-    state->visible = command != 0;  // SW_HIDE is 0
-    return was;
-}
-
-bool CComboBox::IsWindowVisible() const {
-    const BoxState* state = StateOf(*this);
-    return state != nullptr && state->visible;
-}
+bool CComboBox::IsWindowVisible() const { return IsWindow(GetSafeHwnd()) && GetSafeHwnd()->visible; }
 
 bool CComboBox::MoveTo(int x, int y) {
     BoxState* state = StateOf(*this);

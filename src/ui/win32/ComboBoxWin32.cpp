@@ -200,18 +200,11 @@ void CComboBox::SetWindowText(const std::string& text) {
     if (wnd != nullptr) ::SetWindowTextW(wnd, orv::win32::Wide(text).c_str());
 }
 
-void CComboBox::SetFocus() {
-    HWND wnd = GetSafeHwnd();
-    if (wnd != nullptr) ::SetFocus(wnd);
-}
-
 bool CComboBox::HasFocus() const {
     HWND focus = ::GetFocus();
     HWND wnd = GetSafeHwnd();
     return wnd != nullptr && focus != nullptr && (focus == wnd || ::IsChild(wnd, focus));
 }
-
-bool CComboBox::ShowWindow(int command) { return GetSafeHwnd() != nullptr && ::ShowWindow(GetSafeHwnd(), command) != FALSE; }
 
 bool CComboBox::IsWindowVisible() const { return GetSafeHwnd() != nullptr && ::IsWindowVisible(GetSafeHwnd()) != FALSE; }
 
