@@ -41,7 +41,7 @@ std::shared_ptr<CComboBox> FindToolBarBox(HWND toolBar, BoxKind kind) {
         case BoxKind::Code: match = plain && id == kOtherBoxId && dropKind == CBS_DROPDOWN; break;
         }
         // The window carries the box object the library made for it (the toolkit's mark).
-        auto* box = match ? static_cast<CComboBox*>(::GetPropA(child, orv::wnd::kObjectProp)) : nullptr;
+        auto* box = match ? dynamic_cast<CComboBox*>(static_cast<CWnd*>(::GetPropA(child, orv::wnd::kObjectProp))) : nullptr;
         if (box != nullptr) return std::shared_ptr<CComboBox>(box, [](CComboBox*) {});
     }
     return nullptr;
@@ -58,7 +58,8 @@ std::shared_ptr<CComboBox> FindToolBarBox(HWND toolBar, BoxKind kind) {
         if (wnd->parent != toolBar) continue;
         const auto it = wnd->props.find(orv::wnd::kObjectProp);
         if (it == wnd->props.end() || it->second == nullptr) continue;
-        auto* box = static_cast<CComboBox*>(it->second);
+        auto* box = dynamic_cast<CComboBox*>(static_cast<CWnd*>(it->second));
+        if (box == nullptr) continue;
         // The library's classes are not visible here; their names are.
         const std::string type = typeid(*box).name();
         const std::string name = wanted;
