@@ -1,10 +1,10 @@
 // The main menu and the toolbar on Windows (run under Wine by bench/run-wine.sh): LoadMenu of a
 // generated catalogue into a real menu, beside its floor measured in the same run: MSXML loading
 // the same bytes, plus the same items inserted into popup menus with AppendMenuA. Then a
-// toolbar of 40 groups of 50 buttons loaded and built on a real toolbar control, beside MSXML
-// loading the same bytes plus a plain build of the same control, and a switch of group beside
-// that plain build (the ratios the toolbar's switch and load are measured by), and its
-// SetupToolTips.
+// toolbar of 40 groups of 50 buttons on a real toolbar control: its load and first build beside
+// MSXML loading the same bytes plus a plain rebuild of the same control, each switch of group
+// beside a plain rebuild timed next to it (the ratios the toolbar's switch and load are measured
+// by, as medians of many rounds), and its SetupToolTips beside a plain tool per button.
 //
 // Usage: orv_win_bench [ENTRIES...]   (default 2000 20000)
 #include <windows.h>
@@ -121,53 +121,61 @@ bool MsxmlLoad(const std::string& bytes) {
 // from the same bitmaps, nothing done twice: the buttons go, a new image list sized for the
 // group, the 50 images painted side by side into one strip in one memory context (one font
 // selection, each source bitmap selected once), the strip added to the list in one call, one
-// TB_ADDBUTTONS, and a tooltip tool per button. The bar has its tooltip throughout. Its parts are timed too, to show where a
-// rebuild's time goes.
-struct Plain {
-    double build = 0;     // the buttons and their images
-    double toolTips = 0;  // a tool per button
-    // The build's parts, each the best of five like the whole.
-    double remove = 0;    // deleting the buttons
-    double paint = 0;     // the image list made, the strip painted and added
-    double add = 0;       // TB_ADDBUTTONS and TB_SETIMAGELIST
-};
+// TB_ADDBUTTONS. The bar has its tooltip throughout, as the component's has from its first
+// load on, so the control itself removes and adds a tooltip tool per button, as on the
+// component's bar.
+class PlainBar {
+public:
+    static constexpr int kWidth = 56, kHeight = 24;
 
-Plain PlainSwitch(HWND parent, const std::filesystem::path& dir, int items, int rebuilds) {
-    constexpr int kWidth = 56, kHeight = 24;
-    HWND bar = ::CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_TOP | CCS_NODIVIDER,
+    PlainBar(HWND parent, const std::filesystem::path& dir, int items) : items_(items) {
+        bar_ = ::CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_TOP | CCS_NODIVIDER,
                                  0, 0, 0, 0, parent, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    ::SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    HWND tips = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, bar,
+        ::SendMessageW(bar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+        tips_ = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, bar_,
                                   nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    std::vector<HBITMAP> sources;
-    for (int i = 0; i < 5; ++i) {
-        wchar_t name[16];
-        std::swprintf(name, 16, L"b%d.bmp", i);
-        sources.push_back(static_cast<HBITMAP>(::LoadImageW(nullptr, (dir / name).wstring().c_str(), IMAGE_BITMAP, 0, 0,
-                                                            LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+        for (int i = 0; i < 5; ++i) {
+            wchar_t name[16];
+            std::swprintf(name, 16, L"b%d.bmp", i);
+            sources_.push_back(static_cast<HBITMAP>(::LoadImageW(nullptr, (dir / name).wstring().c_str(), IMAGE_BITMAP, 0,
+                                                                 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+        }
+        font_ = ::CreateFontW(-12, 0, 0, 0, 400, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Verdana");
+        buttons_.resize(static_cast<std::size_t>(items));
+        for (int i = 0; i < items; ++i) {
+            buttons_[static_cast<std::size_t>(i)] = TBBUTTON{i, 9900 + i, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, -1};
+        }
+        ::SendMessageW(bar_, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tips_), 0);
+        // Its drop-down arrows drawn, as the component's.
+        ::SendMessageW(bar_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
     }
-    HFONT font = ::CreateFontW(-12, 0, 0, 0, 400, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Verdana");
-    std::vector<TBBUTTON> buttons(static_cast<std::size_t>(items));
-    for (int i = 0; i < items; ++i) buttons[static_cast<std::size_t>(i)] = TBBUTTON{i, 9900 + i, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, -1};
-    HIMAGELIST list = nullptr;
-    const auto remove = [&] {
-        for (LRESULT n = ::SendMessageW(bar, TB_BUTTONCOUNT, 0, 0); n > 0; --n) ::SendMessageW(bar, TB_DELETEBUTTON, 0, 0);
-    };
-    const auto paint = [&] {
-        if (list != nullptr) ::ImageList_Destroy(list);
-        list = ::ImageList_Create(kWidth, kHeight, ILC_COLOR24 | ILC_MASK, items, 0);
-        HDC screen = ::GetDC(bar);
-        HBITMAP strip = ::CreateCompatibleBitmap(screen, kWidth * items, kHeight);
+    PlainBar(const PlainBar&) = delete;
+    PlainBar& operator=(const PlainBar&) = delete;
+    ~PlainBar() {
+        ::DestroyWindow(bar_);
+        if (list_ != nullptr) ::ImageList_Destroy(list_);
+        for (HBITMAP b : sources_) ::DeleteObject(b);
+        ::DeleteObject(font_);
+    }
+
+    void Remove() {
+        for (LRESULT n = ::SendMessageW(bar_, TB_BUTTONCOUNT, 0, 0); n > 0; --n) ::SendMessageW(bar_, TB_DELETEBUTTON, 0, 0);
+    }
+    void Paint() {
+        if (list_ != nullptr) ::ImageList_Destroy(list_);
+        list_ = ::ImageList_Create(kWidth, kHeight, ILC_COLOR24 | ILC_MASK, items_, 0);
+        HDC screen = ::GetDC(bar_);
+        HBITMAP strip = ::CreateCompatibleBitmap(screen, kWidth * items_, kHeight);
         HDC memory = ::CreateCompatibleDC(screen);
         HDC source = ::CreateCompatibleDC(screen);
-        ::ReleaseDC(bar, screen);
+        ::ReleaseDC(bar_, screen);
         HGDIOBJ oldStrip = ::SelectObject(memory, strip);
-        HGDIOBJ oldFont = ::SelectObject(memory, font);
+        HGDIOBJ oldFont = ::SelectObject(memory, font_);
         ::SetBkMode(memory, TRANSPARENT);
         HGDIOBJ oldSource = nullptr;
         HBITMAP selected = nullptr;
-        for (int i = 0; i < items; ++i) {
-            HBITMAP picture = sources[static_cast<std::size_t>(i / 10 % 5)];
+        for (int i = 0; i < items_; ++i) {
+            HBITMAP picture = sources_[static_cast<std::size_t>(i / 10 % 5)];
             if (picture != selected) {
                 HGDIOBJ previous = ::SelectObject(source, picture);
                 if (oldSource == nullptr) oldSource = previous;
@@ -184,59 +192,66 @@ Plain PlainSwitch(HWND parent, const std::filesystem::path& dir, int items, int 
         ::SelectObject(memory, oldStrip);
         ::DeleteDC(source);
         ::DeleteDC(memory);
-        ::ImageList_AddMasked(list, strip, RGB(255, 0, 255));
+        ::ImageList_AddMasked(list_, strip, RGB(255, 0, 255));
         ::DeleteObject(strip);
-    };
-    const auto add = [&] {
-        ::SendMessageW(bar, TB_ADDBUTTONSA, static_cast<WPARAM>(items), reinterpret_cast<LPARAM>(buttons.data()));
-        ::SendMessageW(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list));
-    };
-    // The bar has its tooltip while it is rebuilt, as the component's has from its first load
-    // on: the control then keeps a tool of its own per button, removed and added with it.
-    ::SendMessageW(bar, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tips), 0);
-    // Its drop-down arrows drawn, as the component's.
-    ::SendMessageW(bar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
-    Plain plain;
-    plain.build = Millis(
-        [&] {
-            remove();
-            paint();
-            add();
-        },
-        [] {}, rebuilds);
-    plain.remove = Millis(remove, [&] { paint(); add(); });
-    plain.paint = Millis(paint, [] {});
-    plain.add = Millis([&] { remove(); add(); }, [] {}) - plain.remove;
-    plain.toolTips = Millis(
-        [&] {
-            for (int i = 0; i < items; ++i) {
-                TOOLINFOW tool{};
-                tool.cbSize = TTTOOLINFOW_V2_SIZE;
-                tool.uFlags = 0;  // the bar relays its mouse messages to the tooltip set on it
-                tool.hwnd = bar;
-                tool.uId = static_cast<UINT_PTR>(9900 + i);
-                ::SendMessageW(bar, TB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&tool.rect));
-                wchar_t text[] = L"[1000] x";
-                tool.lpszText = text;
-                ::SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-            }
-            ::SendMessageW(bar, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tips), 0);
-        },
-        [&] {
-            // Each switch starts from a tooltip without tools, as a new group's does.
-            for (int i = 0; i < items; ++i) {
-                TOOLINFOW tool{};
-                tool.cbSize = TTTOOLINFOW_V2_SIZE;
-                tool.hwnd = bar;
-                tool.uId = static_cast<UINT_PTR>(9900 + i);
-                ::SendMessageW(tips, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-            }
-        });
-    ::DestroyWindow(bar);
-    if (list != nullptr) ::ImageList_Destroy(list);
-    for (HBITMAP b : sources) ::DeleteObject(b);
-    ::DeleteObject(font);
-    return plain;
+    }
+    void Add() {
+        ::SendMessageW(bar_, TB_ADDBUTTONSA, static_cast<WPARAM>(items_), reinterpret_cast<LPARAM>(buttons_.data()));
+        ::SendMessageW(bar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list_));
+    }
+    // A tooltip tool for each of the first n buttons, as SetupToolTips adds one per button with
+    // a screen; then removed again, so that each round starts from a tooltip without tools, as
+    // a new group's does.
+    double ToolTips(int n) {
+        const auto start = std::chrono::steady_clock::now();
+        for (int i = 0; i < n; ++i) {
+            TOOLINFOW tool{};
+            tool.cbSize = TTTOOLINFOW_V2_SIZE;
+            tool.uFlags = 0;  // the bar relays its mouse messages to the tooltip set on it
+            tool.hwnd = bar_;
+            tool.uId = static_cast<UINT_PTR>(9900 + i);
+            ::SendMessageW(bar_, TB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&tool.rect));
+            wchar_t text[] = L"[1000] x";
+            tool.lpszText = text;
+            ::SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+        ::SendMessageW(bar_, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tips_), 0);
+        const auto end = std::chrono::steady_clock::now();
+        for (int i = 0; i < n; ++i) {
+            TOOLINFOW tool{};
+            tool.cbSize = TTTOOLINFOW_V2_SIZE;
+            tool.hwnd = bar_;
+            tool.uId = static_cast<UINT_PTR>(9900 + i);
+            ::SendMessageW(tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+        return std::chrono::duration<double, std::milli>(end - start).count();
+    }
+
+private:
+    int items_;
+    HWND bar_ = nullptr;
+    HWND tips_ = nullptr;
+    std::vector<HBITMAP> sources_;
+    HFONT font_ = nullptr;
+    std::vector<TBBUTTON> buttons_;
+    HIMAGELIST list_ = nullptr;
+};
+
+double Elapsed(const std::function<void()>& run) {
+    const auto start = std::chrono::steady_clock::now();
+    run();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t half = values.size() / 2;
+    return values.size() % 2 != 0 ? values[half] : (values[half - 1] + values[half]) / 2;
+}
+
+double Best(const std::vector<double>& values) {
+    return values.empty() ? 0 : *std::min_element(values.begin(), values.end());
 }
 
 // 40 groups of 50 buttons behind a group switch button, over the catalogue's screens.
@@ -288,66 +303,106 @@ int ToolBarBench(const std::filesystem::path& dir) {
         toolBar = nullptr;
         window.reset();
     };
-    // Load and build of the first group; the window is made outside the timing.
-    double load = 1e300;
-    for (int i = 0; i < 5; ++i) {
-        make();
-        const auto start = std::chrono::steady_clock::now();
-        toolBar->Load();
-        const auto end = std::chrono::steady_clock::now();
-        load = std::min(load, std::chrono::duration<double, std::milli>(end - start).count());
-        unmake();
-    }
+    // Every figure below is a median of many rounds in which the component and its baseline
+    // take turns, so that both see the same machine: on one shared with other programs the
+    // best or the mean of one set of runs measures the others as much as the code.
+    // In a window of its own: neither bar's changes reach the other's parent. As many buttons
+    // as the component shows: the group switch button and the group's 50.
+    CHostWindow plainMain("plain");
+    PlainBar plain(plainMain.GetHwnd(), dir, kItems + 1);
+    plain.Remove();
+    plain.Paint();
+    plain.Add();
+
+    // Load and build of the first group (its pictures read from their files) against MSXML's
+    // load of the same bytes plus a plain rebuild; the window is made outside the timing.
+    constexpr int kLoads = 15;
+    std::vector<double> loads, msxmls, loadFloors, loadRatios;
     bool parsed = true;
-    const double msxml = Millis([&] { parsed = MsxmlLoad(bytes) && parsed; }, [] {});
+    for (int i = 0; i < kLoads; ++i) {
+        make();
+        loads.push_back(Elapsed([&] { toolBar->Load(); }));
+        unmake();
+        msxmls.push_back(Elapsed([&] { parsed = MsxmlLoad(bytes) && parsed; }));
+        loadFloors.push_back(msxmls.back() + Elapsed([&] {
+                                 plain.Remove();
+                                 plain.Paint();
+                                 plain.Add();
+                             }));
+        loadRatios.push_back(loads.back() / loadFloors.back());
+    }
+
+    // Switches of group, each beside a plain rebuild timed right before or after it (the order
+    // alternates): the rebuild's parts are timed too, to show where a rebuild's time goes.
     make();
     toolBar->Load();
     const auto& groups = toolBar->GetRoot()->children;
-    // Each switch timed alone: the best and the median of them, the best set against the plain
-    // build's best of as many rebuilds (on a shared machine the mean mostly measures the others).
-    std::vector<double> switches;
-    for (std::size_t g = 1; g < groups.size(); ++g) {
-        const auto start = std::chrono::steady_clock::now();
-        toolBar->SelectGroup(groups[g]);
-        const auto end = std::chrono::steady_clock::now();
-        switches.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+    constexpr int kRounds = 400;
+    std::vector<double> switches, rebuilds, pairRatios, removes, paints, adds;
+    const auto rebuild = [&] {
+        double parts[3];
+        const double all = Elapsed([&] {
+            parts[0] = Elapsed([&] { plain.Remove(); });
+            parts[1] = Elapsed([&] { plain.Paint(); });
+            parts[2] = Elapsed([&] { plain.Add(); });
+        });
+        removes.push_back(parts[0]);
+        paints.push_back(parts[1]);
+        adds.push_back(parts[2]);
+        return all;
+    };
+    for (int r = 0; r < kRounds; ++r) {
+        OrvToolBar* next = groups[1 + static_cast<std::size_t>(r) % (groups.size() - 1)];
+        double component = 0, floor = 0;
+        if (r % 2 == 0) {
+            component = Elapsed([&] { toolBar->SelectGroup(next); });
+            floor = rebuild();
+        } else {
+            floor = rebuild();
+            component = Elapsed([&] { toolBar->SelectGroup(next); });
+        }
+        switches.push_back(component);
+        rebuilds.push_back(floor);
+        pairRatios.push_back(component / floor);
     }
-    std::sort(switches.begin(), switches.end());
-    const double perSwitch = switches.front();
-    const double medianSwitch = switches[switches.size() / 2];
-    const double toolTips = Millis([&] { toolBar->SetupToolTips(); }, [] {});
-    // Part of a switch the plain rebuild leaves out: the group's pictures read from their files
-    // (the group's own, then one per run of buttons with the same picture: six here).
+    std::vector<double> toolTips, plainTools;
+    for (int r = 0; r < 100; ++r) {
+        toolTips.push_back(Elapsed([&] { toolBar->SetupToolTips(); }));
+        plainTools.push_back(plain.ToolTips(kItems));  // the switch button has no screen
+    }
+    // What a switch would cost again without the pictures kept: the group's pictures read from
+    // their files (the group's own, then one per run of buttons with the same picture: six).
     std::vector<std::string> picturePaths;
-    for (int i = 0; i < 6; ++i) {
-        std::string name = "b";
-        name += std::to_string(i % 5);
-        name += ".bmp";
-        picturePaths.push_back((dir / name).string());
-    }
-    const double pictures = Millis(
-        [&] {
+    for (int i = 0; i < 6; ++i) picturePaths.push_back((dir / ("b" + std::to_string(i % 5) + ".bmp")).string());
+    std::vector<double> reads;
+    for (int r = 0; r < 20; ++r) {
+        reads.push_back(Elapsed([&] {
             CFormBitmap picture;
             for (const std::string& path : picturePaths) picture.Load(path);
-        },
-        [] {}, 20);
-
+        }));
+    }
     unmake();
-    const Plain plain = PlainSwitch(main.GetHwnd(), dir, kItems, static_cast<int>(switches.size()));
     DestroyOrvMainMenu(menu);
     bar.DestroyMenu();
-    // Load and build against MSXML's load plus the plain build; a switch against the plain
-    // build; SetupToolTips against a plain tool per button.
+
+    const double load = Median(loads), msxml = Median(msxmls), loadFloor = Median(loadFloors);
+    const double perSwitch = Median(switches), perRebuild = Median(rebuilds);
+    const double tips = Median(toolTips), tipsFloor = Median(plainTools);
     std::printf("\n%10s %10s %10s %12s %7s %10s %7s %14s %12s %7s\n", "toolbar", "Load ms", "MSXML ms", "plain build",
                 "ratio", "switch ms", "ratio", "SetupToolTips", "plain tools", "ratio");
-    std::printf("%10s %10.2f %10.2f %12.2f %7.2f %10.2f %7.2f %14.2f %12.2f %7.2f\n", "40 x 50", load, msxml, plain.build,
-                load / (msxml + plain.build), perSwitch, perSwitch / plain.build, toolTips, plain.toolTips,
-                toolTips / plain.toolTips);
-    std::printf("switch: best of %zu %.2f ms, median %.2f ms; of which its six pictures read from their files %.2f ms\n",
-                switches.size(), perSwitch, medianSwitch, pictures);
-    std::printf("plain build's parts: buttons deleted %.2f ms, images painted and added %.2f ms, TB_ADDBUTTONS and "
-                "TB_SETIMAGELIST %.2f ms\n",
-                plain.remove, plain.paint, plain.add);
+    std::printf("%10s %10.2f %10.2f %12.2f %7.2f %10.2f %7.2f %14.2f %12.2f %7.2f\n", "40 x 50", load, msxml,
+                loadFloor - msxml, Median(loadRatios), perSwitch, Median(pairRatios), tips, tipsFloor, tips / tipsFloor);
+    // The ratios are the medians of each round's own: a round's two timings saw the same machine.
+    std::printf("switch ratio %.2f: median of %d switches' ratios to a plain rebuild timed beside each; medians "
+                "%.2f ms against %.2f ms (%.2f), best %.2f ms against %.2f ms\n",
+                Median(pairRatios), kRounds, perSwitch, perRebuild, perSwitch / perRebuild, Best(switches),
+                Best(rebuilds));
+    std::printf("load ratio %.2f: median of %d loads' ratios to MSXML's load plus a plain rebuild timed beside each; "
+                "medians %.2f ms against %.2f ms + %.2f ms\n",
+                Median(loadRatios), kLoads, load, msxml, loadFloor - msxml);
+    std::printf("plain rebuild's parts (medians): buttons deleted %.2f ms, images painted and added %.2f ms, "
+                "TB_ADDBUTTONS and TB_SETIMAGELIST %.2f ms; the group's six pictures read from their files %.2f ms\n",
+                Median(removes), Median(paints), Median(adds), Median(reads));
     return parsed ? 0 : 1;
 }
 

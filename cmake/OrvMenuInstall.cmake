@@ -27,10 +27,14 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/OrvMenuConfig.cmake
               ${CMAKE_CURRENT_BINARY_DIR}/OrvMenuConfigVersion.cmake
         DESTINATION ${ORV_CMAKE_DIR})
 
+# A program linked from the .pc finds the libraries where they were installed without
+# LD_LIBRARY_PATH; Windows finds DLLs beside the program instead.
 if(WIN32)
     set(ORV_PC_UI_LIB OrvUi)
+    set(ORV_PC_RPATH "")
 else()
     set(ORV_PC_UI_LIB OrvUiHeadless)
+    set(ORV_PC_RPATH "-Wl,-rpath,\${libdir} ")
 endif()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/orvmenu.pc.in ${CMAKE_CURRENT_BINARY_DIR}/orvmenu.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/orvmenu.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

@@ -1,6 +1,6 @@
 // The action tab style reader, with and without a control to configure.
 #include "FuzzSupport.h"
-#include "hostlib/RecordingActTabBar.h"
+#include "testsupport/RecordingActTabBar.h"
 #include "orvmenu/OrvExports.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

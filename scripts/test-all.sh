@@ -53,6 +53,8 @@ ctest_stage() {
 }
 
 stage "Linux: build and test"
+# The programs in tools/ and examples/ are hosts of the installed headers.
+if scripts/check-public-includes.sh; then passed=$((passed + 1)); else fail "public includes"; failed=$((failed + 1)); fi
 ctest_stage linux Linux
 
 stage "Example host against the installed package"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "hostlib/RecordingActTabBar.h"
+#include "testsupport/RecordingActTabBar.h"
 #include "orvmenu/OrvExports.h"
 
 namespace {

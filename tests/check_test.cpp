@@ -7,9 +7,14 @@
 
 #include "../tools/orvhost/Host.h"
 #include "TestSupport.h"
+#include "testsupport/check/Checker.h"
 
 namespace orv::test {
 namespace {
+
+using orv::check::CheckDataFolder;
+using orv::check::Options;
+using orv::check::ParseArguments;
 
 constexpr char kDecl[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
 
@@ -33,7 +38,7 @@ protected:
     // Runs the checker on the data folder; the report's lines without the folder in front.
     std::vector<std::string> Check(int expectedStatus) {
         std::ostringstream out;
-        EXPECT_EQ(orvhost::RunCheck(dataDir, out), expectedStatus) << out.str();
+        EXPECT_EQ(orv::check::CheckDataFolder(dataDir, out), expectedStatus) << out.str();
         report = out.str();
         std::vector<std::string> lines;
         std::istringstream in(report);
@@ -60,7 +65,7 @@ protected:
 
 TEST_F(CheckTest, SamplesAndACleanFolderReportNothing) {
     std::ostringstream out;
-    EXPECT_EQ(orvhost::RunCheck(ORV_SOURCE_DIR "/examples", out), 0);
+    EXPECT_EQ(orv::check::CheckDataFolder(ORV_SOURCE_DIR "/examples", out), 0);
     EXPECT_EQ(out.str(), "");
 
     WriteFile(UserPath("HotKey.xml"), std::string(kDecl) + "<HOTKEY>\n  <NODE TRCODE=\"8000\" KEYCODE=\"112\" MOD=\"c\">B</NODE>\n</HOTKEY>\n");
@@ -72,27 +77,50 @@ TEST_F(CheckTest, UnreadableFilesAndAMissingCatalogue) {
     WriteFile(DataPath("OrvMenu.xml"), std::string(kDecl) + "<MENU>\n  <NODE TYPE=\"SEP\">\n</MENU>\n");
     WriteFile(UserPath("HotKey.xml"), std::string(kDecl) + "<HOTKEY>\n  <NODE TRCODE=\"8000\"");
     WriteFile(UserPath("UserTabGrp.xml"), std::string(kDecl) + "<TAPGRPROOT>\n\n  <TABGRP ID=\"1\">caf\xC3</TABGRP></TAPGRPROOT>\n");
+    // An element, a tag, a quote or a comment left open is reported where it was opened, by
+    // the checker's own scan, the same on both back ends (the readers give up further on).
+    WriteFile(DataPath("TabGroup.xml"), std::string(kDecl) +
+                                            "<TABGROUP>\n"
+                                            "  <GROUP ID=\"1\" NAME=\"a\">\n"
+                                            "    <ITEM TRCODE=\"8000\">\n"     // 4: never closed
+                                            "    <ITEM TRCODE=\"1001\"/>\n"
+                                            "  </GROUP>\n"                    // 6
+                                            "</TABGROUP>\n");
+    WriteFile(DataPath("ActTab.xml"), std::string(kDecl) + "<ACTTAB>\n  <!-- colours\n  <USE>Y</USE>\n</ACTTAB>\n");
+    WriteFile(UserPath("ToolBar.xml"), "<TOOLBAR>\n  <NODE NAME=\"a><NODE NAME=\"b\"/></NODE>\n</TOOLBAR>\n");
     auto lines = Check(1);
-    // Where a document stops being XML is the XML reader's to say: the line of the fault here
-    // (the column differs between readers). On Windows it is MSXML's parse error, which under
-    // Wine gives no position: the report then stands at the start of the file.
-#ifdef _WIN32
-    const std::string menuAt = "OrvMenu.xml:", hotKeyAt = "User/HotKey.xml:";
-#else
-    const std::string menuAt = "OrvMenu.xml:4:", hotKeyAt = "User/HotKey.xml:3:";
-#endif
-    Expect(lines, menuAt, "error: the terminal cannot read this file");
-    Expect(lines, menuAt, "\"File open error\" and starts with no menu");
-    Expect(lines, hotKeyAt, "keeps it aside as HotKey.xml.unreadable and starts with no hot keys");
+    Expect(lines, "OrvMenu.xml:3:3: error:",
+           "element <NODE> is never closed: the </MENU> at line 4 closes its parent first, so the terminal cannot read this file: "
+           "it shows \"File open error\" and starts with no menu");
+    Expect(lines, "User/HotKey.xml:3:3: error:",
+           "the tag <NODE> opened here is never closed with '>', so the terminal cannot read this file: it keeps it aside as "
+           "HotKey.xml.unreadable and starts with no hot keys");
+    Expect(lines, "TabGroup.xml:4:5: error:", "element <ITEM> is never closed: the </GROUP> at line 6 closes its parent first");
+    Expect(lines, "ActTab.xml:3:3: error:", "the comment opened here is never closed with '-->'");
+    Expect(lines, "User/ToolBar.xml:2:14: error:", "the quote (\") opened here in <NODE> is never closed");
     // Bytes that are not UTF-8 are found by the reader itself, at the same place on both.
-    Expect(lines, "User/UserTabGrp.xml:4:21: error:", "UserTabGrp.xml.unreadable");
-    EXPECT_EQ(lines.back(), "3 errors, 0 warnings");
+    Expect(lines, "User/UserTabGrp.xml:4:21: error:", "the terminal cannot read this file (");
+    EXPECT_EQ(lines.back(), "6 errors, 0 warnings");
 
     std::filesystem::remove(DataPath("OrvMenu.xml"));
     std::filesystem::remove(UserPath("HotKey.xml"));
     std::filesystem::remove(UserPath("UserTabGrp.xml"));
     lines = Check(1);
     Expect(lines, "OrvMenu.xml:1:1: error:", "no such file");
+}
+
+TEST_F(CheckTest, LargeBrokenFilesAreScannedOnce) {
+    // 20,000 elements left open, and a tag of 30,000 attributes whose last quote never closes:
+    // each found in one pass over the text (a pass per quote would take seconds).
+    std::string deep = std::string(kDecl) + "<MENU>\n";
+    for (int i = 0; i < 20000; ++i) deep += "<NODE TYPE=\"DLL\">";
+    WriteFile(DataPath("OrvMenu.xml"), deep + "\n");
+    std::string wide = std::string(kDecl) + "<HOTKEY>\n<NODE";
+    for (int i = 0; i < 30000; ++i) wide += " a" + std::to_string(i) + "=\"x\"";
+    WriteFile(UserPath("HotKey.xml"), wide + " b=\"open\n<NODE/>\n</HOTKEY>\n");
+    const auto lines = Check(1);
+    Expect(lines, "OrvMenu.xml:3:339984: error:", "element <NODE> is never closed: the file ends first");
+    Expect(lines, "User/HotKey.xml:3:", "the quote (\") opened here in <NODE> is never closed");
 }
 
 TEST_F(CheckTest, CatalogueNamesValuesAndTrCodes) {
@@ -107,7 +135,8 @@ TEST_F(CheckTest, CatalogueNamesValuesAndTrCodes) {
                   "</MENU>\n");
     const auto lines = Check(1);
     Expect(lines, "OrvMenu.xml:3:3: warning:", "element 'NOED' in the catalogue is ignored (the terminal reads NAME, NODE); a typo for 'NODE'?");
-    Expect(lines, "OrvMenu.xml:4:9: error:", "TYPE 'FROM' is not a kind of entry (FORM, DLL, SEP, FUNC, EXEC, SHELL, WFORM, FORMDLG)");
+    Expect(lines, "OrvMenu.xml:4:9: error:",
+           "TYPE 'FROM' is not a kind of entry (FORM, DLL, SEP, FUNC, EXEC, SHELL, WFORM, FORMDLG): the entry is never shown; a typo for 'FORM'?");
     Expect(lines, "OrvMenu.xml:4:47: warning:", "attribute 'TRCOD' of NODE is ignored");
     Expect(lines, "OrvMenu.xml:4:47: warning:", "a typo for 'TRCODE'?");
     Expect(lines, "OrvMenu.xml:5:21: error:", "DISP 'y' hides the entry: only 'Y' shows it");
@@ -149,6 +178,13 @@ TEST_F(CheckTest, ScreenSettings) {
     Expect(lines, "UserDef/Screen_Set.xml:3:28: error:", "TR code '1001' has no count");
     Expect(lines, "UserDef/Screen_Set.xml:4:3: warning:", "element 'TRCODE' in USRDEFDATA is ignored (the terminal reads TRCOE1, OPENCNT); a typo for 'TRCOE1'?");
     Expect(lines, "UserDef/Screen_Set.xml:5:12: error:", "open count 'x1' is not a number: it reads as 0");
+
+    // A code the catalogue lacks takes its count's place and sets nothing.
+    WriteFile(DataPath("UserDef/Screen_Set.xml"),
+              std::string(kDecl) + "<USRDEFDATA>\n  <TRCOE1><ITEM>7777</ITEM><ITEM>8000</ITEM></TRCOE1><OPENCNT><ITEM>1</ITEM><ITEM>2</ITEM></OPENCNT>\n</USRDEFDATA>\n");
+    lines = Check(0);
+    Expect(lines, "UserDef/Screen_Set.xml:3:11: warning:", "TR code '7777' is not in the catalogue: its open count is not applied");
+    EXPECT_EQ(lines.size(), 2u) << report;
 
     WriteFile(DataPath("UserDef/Screen_Set.xml"), std::string(kDecl) + "<USERDATA/>\n");
     lines = Check(1);
@@ -245,9 +281,22 @@ TEST_F(CheckTest, UserTabGroupsAndCodePage) {
     Expect(lines, "User/UserTabGrp.xml:3:57: warning:", "TR code '7777' is not in the catalogue");
     Expect(lines, "User/UserTabGrp.xml:4:11: error:", "group 1 is also the group at line 3: this later one replaces it");
     Expect(lines, "User/UserTabGrp.xml:4:24: warning:", "(U+D55C) is not in the terminal's code page (950): it reads as '?'");
-    Expect(lines, "User/UserTabGrp.xml:4:27: error:", "group code 'g01' is also the group's at line 3: a typed code finds only one of them");
+    // Columns count bytes: the character before TRCODE takes 3 in this UTF-8 file.
+    Expect(lines, "User/UserTabGrp.xml:4:29: error:", "group code 'g01' is also the group's at line 3: a typed code finds only one of them");
     Expect(lines, "User/UserTabGrp.xml:5:11: error:", "ID '0' is not a group number of 1 or more");
     Expect(lines, "User/UserTabGrp.xml:5:40: warning:", "attribute 'CODE' of TABGRP is ignored (the terminal reads ID, NAME, TRCODE)");
+
+    // In a Big5 file a Chinese character takes 2 bytes, so 2 columns; the reader's own faults
+    // are given in bytes as well.
+    std::filesystem::remove(UserPath("UserTabGrp.xml"));
+    const std::string big5 = "<?xml version=\"1.0\" encoding=\"big5\"?>\n<HOTKEY>\n"
+                             "  <NODE TRCODE=\"8000\" KEYCODE=\"112\">\xA7\xD6\xB3\x74</NODE><NODE TRCODE=\"7777\" KEYCODE=\"113\">x</NODE>\n";
+    WriteFile(UserPath("HotKey.xml"), big5 + "</HOTKEY>\n");
+    Expect(Check(1), "User/HotKey.xml:3:54: error:", "TR code '7777' is not in the catalogue");
+    WriteFile(UserPath("HotKey.xml"), big5 + "  <NODE KEYCODE=\"1\">\xA7\xD6\xB3\x74&bad;</NODE>\n</HOTKEY>\n");
+#ifndef _WIN32  // MSXML under Wine gives no position
+    Expect(Check(1), "User/HotKey.xml:4:25:", "the terminal cannot read this file");
+#endif
 }
 
 TEST_F(CheckTest, ToolBarDefinitionAndUserFile) {
@@ -259,21 +308,26 @@ TEST_F(CheckTest, ToolBarDefinitionAndUserFile) {
                                             "    <NODE TRCODE=\"7777\" STYLE=\"ROUND\" LASTACT=\"YES\"/>\n"
                                             "    <NODEE/>\n"
                                             "    <NODE TRCODE=\"9150\"/><NODE TRCODE=\"8000\" TYPE=\"TREDIT\"/>\n"
+                                            "    <NODE NAME=\"more\"><NODE TRCODE=\"1001\" TYPE=\"BUTON\"/></NODE>\n"  // 9
                                             "  </NODE>\n"
                                             "</TOOLBAR>\n"
                                             "</UI>\n");
     WriteFile(UserPath("ToolBar.xml"), "<TOOLBAR><NODE NAME=\"lost");
     const auto lines = Check(1);
     Expect(lines, "OrvUIInit.xml:4:", "MINSIZE 'abc' is not a number");
-    Expect(lines, "OrvUIInit.xml:5:18: warning:", "TYPE 'GRUOP' is not a type");
+    Expect(lines, "OrvUIInit.xml:5:18: warning:", "TYPE 'GRUOP' is not a type (NORMAL, SEP, TREDIT, GROUP, BUTTON, GROUPBTN, FOLDER, URLEDIT, CODECOMBO, USERINFO, CTIWINDOW): the item is left out of the menus; a typo for 'GROUP'?");
     Expect(lines, "OrvUIInit.xml:5:31: warning:", "a typo for 'ICON'?");
     Expect(lines, "OrvUIInit.xml:6:11: warning:", "TR code '7777' is not in the catalogue");
-    Expect(lines, "OrvUIInit.xml:6:25: warning:", "STYLE 'ROUND'");
+    Expect(lines, "OrvUIInit.xml:6:25: warning:", "STYLE 'ROUND' is not a style (BUTTON, SEP, CHECK, GROUP, CHECKGROUP): the item is a plain button");
     Expect(lines, "OrvUIInit.xml:6:39: warning:", "only 'ON' checks the item");
     Expect(lines, "OrvUIInit.xml:7:", "a typo for 'NODE'?");
     Expect(lines, "OrvUIInit.xml:8:26: warning:", "the screen-number box lands over button '' of group 'g': it begins within the box's 80 pixels");
-    Expect(lines, "User/ToolBar.xml:", "ToolBar.xml.unreadable");
-    EXPECT_EQ(lines.size(), 10u) << report;  // the nine, and the count
+    Expect(lines, "OrvUIInit.xml:9:5: error:",
+           "NODE 'more' has 1 item but no TYPE: the menus leave it out, and its items with it (TYPE FOLDER drops its items down, TYPE GROUP makes a group of buttons)");
+    Expect(lines, "OrvUIInit.xml:9:43: warning:", "TYPE 'BUTON' is not a type");
+    Expect(lines, "OrvUIInit.xml:9:43: warning:", "a typo for 'BUTTON'?");
+    Expect(lines, "User/ToolBar.xml:1:21: error:", "the quote (\") opened here in <NODE> is never closed, so the terminal cannot read this file: it keeps it aside as ToolBar.xml.unreadable");
+    EXPECT_EQ(lines.size(), 12u) << report;  // the eleven, and the count
 
     // Where the screen-number box lands: behind a group switch button always over it; without
     // one, over what begins within 80 pixels: 13 separators (1 to 13 pixels) keep the place free.
@@ -283,9 +337,9 @@ TEST_F(CheckTest, ToolBarDefinitionAndUserFile) {
                                             "<UI><TOOLBAR>\n"
                                             "<NODE NAME=\"free\" TYPE=\"GROUP\"><NODE TYPE=\"TREDIT\"/>" + spacer + "<NODE TRCODE=\"8000\" NAME=\"b\"/></NODE>\n"  // 3
                                             "<NODE NAME=\"short\" TYPE=\"GROUP\"><NODE TYPE=\"TREDIT\"/>" + spacer.substr(0, 12 * 19) + "<NODE NAME=\"c\"/></NODE>\n"
-                                            "<NODE NAME=\"boxes\"><NODE TYPE=\"CODECOMBO\" NAME=\"code\"/><NODE TYPE=\"TREDIT\"/></NODE>\n"  // 5
-                                            "<NODE NAME=\"plain\"><NODE TRCODE=\"8000\" NAME=\"d\"/></NODE>\n"
-                                            "<NODE NAME=\"spaced\">" + spacer + "<NODE TRCODE=\"8000\" NAME=\"e\"/></NODE>\n"  // 7
+                                            "<NODE NAME=\"boxes\" TYPE=\"GROUP\"><NODE TYPE=\"CODECOMBO\" NAME=\"code\"/><NODE TYPE=\"TREDIT\"/></NODE>\n"  // 5
+                                            "<NODE NAME=\"plain\" TYPE=\"GROUP\"><NODE TRCODE=\"8000\" NAME=\"d\"/></NODE>\n"
+                                            "<NODE NAME=\"spaced\" TYPE=\"GROUP\">" + spacer + "<NODE TRCODE=\"8000\" NAME=\"e\"/></NODE>\n"  // 7
                                             "</TOOLBAR></UI>\n");
     std::filesystem::remove(UserPath("ToolBar.xml"));
     auto placed = Check(0);
@@ -307,19 +361,74 @@ TEST_F(CheckTest, ToolBarDefinitionAndUserFile) {
     std::filesystem::remove(UserPath("ToolBar.xml"));
     Expect(Check(0), "OrvUIInit.xml:2:", "no TOOLBAR element");
 
-    // Pictures the toolbar would not show: from outside the image folder, broken or too large.
-    // A missing one is not reported.
+    // Pictures the toolbar would not show: missing, leading out of the image folder (by '..',
+    // whether the file is there or not, or by a link), broken or too large.
     WriteFile(rootDir + "/out.bmp", "BM");
     WriteFile(imageDir + "/broken.bmp", "BM, and nothing more");
+    std::string linked;
+#ifndef _WIN32
+    std::filesystem::create_symlink(rootDir + "/out.bmp", imageDir + "/link.bmp");
+    linked = "<NODE ICON=\"link.bmp\"/>";
+#endif
     WriteFile(DataPath("OrvUIInit.xml"), std::string(kDecl) +
                                             "<UI><TOOLBAR>\n"
-                                            "<NODE ICON=\"../out.bmp\"/>\n"
-                                            "<NODE ICON=\"broken.bmp\"/><NODE ICON=\"missing.bmp\"/>\n"
+                                            "<NODE ICON=\"../out.bmp\"/><NODE ICON=\"..\\..\\x.bmp\"/>\n"
+                                            "<NODE ICON=\"broken.bmp\"/><NODE ICON=\"missing.bmp\"/>" + linked + "\n"
                                             "</TOOLBAR></UI>\n");
-    const auto pictures = Check(0);
-    Expect(pictures, "OrvUIInit.xml:3:7: warning:", "ICON '../out.bmp' lies outside the image folder");
+    const auto pictures = Check(1);
+    Expect(pictures, "OrvUIInit.xml:3:7: error:", "ICON '../out.bmp' leads out of the image folder (" + imageDir + "): the terminal does not read it, and the button shows only its name");
+    Expect(pictures, "OrvUIInit.xml:3:32: error:", "ICON '..\\..\\x.bmp' leads out of the image folder");
     Expect(pictures, "OrvUIInit.xml:4:7: warning:", "ICON 'broken.bmp' is not a picture the terminal shows");
-    EXPECT_EQ(pictures.size(), 3u);
+    Expect(pictures, "OrvUIInit.xml:4:32: error:", "ICON 'missing.bmp' is not in the image folder (" + imageDir + "): the button shows only its name");
+#ifndef _WIN32
+    Expect(pictures, "OrvUIInit.xml:4:58: error:", "ICON 'link.bmp' is a link that leads out of the image folder");
+#endif
+}
+
+TEST_F(CheckTest, SeparatorsThatMeetWhenAGradeHidesWhatStandsBetween) {
+    WriteFile(DataPath("OrvMenu.xml"),
+              std::string(kDecl) +
+                  "<MENU>\n"
+                  "  <NODE TYPE=\"DLL\" DISP=\"Y\" GRADE=\"3FFFFFFF\" NAME=\"Orders\">\n"
+                  "    <NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FFFFFFF\" TRCODE=\"8000\">Quick</NODE>\n"
+                  "    <NODE TYPE=\"SEP\" DISP=\"Y\" GRADE=\"3FFFFFFF\"/>\n"                          // 5
+                  "    <NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FF00802\" TRCODE=\"1002\">Pro</NODE>\n"
+                  "    <NODE TYPE=\"SEP\" DISP=\"Y\" GRADE=\"3FFFFFFF\"/>\n"                          // 7
+                  "    <NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FFFFFFF\" TRCODE=\"1001\">A</NODE>\n"
+                  "    <NODE TYPE=\"SEP\" DISP=\"Y\" GRADE=\"3FFFFFFF\"/>\n"                          // 9
+                  "    <NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FFFFFFF\" TRCODE=\"1003\">期貨</NODE>\n"
+                  "  </NODE>\n"
+                  "</MENU>\n");
+    // By default the grades the samples are made for: a retail investor's and every grade.
+    auto lines = Check(0);
+    Expect(lines, "OrvMenu.xml:5:5: warning:",
+           "for a user of grades 00100401 without derivatives rights, screen 8000 hidden, this separator is the first line of its submenu");
+    Expect(lines, "OrvMenu.xml:7:5: warning:",
+           "for a user of grades 00100401 without derivatives rights, this separator follows the one at line 5 with nothing shown between "
+           "them: the menu shows two separator lines in a row");
+    Expect(lines, "OrvMenu.xml:9:5: warning:", "for a user of grades 00100401 without derivatives rights, this separator is the last line of its submenu");
+    EXPECT_EQ(lines.size(), 4u) << report;
+
+    // A user with every grade sees what stands between 5 and 7.
+    std::ostringstream out;
+    Options options;
+    options.dir = dataDir;
+    options.grades = {0x3FFFFFFF};
+    EXPECT_EQ(CheckDataFolder(options, out), 0);
+    EXPECT_EQ(out.str().find(":7:"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find(":9:5: warning: for a user of grades 3FFFFFFF without derivatives rights, this separator is the last"), std::string::npos) << out.str();
+
+    std::string why;
+    options = {};
+    options.grades = {0x3FFFFFFF};
+    EXPECT_TRUE(ParseArguments({"Data", "--grade", "3ff00802", "--grade", "1", "--image", "img"}, options, why));
+    EXPECT_EQ(options.dir, "Data");
+    EXPECT_EQ(options.imageDir, "img");
+    EXPECT_EQ(options.grades, (std::vector<std::uint32_t>{0x3FFFFFFF, 0x3FF00802, 1}));
+    EXPECT_FALSE(ParseArguments({"--grade", "xyz"}, options, why));
+    EXPECT_EQ(why, "--grade xyz: a grade mask is 1 to 8 hexadecimal digits, 0 to FFFFFFFF, such as 00100401");
+    EXPECT_FALSE(ParseArguments({"--grade"}, options, why));
+    EXPECT_FALSE(ParseArguments({"a", "b"}, options, why));
 }
 
 TEST_F(CheckTest, GradesListTheScreensOneGradeSetSeesAndTheOtherNot) {

@@ -1,11 +1,15 @@
 // Which buttons the toolbar window gets, in which order and with which images; the group
 // switch button; the placeholders of the boxes; the painted button images.
+#include <chrono>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "ToolBarFixture.h"
+#include "orvmenu/EnvMgr.h"
 #include "orvmenu/FormColor.h"
 #include "toolbar/ToolBarImpl.h"
+#include "toolbar/ToolBarPictures.h"
 #include "ui/FormBitmap.h"
 #include "ui/ImageList.h"
 #include "testsupport/Handles.h"
@@ -202,6 +206,79 @@ TEST_F(ToolBarTest, MissingBitmapsStillGiveButtonsAndSwitchingLeaksNothing) {
     EXPECT_EQ(orv::test::CountWindowObjects(), objects);
     EXPECT_GE(objects.hooks, 6u);  // host, toolbar, tooltips, and each box on itself and the toolbar
     EXPECT_EQ(ButtonCount(), 4);
+    drawn.Clear();
+}
+
+// The pictures kept between group switches are read again once their files change, are never
+// answered for a file that went or broke, and are not shown from outside the image folder.
+TEST_F(ToolBarTest, PicturesKeptBetweenSwitchesFollowTheirFiles) {
+    WriteBitmap("b.bmp", 24, 20, orv::Rgb(0, 0, 200));
+    LoadToolBar("<NODE NAME=\"Switch\" TYPE=\"GROUPBTN\"/>"
+                "<NODE NAME=\"G1\" TYPE=\"GROUP\" ICON=\"b.bmp\"><NODE NAME=\"a\" ICON=\"b.bmp\"/></NODE>"
+                "<NODE NAME=\"G2\" TYPE=\"GROUP\" ICON=\"b.bmp\"><NODE NAME=\"c\" ICON=\"b.bmp\"/></NODE>");
+    const auto imageSize = [this] {
+        int cx = 0, cy = 0;
+        CImageList::GetIconSize(reinterpret_cast<void*>(Send(orv::ui::kTbGetImageList)), cx, cy);
+        return std::pair{cx, cy};
+    };
+    EXPECT_EQ(imageSize(), (std::pair{24, 20}));
+    toolBar->SelectGroup(Item("G2"));
+    EXPECT_EQ(imageSize(), (std::pair{24, 20}));
+    WriteBitmap("b.bmp", 30, 22, orv::Rgb(0, 0, 200));
+    toolBar->SelectGroup(Item("G1"));
+    EXPECT_EQ(imageSize(), (std::pair{30, 22})) << "a changed file is read again";
+    WriteFile(imageDir + "/b.bmp", "BM cut short");
+    toolBar->SelectGroup(Item("G2"));
+    EXPECT_EQ(imageSize(), (std::pair{16, 16})) << "a broken file shows no picture, not the one read before";
+    WriteBitmap("b.bmp", 28, 18, orv::Rgb(0, 0, 200));
+    toolBar->SelectGroup(Item("G1"));
+    EXPECT_EQ(imageSize(), (std::pair{28, 18}));
+    std::filesystem::remove(imageDir + "/b.bmp");
+    toolBar->SelectGroup(Item("G2"));
+    EXPECT_EQ(imageSize(), (std::pair{16, 16})) << "a file that went shows no picture";
+
+    // Same size, same length, new colour: told apart by the file's times.
+    const std::string path = imageDir + "/p.bmp";
+    const auto pixel = [this](const CFormBitmap* picture) {
+        CClientDC client(mainWnd->GetHwnd());
+        CDC memory, source;
+        CBitmap target;
+        if (picture == nullptr || !memory.CreateCompatibleDC(&client) || !source.CreateCompatibleDC(&client) ||
+            !target.CreateCompatibleBitmap(client, 1, 1)) {
+            return orv::Color{0xFFFFFFFFu};
+        }
+        void* oldTarget = memory.SelectObject(&target);
+        void* oldSource = source.SelectHandle(picture->GetSafeHandle());
+        picture->DrawSelected(&memory, &source, CPoint{0, 0}, 1, 1);
+        source.SelectHandle(oldSource);
+        memory.SelectHandle(oldTarget);
+        return orv::test::BitmapPixel(target, 0, 0);
+    };
+    orv::toolbar::Pictures pictures;
+    WriteFile(path, Bmp24(4, 4, orv::Rgb(255, 0, 0)));
+    const CFormBitmap* red = pictures.Get(path);
+    EXPECT_EQ(pixel(red), orv::Rgb(255, 0, 0));
+    EXPECT_EQ(pictures.Get(path), red) << "an unchanged file is not read again";
+    const auto written = std::filesystem::last_write_time(path);
+    WriteFile(path, Bmp24(4, 4, orv::Rgb(0, 255, 0)));
+    std::filesystem::last_write_time(path, written + std::chrono::seconds(2));
+    EXPECT_EQ(pixel(pictures.Get(path)), orv::Rgb(0, 255, 0));
+
+    // The same path once the image folder is another: outside it, so not shown.
+    CEnvMgr::SetImageDir(dataDir);
+    EXPECT_EQ(pictures.Get(path), nullptr);
+    CEnvMgr::SetImageDir(imageDir);
+    EXPECT_NE(pictures.Get(path), nullptr);
+    EXPECT_EQ(pictures.Get(imageDir + "/../Data/ToolBar.xml"), nullptr);
+
+    // Many pictures: the oldest go, and the one asked for last is whole.
+    for (int i = 0; i < 70; ++i) {
+        const std::string name = imageDir + "/n" + std::to_string(i) + ".bmp";
+        WriteFile(name, Bmp24(2, 2, orv::Rgb(0, 0, 255)));
+        ASSERT_NE(pictures.Get(name), nullptr);
+    }
+    EXPECT_EQ(pictures.Size(), orv::toolbar::Pictures::kMaxPictures);
+    EXPECT_EQ(pixel(pictures.Get(imageDir + "/n69.bmp")), orv::Rgb(0, 0, 255));
     drawn.Clear();
 }
 

@@ -2,6 +2,7 @@
 // outside the image folder is not read, a group whose images would pass the budget or that runs
 // out of memory is built with captions only and the user is told, and an allocation that fails
 // at any step of building a group leaves the toolbar whole and usable.
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -124,9 +125,15 @@ TEST_F(ToolBarMemoryTest, AnAllocationFailingAtEachStepOfBuildingLeavesTheToolBa
     toolBar->SelectGroup(Item("G1"));
     const orv::test::HandleCounts handles = orv::test::CountHandles();
 
+    // The pictures kept from the last build are read again only once their files change: each
+    // round changes them, so that their reads are among the steps.
+    const auto written = std::filesystem::last_write_time(imageDir + "/g.bmp");
     unsigned rounds = 0;
     for (unsigned n = 1; n < 200; ++n) {
         toolBar->SelectGroup(Item("G2"));
+        for (const char* name : {"/g.bmp", "/a.bmp"}) {
+            std::filesystem::last_write_time(imageDir + name, written + std::chrono::seconds(n));
+        }
         messageBoxes.clear();
         fault::FailAllocationAt(n);
         toolBar->SelectGroup(Item("G1"));
@@ -146,9 +153,9 @@ TEST_F(ToolBarMemoryTest, AnAllocationFailingAtEachStepOfBuildingLeavesTheToolBa
         if (!fired || ::testing::Test::HasFailure()) break;
         ++rounds;
     }
-    // The three pictures read, the image list, the two memory contexts, the strip and its
-    // addition: every step was reached.
-    EXPECT_GE(rounds, 8u);
+    // The two pictures read (g.bmp once, though two buttons show it), the image list, the two
+    // memory contexts, the strip and its addition: every step was reached.
+    EXPECT_GE(rounds, 7u);
     messageBoxes.clear();
 }
 

@@ -23,6 +23,7 @@ public:
     explicit RecordingWindow(const std::string& title = "orvhost", HWND owner = nullptr);
 
     HWND GetHwnd() const { return window_.GetHwnd(); }
+    CHostWindow& Window() { return window_; }
     const std::vector<Message>& Messages() const { return messages_; }
     void ClearMessages() { messages_.clear(); }
 

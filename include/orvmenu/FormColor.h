@@ -53,7 +53,9 @@ public:
     // missing or unreadable.
     static bool ReadFormColorTable(const std::string& path, Table& table);
 
-    friend bool operator==(const CFormColor&, const CFormColor&) = default;
+    // Written out rather than defaulted, so the public headers stay C++17.
+    friend bool operator==(const CFormColor& a, const CFormColor& b) { return a.color_ == b.color_; }
+    friend bool operator!=(const CFormColor& a, const CFormColor& b) { return !(a == b); }
 
 private:
     orv::Color color_ = 0;

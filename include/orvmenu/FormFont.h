@@ -33,5 +33,10 @@ public:
     std::int32_t underline = 0;
     std::int32_t strikeOut = 0;
 
-    friend bool operator==(const CFormFont&, const CFormFont&) = default;
+    // Written out rather than defaulted, so the public headers stay C++17.
+    friend bool operator==(const CFormFont& a, const CFormFont& b) {
+        return a.faceName == b.faceName && a.width == b.width && a.height == b.height && a.weight == b.weight &&
+               a.italic == b.italic && a.underline == b.underline && a.strikeOut == b.strikeOut;
+    }
+    friend bool operator!=(const CFormFont& a, const CFormFont& b) { return !(a == b); }
 };

@@ -27,6 +27,12 @@ public:
     HWND GetHwnd() const { return GetSafeHwnd(); }
     void SetHandler(Handler handler);
 
+    // A named pointer-sized value on the window, as SetPropA and RemovePropA leave one; the
+    // library reads kOrvHostServicesProp (orvmenu/OrvHostServices.h) this way. False when the
+    // window is gone or out of memory.
+    bool SetProp(const char* name, void* value);
+    void RemoveProp(const char* name);
+
 protected:
     bool OnMessage(HWND wnd, unsigned message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 

@@ -5,21 +5,13 @@
 // the code page cannot hold becomes '?', and so does a malformed byte sequence.
 #pragma once
 
+#include "orvmenu/CodePage.h"  // the conversions a host uses too
 #include "orvmenu/OrvLibApi.h"
 
 #include <string>
 #include <string_view>
 
 namespace orv::cp950 {
-
-ORV_SERVICES_API std::string FromUtf8(std::string_view utf8);
-ORV_SERVICES_API std::string ToUtf8(std::string_view text);
-ORV_SERVICES_API std::string FromUtf16(std::u16string_view utf16);
-#ifdef _WIN32
-// The same for the platform's own wide strings, which are UTF-16 on Windows.
-ORV_SERVICES_API std::string FromUtf16(std::wstring_view utf16);
-#endif
-ORV_SERVICES_API std::u16string ToUtf16(std::string_view text);
 
 // Length in bytes of the character that starts at text[i] (1 or 2).
 inline std::size_t CharLength(std::string_view text, std::size_t i) {

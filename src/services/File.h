@@ -5,6 +5,7 @@
 // succeeds, so a crash, a full disk or a failed write leaves the old file whole.
 #pragma once
 
+#include "orvmenu/CodePage.h"  // NativePath
 #include "orvmenu/OrvLibApi.h"
 
 #include <algorithm>
@@ -49,9 +50,21 @@ private:
 
 namespace orv::file {
 
-// The path with every separator turned into the platform's own.
-ORV_SERVICES_API std::string NativePath(std::string_view path);
 ORV_SERVICES_API bool Exists(const std::string& path);  // a regular file
+
+// What tells one version of a file from another without opening it: its size and times, and on
+// POSIX the file's device and inode (a file saved by rename is a new inode). Two equal stamps of
+// the same path are taken to be the same bytes.
+struct Stamp {
+    unsigned long long size = 0;
+    unsigned long long written = 0;  // last write time
+    unsigned long long changed = 0;  // POSIX: status change time; Windows: creation time
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    friend bool operator==(const Stamp&, const Stamp&) = default;
+};
+// The stamp of a regular file; false for anything else or a path that does not exist.
+ORV_SERVICES_API bool GetStamp(const std::string& path, Stamp& out);
 // Whether path names a file inside folder (at any depth) once ".." and symbolic links are
 // resolved in both; false when either does not exist.
 ORV_SERVICES_API bool IsInside(const std::string& folder, const std::string& path);

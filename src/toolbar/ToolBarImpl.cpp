@@ -5,6 +5,7 @@
 #include "orvmenu/ToolBar.h"
 #include "toolbar/ToolBarImpl.h"
 #include "ui/ToolBarControl.h"
+#include "ui/Window.h"
 
 namespace {
 
@@ -19,7 +20,11 @@ bool IsLeftOutOfMenus(const OrvToolBar* item) {
 COrvToolBarImpl::~COrvToolBarImpl() {
     imageList.DeleteImageList();
     toolTipCtrl.DestroyWindow();
-    // The boxes go before the tree: the address box points at its item.
+    // The boxes go before the tree: the address box points at its item. Their windows are no
+    // longer the host's to find.
+    if (toolBarWnd != nullptr && toolBarWnd->GetSafeHwnd() != nullptr) {
+        for (const char* prop : kOrvToolBarBoxProps) orv::ui::RemoveProp(toolBarWnd->GetSafeHwnd(), prop);
+    }
     trCombo.reset();
     urlCombo.reset();
     codeCombo.reset();

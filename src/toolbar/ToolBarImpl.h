@@ -17,6 +17,7 @@
 #include "controls/ComboBoxURL.h"
 #include "orvmenu/OrvToolBar.h"
 #include "services/File.h"
+#include "toolbar/ToolBarPictures.h"
 #include "ui/Gdi.h"
 #include "ui/ImageList.h"
 #include "ui/ToolTip.h"
@@ -80,7 +81,7 @@ public:
     // The command identifier the process gives the next toolbar item.
     static std::uint32_t PeekNextCommandId();
 
-    // The boxes standing on the toolbar, or null: for a host that drives them as its user does.
+    // The boxes standing on the toolbar, or null. Hosts find their windows with CToolBar::GetBox.
     CComboBoxTR* GetTrCombo() const { return trCombo.get(); }
     CComboBoxURL* GetUrlCombo() const { return urlCombo.get(); }
     CComboBoxCode* GetCodeCombo() const { return codeCombo.get(); }
@@ -103,8 +104,6 @@ private:
     // captions only. False when memory, the image budget or a toolkit call fell short: the
     // caller then clears what was made.
     bool FillGroup(OrvToolBar* group, OrvToolBar* switchButton, bool pictures);
-    // Loads a button picture; one outside the image folder is not read.
-    static bool LoadPicture(CFormBitmap& bitmap, const std::string& path);
 
     std::string filePath;
     CToolBar* toolBarWnd = nullptr;
@@ -133,5 +132,7 @@ private:
     // each button keeps exactly one image of the list.
     int imageWidth = 0;
     int imageHeight = 0;
+    // The button pictures read so far, read again when their files change.
+    orv::toolbar::Pictures pictureCache;
     orv::file::UserFileGuard userFiles;  // the user's toolbar file, kept when it cannot be read
 };

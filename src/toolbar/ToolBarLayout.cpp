@@ -76,6 +76,7 @@ public:
     ImagePainter(const ImagePainter&) = delete;
     ImagePainter& operator=(const ImagePainter&) = delete;
     ~ImagePainter() {
+        LetGoOfPicture();
         if (oldFont_ != nullptr) dc_.SelectHandle(oldFont_);
     }
 
@@ -88,9 +89,10 @@ public:
         return oldBitmap_ != nullptr;
     }
     // Paints the record's image, w x h, with its left edge at x of the bitmap begun.
-    void Paint(CFormBitmap* bitmap, const OrvToolBar* record, int x, int w, int h) {
-        if (bitmap != nullptr && bitmap->IsLoaded()) {
-            bitmap->Draw(&dc_, &pictures_, CPoint{x, 0}, w, h);
+    // A picture stays selected for the buttons after it that show it too.
+    void Paint(const CFormBitmap* bitmap, const OrvToolBar* record, int x, int w, int h) {
+        if (bitmap != nullptr && bitmap->IsLoaded() && Select(bitmap)) {
+            bitmap->DrawSelected(&dc_, &pictures_, CPoint{x, 0}, w, h);
         } else {
             // Without its bitmap the button shows the toolbar's own background behind the caption.
             dc_.FillSolidRect(CRect{x, 0, x + w, h}, kMaskColor);
@@ -116,13 +118,30 @@ public:
         if (oldBitmap_ != nullptr) dc_.SelectHandle(oldBitmap_);
         oldBitmap_ = nullptr;
     }
+    // Lets go of the picture painted last, which may then be deleted.
+    void LetGoOfPicture() {
+        if (oldPicture_ != nullptr) pictures_.SelectHandle(oldPicture_);
+        oldPicture_ = selected_ = nullptr;
+    }
 
 private:
+    bool Select(const CFormBitmap* bitmap) {
+        void* handle = bitmap->GetSafeHandle();
+        if (handle == selected_) return true;
+        void* previous = pictures_.SelectHandle(handle);
+        if (previous == nullptr) return false;
+        if (oldPicture_ == nullptr) oldPicture_ = previous;
+        selected_ = handle;
+        return true;
+    }
+
     CClientDC client_;
     CDC dc_;        // the image painted
     CDC pictures_;  // the button's picture, copied from
     void* oldFont_ = nullptr;
     void* oldBitmap_ = nullptr;
+    void* oldPicture_ = nullptr;  // what pictures_ held before the first picture
+    void* selected_ = nullptr;    // the picture pictures_ holds
     bool ready_ = false;
 };
 
@@ -203,6 +222,7 @@ void COrvToolBarImpl::BuildToolBar(CToolBar* wnd, OrvToolBar* rootRecord, std::i
         DeleteButtons();
         toolBarWnd->SendMessage(orv::ui::kTbSetImageList, 0, 0);
         imageList.DeleteImageList();
+        pictureCache.Clear();  // their memory too
         if (!told) {
             told = true;
             AfxMessageBox(kNoImageMemory, orv::ui::kMbOk, 0);
@@ -210,36 +230,27 @@ void COrvToolBarImpl::BuildToolBar(CToolBar* wnd, OrvToolBar* rootRecord, std::i
     }
 }
 
-bool COrvToolBarImpl::LoadPicture(CFormBitmap& bitmap, const std::string& path) {
-    if (!orv::toolbar::IsInImageFolder(path)) {
-        bitmap.Load(std::string());  // leaves it empty
-        return false;
-    }
-    return bitmap.Load(path);
-}
-
 bool COrvToolBarImpl::FillGroup(OrvToolBar* group, OrvToolBar* switchButton, bool pictures) {
     std::size_t count = switchButton != nullptr && group->type == kOrvTbGroup ? 1 : 0;
     for (const OrvToolBar* child : group->children) {
         if (IsShown(child)) ++count;
     }
-    CFormBitmap bitmap;
+    // Pictures come from the ones kept since an earlier group showed them, while their files
+    // stay as they were.
+    const CFormBitmap* bitmap = nullptr;
     std::string loadedPath = group->icon;
     imageWidth = imageHeight = 0;
     if (pictures) {
-        LoadPicture(bitmap, group->icon);
+        bitmap = pictureCache.Get(group->icon);
         // Every image of a list has one size: the group's bitmap gives it, else the first of
         // its children's that can be read.
-        imageWidth = bitmap.GetWidth();
-        imageHeight = bitmap.GetHeight();
-        if (!bitmap.IsLoaded()) {
-            for (const OrvToolBar* child : group->children) {
-                CFormBitmap probe;
-                if (!IsShown(child) || !LoadPicture(probe, child->icon)) continue;
-                imageWidth = probe.GetWidth();
-                imageHeight = probe.GetHeight();
-                break;
-            }
+        const CFormBitmap* sized = bitmap;
+        for (auto child = group->children.begin(); sized == nullptr && child != group->children.end(); ++child) {
+            if (IsShown(*child)) sized = pictureCache.Get((*child)->icon);
+        }
+        if (sized != nullptr) {
+            imageWidth = sized->GetWidth();
+            imageHeight = sized->GetHeight();
         }
     }
     if (imageWidth <= 0 || imageHeight <= 0) imageWidth = imageHeight = kDefaultImageSize;
@@ -295,10 +306,11 @@ bool COrvToolBarImpl::FillGroup(OrvToolBar* group, OrvToolBar* switchButton, boo
             OrvToolBar* record = painted[first + k];
             const bool isSwitch = withSwitch && first + k == 0;
             if (pictures && !isSwitch && record->icon != loadedPath) {
-                LoadPicture(bitmap, record->icon);
+                painter.LetGoOfPicture();  // the one painted last may be pushed out
+                bitmap = pictureCache.Get(record->icon);
                 loadedPath = record->icon;
             }
-            painter.Paint(&bitmap, record, imageWidth * static_cast<int>(k), imageWidth, imageHeight);
+            painter.Paint(bitmap, record, imageWidth * static_cast<int>(k), imageWidth, imageHeight);
         }
         painter.End();
         if (imageList.Add(&strip, kMaskColor) != static_cast<int>(first)) return false;
@@ -333,6 +345,12 @@ void COrvToolBarImpl::PlaceBoxes(OrvToolBar* group,
         case kOrvTbUserInfo: box = (accountCombo = std::make_unique<CComboBoxAccount>()).get(); break;
         default: box = (codeCombo = std::make_unique<CComboBoxCode>()).get(); break;
         }
+        const CToolBar::Box kind = place->type == kOrvTbTrEdit     ? CToolBar::Box::Screen
+                                   : place->type == kOrvTbUrlEdit  ? CToolBar::Box::Address
+                                   : place->type == kOrvTbUserInfo ? CToolBar::Box::Account
+                                                                   : CToolBar::Box::Code;
+        // Hosts find the box by this property; the old box's window is gone.
+        orv::ui::RemoveProp(toolBarWnd->GetSafeHwnd(), kOrvToolBarBoxProps[static_cast<int>(kind)]);
         toolBarWnd->SetButtonInfo(position, group->id, place->style, place->width);
         CRect item;
         toolBarWnd->SendMessage(orv::ui::kTbGetItemRect, static_cast<WPARAM>(position),
@@ -341,6 +359,7 @@ void COrvToolBarImpl::PlaceBoxes(OrvToolBar* group,
         rect.right += place->rightShift;
         rect.bottom = rect.top + kListHeight;
         if (!box->Create(place->createStyle, rect, toolBarWnd->GetSafeHwnd(), place->id)) continue;
+        orv::ui::SetProp(toolBarWnd->GetSafeHwnd(), kOrvToolBarBoxProps[static_cast<int>(kind)], box->GetSafeHwnd());
         box->SendMessage(orv::ui::kCbSetDroppedWidth, static_cast<WPARAM>(place->droppedWidth), 0);
         if (place->itemHeightLess != 0) {
             box->SendMessage(orv::ui::kCbSetItemHeight, static_cast<WPARAM>(-1),

@@ -43,6 +43,11 @@ void CFormBitmap::Draw(CDC* dc, CDC* memory, CPoint point, int width, int height
     if (dc == nullptr || memory == nullptr || !IsLoaded()) return;
     void* previous = memory->SelectObject(&bitmap_);
     if (previous == nullptr) return;
-    dc->BitBlt(point.x, point.y, std::min(width, width_), std::min(height, height_), memory, 0, 0);
+    DrawSelected(dc, memory, point, width, height);
     memory->SelectHandle(previous);
+}
+
+void CFormBitmap::DrawSelected(CDC* dc, CDC* memory, CPoint point, int width, int height) const {
+    if (dc == nullptr || memory == nullptr || !IsLoaded()) return;
+    dc->BitBlt(point.x, point.y, std::min(width, width_), std::min(height, height_), memory, 0, 0);
 }

@@ -1,10 +1,11 @@
 // What a host window does the same way on both back ends: the library's messages to the host go
-// to its handler.
+// to its handler, and the host leaves named values on it.
 #include "orvmenu/HostWindow.h"
 
 #include <utility>
 
 #include "ui/WinDefs.h"
+#include "ui/Window.h"
 
 namespace {
 
@@ -23,4 +24,12 @@ bool CHostWindow::OnMessage(HWND wnd, unsigned message, WPARAM wParam, LPARAM lP
     const Handler current = handler_;  // the handler may replace itself
     result = current(message, wParam, lParam);
     return true;
+}
+
+bool CHostWindow::SetProp(const char* name, void* value) {
+    return GetSafeHwnd() != nullptr && name != nullptr && orv::ui::SetProp(GetSafeHwnd(), name, value);
+}
+
+void CHostWindow::RemoveProp(const char* name) {
+    if (GetSafeHwnd() != nullptr && name != nullptr) orv::ui::RemoveProp(GetSafeHwnd(), name);
 }

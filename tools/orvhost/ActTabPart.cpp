@@ -1,12 +1,7 @@
 // orvhost's action tab bar: the component over a recording tab control, with one tab per
 // screen the user opens.
 //
-// Steps:
-//   tabs                                      the bar: font, colours, tabs (* marks the selected)
-//   tab-open <trcode>                         a tab for the screen, named from its menu entry,
-//                                             selected
-//   tab-close <trcode>                        closes the screen's tab
-//   tab-color <sel|nor> <fore|back> <R,G,B>   one of the four colours
+// Each step describes itself where it is registered below ("--step help" lists them).
 #include <algorithm>
 #include <cstdint>
 #include <memory>
@@ -15,7 +10,7 @@
 #include <vector>
 
 #include "Host.h"
-#include "hostlib/RecordingActTabBar.h"
+#include "testsupport/RecordingActTabBar.h"
 #include "orvmenu/OrvExports.h"
 #include "orvmenu/OrvMenu.h"
 
@@ -77,12 +72,8 @@ void PrintBar(Host& host, const CRecordingActTabBar& bar) {
     PrintTabs(host, bar);
 }
 
-// The step's arguments, or a message and false.
-bool Expect(Host& host, const Host::Args& args, std::size_t count, const char* usage) {
-    if (args.size() == count) return true;
-    host.Out() << "usage: " << usage << "\n";
-    return false;
-}
+// Whether the step got its number of arguments; orvhost prints the usage when not.
+bool Expect(const Host::Args& args, std::size_t count) { return args.size() == count; }
 
 }  // namespace
 
@@ -113,23 +104,22 @@ void RegisterActTabPart(Host& host) {
     // The tab steps need the component and a shown bar.
     auto ready = [state](Host& h) {
         if (state->actTab && state->bar.Created()) return true;
-        h.Out() << "the action tab bar is not shown\n";
-        return false;
+        return h.Error("the action tab bar is not shown (its style file asks for no bar)");
     };
 
-    host.AddStep("tabs", "tabs", [state, ready](Host& h, const Host::Args& args) {
-        if (!Expect(h, args, 0, "tabs") || !ready(h)) return false;
+    host.AddStep("tabs", "tabs", "the action tab bar: its font, colours and tabs (* marks the selected one)",
+                 [state, ready](Host& h, const Host::Args& args) {
+        if (!Expect(args, 0) || !ready(h)) return false;
         PrintBar(h, state->bar);
         return true;
     });
 
-    host.AddStep("tab-open", "tab-open <trcode>", [state, ready](Host& h, const Host::Args& args) {
-        if (!Expect(h, args, 1, "tab-open <trcode>") || !ready(h)) return false;
+    host.AddStep("tab-open", "tab-open <trcode>",
+                 "the host opens a screen: its tab, named from its menu entry, is added (once) and selected",
+                 [state, ready](Host& h, const Host::Args& args) {
+        if (!Expect(args, 1) || !ready(h)) return false;
         const OrvMenu* node = h.Menu() ? h.Menu()->GetMenuByTRCode(args[0]) : nullptr;
-        if (!node) {
-            h.Out() << "no screen " << args[0] << " in the menu\n";
-            return false;
-        }
+        if (!node) return h.Error("no screen has the TR code '" + args[0] + "' in the catalogue");
         OrvActTabItem* item = state->Find(node->trCode);
         if (!item) {
             // A new screen's tab goes at the end of the bar.
@@ -144,12 +134,14 @@ void RegisterActTabPart(Host& host) {
         return true;
     });
 
-    host.AddStep("tab-close", "tab-close <trcode>", [state, ready](Host& h, const Host::Args& args) {
-        if (!Expect(h, args, 1, "tab-close <trcode>") || !ready(h)) return false;
+    host.AddStep("tab-close", "tab-close <trcode>", "the host closes a screen: its tab goes",
+                 [state, ready](Host& h, const Host::Args& args) {
+        if (!Expect(args, 1) || !ready(h)) return false;
         OrvActTabItem* item = state->Find(args[0]);
         if (!item) {
-            h.Out() << "no tab for screen " << args[0] << "\n";
-            return false;
+            std::string open;
+            for (const auto& owned : state->items) open += (open.empty() ? "" : ", ") + owned->trCode;
+            return h.Error("no tab for screen " + args[0] + "; the open screens: " + (open.empty() ? "none" : open));
         }
         state->actTab->DeleteTabItem(item, state->Position(item));
         std::erase_if(state->items, [item](const auto& owned) { return owned.get() == item; });
@@ -162,14 +154,17 @@ void RegisterActTabPart(Host& host) {
     });
 
     const char* colorUsage = "tab-color <sel|nor> <fore|back> <R,G,B>";
-    host.AddStep("tab-color", colorUsage, [state, colorUsage](Host& h, const Host::Args& args) {
-        if (!Expect(h, args, 3, colorUsage) || !state->actTab) return false;
+    host.AddStep("tab-color", colorUsage,
+                 "sets one of the four colours: the selected (sel) or the other (nor) tabs' text (fore) or background",
+                 [state](Host& h, const Host::Args& args) {
+        if (!Expect(args, 3)) return false;
+        if (!state->actTab) return h.Error("the action tab bar is not loaded");
         CFormColor color;
         const bool sel = args[0] == "sel", fore = args[1] == "fore";
-        if ((!sel && args[0] != "nor") || (!fore && args[1] != "back") ||
-            !color.fromString(args[2])) {
-            h.Out() << "usage: " << colorUsage << "\n";
-            return false;
+        if (!sel && args[0] != "nor") return h.Error("'" + args[0] + "' is not sel or nor");
+        if (!fore && args[1] != "back") return h.Error("'" + args[1] + "' is not fore or back");
+        if (!color.fromString(args[2])) {
+            return h.Error("'" + args[2] + "' is not a colour: R,G,B (each 0 to 255) or #RRGGBB");
         }
         IOrvActTab* actTab = state->actTab;
         if (sel && fore) actTab->SetSelForeColor(color);

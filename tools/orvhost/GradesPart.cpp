@@ -11,7 +11,7 @@
 #include "Host.h"
 #include "orvmenu/Menu.h"
 #include "orvmenu/OrvExports.h"
-#include "services/CodePage.h"
+#include "orvmenu/CodePage.h"
 
 namespace orvhost {
 namespace {

@@ -42,8 +42,13 @@ public:
     // of registration; unload runs at shut-down in reverse order, before the main menu goes.
     virtual void AddComponent(std::string name, std::function<void(Host&)> load,
                               std::function<void(Host&)> unload) = 0;
-    // A step a script or the command line can name: "name arg arg ...".
-    virtual void AddStep(std::string name, std::string usage, Step step) = 0;
+    // A step a script or the command line can name: "name arg arg ...". usage shows the
+    // arguments; description says in one line what the step does and what its numbers count
+    // from ("help" lists both).
+    virtual void AddStep(std::string name, std::string usage, std::string description, Step step) = 0;
+    // Tells the user why a step could not do what it was asked (say what was wrong and what
+    // would have been valid); false, for the step to return.
+    virtual bool Error(const std::string& what) = 0;
 
     // The toolbar window a part made: in orvhost's window it stands under the menu bar, and
     // describe tells the user what a button's command does there.
@@ -57,10 +62,6 @@ void RegisterToolBarPart(Host& host);
 void RegisterHotKeyPart(Host& host);
 void RegisterTabGroupPart(Host& host);
 void RegisterActTabPart(Host& host);
-
-// orvhost check [DIR]: every file of a terminal's data folder, problems reported as
-// "file:line:column: error|warning: message". 0 when no error was found.
-int RunCheck(const std::string& dir, std::ostream& out);
 
 // orvhost grades A B: the screens grade set A sees that B does not, and the reverse, from the
 // catalogue in the data folder the environment names. 0 when the catalogue was read.

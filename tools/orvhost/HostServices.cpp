@@ -5,8 +5,8 @@
 #include <ostream>
 #include <sstream>
 
-#include "services/CodePage.h"
-#include "services/XMLParser.h"
+#include "orvmenu/CodePage.h"
+#include "testsupport/Files.h"
 
 namespace orvhost {
 namespace {
@@ -48,15 +48,12 @@ void SampleHostServices::Load(const std::string& userTabGrpFile, const std::stri
         layoutCodes_[Key(l.code)] = l.code;
     }
 
-    CXMLParser parser;
-    if (parser.Open(userTabGrpFile, 1) != 0) {
-        for (CXMLNode n = parser.GetRoot().GetFirstChild(); n; n = n.GetNextSibling()) {
-            if (!n.IsElement() || !n.NameIs("TABGRP")) continue;
+    std::vector<std::map<std::string, std::string>> groups;
+    if (orv::test::ReadChildElements(userTabGrpFile, "TABGRP", groups)) {
+        for (auto& attributes : groups) {
             auto group = std::make_unique<OrvMenu>();
-            for (int i = 0; i < n.GetAttrCount(); ++i) {
-                if (n.AttrNameIs(i, "NAME")) group->name = n.GetAttrValue(i);
-                else if (n.AttrNameIs(i, "TRCODE")) group->trCode = n.GetAttrValue(i);
-            }
+            group->name = attributes["NAME"];
+            group->trCode = attributes["TRCODE"];
             if (!group->trCode.empty()) groups_.emplace(Key(group->trCode), std::move(group));
         }
     } else {

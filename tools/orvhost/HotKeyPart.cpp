@@ -1,10 +1,6 @@
 // orvhost's hot keys: the user's hot-key file, and key presses turned into screens.
 //
-// Steps:
-//   key <keycode|F1..F12> [ctrl] [shift] [alt]   a key press with those modifiers held
-//   hotkeys                                     the hot keys, in the order they are tried
-//   hotkeys-save                                writes the user's file and prints it (or says
-//                                               the save failed and the old file stayed)
+// Each step describes itself where it is registered below ("--step help" lists them).
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -17,9 +13,10 @@
 #include "orvmenu/OrvHotKeyTable.h"
 #include "orvmenu/OrvMenu.h"
 #include "orvmenu/EnvMgr.h"
-#include "services/XMLParser.h"
 #include "orvmenu/Keyboard.h"
 #include "testsupport/Keys.h"
+
+#include <cctype>
 
 namespace orvhost {
 namespace {
@@ -53,6 +50,12 @@ std::string KeyName(std::int32_t keyCode) {
 std::string Combination(std::int32_t keyCode, bool ctrl, bool shift, bool alt) {
     return std::string(ctrl ? "Ctrl+" : "") + (shift ? "Shift+" : "") + (alt ? "Alt+" : "") +
            KeyName(keyCode);
+}
+
+bool IsWord(const std::string& text, const char* word) {
+    std::string lower = text;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower == word;
 }
 
 // "113" or "F2".
@@ -108,15 +111,21 @@ void RegisterHotKeyPart(Host& host) {
         });
 
     const char* keyUsage = "key <keycode|F1..F12> [ctrl] [shift] [alt]";
-    host.AddStep("key", keyUsage, [state](Host& h, const Host::Args& args) {
+    host.AddStep("key", keyUsage,
+                 "the user presses a key (a virtual-key code such as 112, or F1 to F12) with those modifiers held",
+                 [state](Host& h, const Host::Args& args) {
         std::int32_t keyCode = 0;
-        if (state->hotKey == nullptr || args.empty() || !ParseKey(args[0], keyCode)) return false;
+        if (args.empty()) return false;
+        if (state->hotKey == nullptr) return h.Error("the hot keys are not loaded");
+        if (!ParseKey(args[0], keyCode)) {
+            return h.Error("'" + args[0] + "' is not a key: a virtual-key code (decimal, e.g. 112) or F1 to F12");
+        }
         bool ctrl = false, shift = false, alt = false;
         for (std::size_t i = 1; i < args.size(); ++i) {
-            if (orv::xml::EqualsNoCase(args[i], "ctrl")) ctrl = true;
-            else if (orv::xml::EqualsNoCase(args[i], "shift")) shift = true;
-            else if (orv::xml::EqualsNoCase(args[i], "alt")) alt = true;
-            else return false;
+            if (IsWord(args[i], "ctrl")) ctrl = true;
+            else if (IsWord(args[i], "shift")) shift = true;
+            else if (IsWord(args[i], "alt")) alt = true;
+            else return h.Error("'" + args[i] + "' is not a modifier: ctrl, shift or alt");
         }
         // The keyboard as it stands while the key message is processed.
         orv::test::SetKeyDown(orv::ui::kVkControl, ctrl);
@@ -132,14 +141,18 @@ void RegisterHotKeyPart(Host& host) {
         return true;
     });
 
-    host.AddStep("hotkeys", "hotkeys", [state](Host& h, const Host::Args& args) {
-        if (state->hotKey == nullptr || !args.empty()) return false;
+    host.AddStep("hotkeys", "hotkeys", "the user's hot keys, in the order a key press tries them",
+                 [state](Host& h, const Host::Args& args) {
+        if (!args.empty()) return false;
+        if (state->hotKey == nullptr) return h.Error("the hot keys are not loaded");
         PrintHotKeys(h, *state->hotKey->GetHotKeyTable());
         return true;
     });
 
-    host.AddStep("hotkeys-save", "hotkeys-save", [state](Host& h, const Host::Args& args) {
-        if (state->hotKey == nullptr || !args.empty()) return false;
+    host.AddStep("hotkeys-save", "hotkeys-save", "writes the user's hot-key file and prints it (or the failure)",
+                 [state](Host& h, const Host::Args& args) {
+        if (!args.empty()) return false;
+        if (state->hotKey == nullptr) return h.Error("the hot keys are not loaded");
         const std::string path = CEnvMgr::GetDataUserDir() + "/" + kHotKeyFile;
         return SaveAndReport(h, path, "File Open Error For Save Hotkey", [&] { state->hotKey->Save(path); });
     });

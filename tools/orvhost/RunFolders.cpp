@@ -14,7 +14,7 @@
 #include <unistd.h>
 #endif
 
-#include "services/File.h"
+#include "testsupport/Files.h"
 
 namespace fs = std::filesystem;
 
@@ -99,11 +99,7 @@ bool WriteBack(const fs::path& from, const fs::path& to, std::ostream& out) {
         const fs::path target = to / fs::relative(it->path(), from, kind);
         std::error_code made;
         fs::create_directories(target.parent_path(), made);
-        std::string bytes;
-        CFile file;
-        const bool written = orv::file::ReadAll(it->path().string(), bytes, static_cast<std::size_t>(-1)) &&
-                             file.Open(target.string(), CFile::modeCreate | CFile::modeWrite) &&
-                             (file.Write(bytes), file.Close());
+        const bool written = orv::test::CopyFileAsSaved(it->path().string(), target.string());
         if (!written) {
             out << "orvhost: could not write back " << target.generic_string() << "\n";
             ok = false;

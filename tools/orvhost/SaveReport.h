@@ -13,7 +13,7 @@
 #include <string>
 
 #include "Host.h"
-#include "services/CodePage.h"
+#include "orvmenu/CodePage.h"
 #include "orvmenu/MessageBox.h"
 
 namespace orvhost {

@@ -1,15 +1,6 @@
 // orvhost's tab groups: the terminal's fixed groups of screens and the groups the user makes.
 //
-// Steps:
-//   groups                                  the fixed groups (the sample file's numbers)
-//   usergroups                              the user's groups, in display order
-//   usergroup-add <code> <name>             a new, empty group
-//   usergroup-addscreen <id> <trcode>       a screen joins a group
-//   usergroup-remove <id> <trcode>          a screen leaves a group
-//   usergroup-swap <id> <trcode> <trcode>   two screens of a group change places
-//   usergroup-delete <id>                   a group goes
-//   usergroup-save                          writes the user's file and prints it (or says the
-//                                           save failed and the old file stayed)
+// Each step describes itself where it is registered below ("--step help" lists them).
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -21,7 +12,7 @@
 #include "SaveReport.h"
 #include "orvmenu/OrvExports.h"
 #include "orvmenu/OrvMenu.h"
-#include "services/CodePage.h"
+#include "orvmenu/CodePage.h"
 #include "orvmenu/EnvMgr.h"
 
 namespace orvhost {
@@ -80,10 +71,19 @@ void PrintUserGroups(Host& host, IOrvTabGrp& user) {
 }
 
 // The user's group of id, or null after saying so.
-CUserTabGrpItem* UserGroup(Host& host, IOrvTabGrp& user, std::int32_t id) {
-    auto* group = static_cast<CUserTabGrpItem*>(user.GetUserTabGrp(id));
-    if (group == nullptr) host.Out() << "no user tab group " << id << "\n";
-    return group;
+// The user's group of that id (the number usergroups prints first), or null after telling the
+// user which ids there are.
+CUserTabGrpItem* UserGroup(Host& host, IOrvTabGrp& user, const std::string& text) {
+    std::int32_t id = 0;
+    auto* group = ParseId(text, id) ? static_cast<CUserTabGrpItem*>(user.GetUserTabGrp(id)) : nullptr;
+    if (group != nullptr) return group;
+    std::string ids;
+    if (const auto* order = user.GetUserTabGrpOrder()) {
+        for (const auto groupId : *order) ids += (ids.empty() ? "" : ", ") + std::to_string(groupId);
+    }
+    host.Error("no user tab group with the id '" + text + "'; the ids (usergroups prints them first): " +
+               (ids.empty() ? "none" : ids));
+    return nullptr;
 }
 
 }  // namespace
@@ -110,7 +110,7 @@ void RegisterTabGroupPart(Host& host) {
             state->user = state->fixed = nullptr;
         });
 
-    host.AddStep("groups", "groups", [state](Host& h, const Host::Args& args) {
+    host.AddStep("groups", "groups", "the terminal's fixed tab groups with their screens", [state](Host& h, const Host::Args& args) {
         if (state->fixed == nullptr || !args.empty()) return false;
         h.Out() << "fixed tab groups:\n";
         for (const std::int32_t id : kFixedGroupIds) {
@@ -120,75 +120,81 @@ void RegisterTabGroupPart(Host& host) {
         return true;
     });
 
-    host.AddStep("usergroups", "usergroups", [state](Host& h, const Host::Args& args) {
+    host.AddStep("usergroups", "usergroups", "the user's tab groups: id, [code], name, then the screens",
+                 [state](Host& h, const Host::Args& args) {
         if (state->user == nullptr || !args.empty()) return false;
         PrintUserGroups(h, *state->user);
         return true;
     });
 
-    host.AddStep("usergroup-add", "usergroup-add <code> <name>", [state](Host& h, const Host::Args& args) {
+    host.AddStep("usergroup-add", "usergroup-add <code> <name>",
+                 "the user makes a tab group with a code of its own (typed where a screen number goes) and a name",
+                 [state](Host& h, const Host::Args& args) {
         if (state->user == nullptr || args.size() != 2) return false;
         const std::string code = orv::cp950::FromUtf8(args[0]);
         // Codes are typed where a screen number goes: one group per code.
         if (state->user->IsUserTabGrpCode(code)) {
-            h.Out() << "a user tab group with the code " << args[0] << " exists already\n";
-            return false;
+            return h.Error("a user tab group with the code " + args[0] + " exists already");
         }
         state->user->AddUserTabGrp(code, orv::cp950::FromUtf8(args[1]));
         const std::int32_t id = state->user->FindUserTabGrp(code);
         h.Out() << "new user tab group " << id << "\n";
-        if (const CUserTabGrpItem* group = UserGroup(h, *state->user, id)) PrintUserGroup(h, *group);
+        if (const CUserTabGrpItem* group = UserGroup(h, *state->user, std::to_string(id))) PrintUserGroup(h, *group);
         return true;
     });
 
     host.AddStep("usergroup-addscreen", "usergroup-addscreen <id> <trcode>",
+                 "adds a screen to the user's tab group of that id (the number usergroups prints first)",
                  [state](Host& h, const Host::Args& args) {
-                     std::int32_t id = 0;
-                     if (state->user == nullptr || args.size() != 2 || !ParseId(args[0], id)) return false;
-                     const CUserTabGrpItem* group = UserGroup(h, *state->user, id);
+                     if (state->user == nullptr || args.size() != 2) return false;
+                     const CUserTabGrpItem* group = UserGroup(h, *state->user, args[0]);
                      if (group == nullptr) return false;
                      if (h.Menu() == nullptr || h.Menu()->GetMenuByTRCode(args[1]) == nullptr) {
-                         h.Out() << "no screen " << args[1] << " in the menu\n";
-                         return false;
+                         return h.Error("no screen has the TR code '" + args[1] + "' in the catalogue");
                      }
-                     state->user->AddUserTabGrpItem(args[1], id);
+                     state->user->AddUserTabGrpItem(args[1], group->id);
                      PrintUserGroup(h, *group);
                      return true;
                  });
 
-    host.AddStep("usergroup-remove", "usergroup-remove <id> <trcode>", [state](Host& h, const Host::Args& args) {
-        std::int32_t id = 0;
-        if (state->user == nullptr || args.size() != 2 || !ParseId(args[0], id)) return false;
-        const CUserTabGrpItem* group = UserGroup(h, *state->user, id);
+    host.AddStep("usergroup-remove", "usergroup-remove <id> <trcode>",
+                 "removes a screen from the user's tab group of that id (the number usergroups prints first)",
+                 [state](Host& h, const Host::Args& args) {
+        if (state->user == nullptr || args.size() != 2) return false;
+        const CUserTabGrpItem* group = UserGroup(h, *state->user, args[0]);
         if (group == nullptr) return false;
         const std::size_t before = group->trCodes.size();
-        state->user->DeleteUserTabGrpItem(args[1], id);
-        if (group->trCodes.size() == before) h.Out() << "screen " << args[1] << " stays\n";
+        state->user->DeleteUserTabGrpItem(args[1], group->id);
         PrintUserGroup(h, *group);
-        return group->trCodes.size() < before;
+        if (group->trCodes.size() == before) return h.Error("screen " + args[1] + " is not in the group: it stays as it was");
+        return true;
     });
 
-    host.AddStep("usergroup-swap", "usergroup-swap <id> <trcode> <trcode>", [state](Host& h, const Host::Args& args) {
-        std::int32_t id = 0;
-        if (state->user == nullptr || args.size() != 3 || !ParseId(args[0], id)) return false;
-        const CUserTabGrpItem* group = UserGroup(h, *state->user, id);
+    host.AddStep("usergroup-swap", "usergroup-swap <id> <trcode> <trcode>",
+                 "swaps two screens of the user's tab group of that id (the number usergroups prints first)",
+                 [state](Host& h, const Host::Args& args) {
+        if (state->user == nullptr || args.size() != 3) return false;
+        const CUserTabGrpItem* group = UserGroup(h, *state->user, args[0]);
         if (group == nullptr) return false;
-        const bool swapped = state->user->SwapUserTabGrpItem(args[1], args[2], id) == 0;
-        if (!swapped) h.Out() << "nothing to swap\n";
+        const bool swapped = state->user->SwapUserTabGrpItem(args[1], args[2], group->id) == 0;
         PrintUserGroup(h, *group);
-        return swapped;
+        if (!swapped) return h.Error("nothing to swap: both screens must be in the group");
+        return true;
     });
 
-    host.AddStep("usergroup-delete", "usergroup-delete <id>", [state](Host& h, const Host::Args& args) {
-        std::int32_t id = 0;
-        if (state->user == nullptr || args.size() != 1 || !ParseId(args[0], id)) return false;
-        if (UserGroup(h, *state->user, id) == nullptr) return false;
-        state->user->DeleteUserTabGrp(id);
+    host.AddStep("usergroup-delete", "usergroup-delete <id>",
+                 "deletes the user's tab group of that id (the number usergroups prints first)",
+                 [state](Host& h, const Host::Args& args) {
+        if (state->user == nullptr || args.size() != 1) return false;
+        const CUserTabGrpItem* group = UserGroup(h, *state->user, args[0]);
+        if (group == nullptr) return false;
+        state->user->DeleteUserTabGrp(group->id);
         PrintUserGroups(h, *state->user);
         return true;
     });
 
-    host.AddStep("usergroup-save", "usergroup-save", [state](Host& h, const Host::Args& args) {
+    host.AddStep("usergroup-save", "usergroup-save", "writes the user's tab group file and prints it (or the failure)",
+                 [state](Host& h, const Host::Args& args) {
         if (state->user == nullptr || !args.empty()) return false;
         return SaveAndReport(h, CEnvMgr::GetDataUserDir() + "/" + kUserFile, "File Save Error For Save TabGrp",
                              [state] { state->user->SaveUserTabGrp(); });

@@ -10,8 +10,8 @@
 #include "orvmenu/Menu.h"
 #include "orvmenu/OrvMenu.h"
 #include "orvmenu/ToolBar.h"
-#include "services/CodePage.h"
-#include "services/win32/Win32.h"
+#include "orvmenu/CodePage.h"
+#include <windows.h>
 
 #include <commctrl.h>
 #include <wincodec.h>
@@ -42,8 +42,14 @@ struct Frame {
     bool failed = false;
 };
 
+// Terminal text (code page 950) as the window system's wide text.
+std::wstring Wide(const std::string& text) {
+    const std::u16string utf16 = orv::cp950::ToUtf16(text);
+    return std::wstring(utf16.begin(), utf16.end());
+}
+
 std::wstring FromUtf8(const std::string& utf8) {
-    return orv::win32::Wide(orv::cp950::FromUtf8(utf8));
+    return Wide(orv::cp950::FromUtf8(utf8));
 }
 
 // The font the menus are drawn in, so the window's text shows the same characters.
@@ -59,7 +65,7 @@ void ShowCommand(HWND wnd, Frame& frame, unsigned id) {
     std::ostream& out = frame.host->Out();
     if (node != nullptr) {
         frame.status = L"Command " + std::to_wstring(id) + L": the host opens screen (" +
-                       orv::win32::Wide(node->trCode) + L") " + orv::win32::Wide(node->name);
+                       Wide(node->trCode) + L") " + Wide(node->name);
         out << "-> opens screen (" << node->trCode << ") " << frame.host->Show(node->name)
             << "  [WM_COMMAND " << id << "]\n";
     } else {
@@ -209,7 +215,7 @@ LRESULT CALLBACK FrameProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam)
         // A toolbar button: the host looks its record up.
         if (frame->toolBar != nullptr && reinterpret_cast<HWND>(lParam) == frame->toolBar) {
             const std::string what = frame->host->DescribeToolBarCommand(LOWORD(wParam));
-            frame->status = L"Toolbar command " + std::to_wstring(LOWORD(wParam)) + L": " + orv::win32::Wide(what);
+            frame->status = L"Toolbar command " + std::to_wstring(LOWORD(wParam)) + L": " + Wide(what);
             frame->host->Out() << "toolbar command " << LOWORD(wParam) << ": " << frame->host->Show(what) << "\n";
             ::InvalidateRect(wnd, nullptr, TRUE);
             return 0;

@@ -22,12 +22,12 @@
 #include "RunFolders.h"
 #include "orvmenu/Menu.h"
 #include "orvmenu/OrvExports.h"
-#include "services/CodePage.h"
+#include "orvmenu/CodePage.h"
 #include "orvmenu/EnvMgr.h"
 #include "orvmenu/HostWindow.h"
 #include "orvmenu/MessageBox.h"
 #include "testsupport/RecordingWindow.h"
-#include "ui/Window.h"
+#include "testsupport/check/Checker.h"
 #ifdef _WIN32
 #include "Win32Window.h"
 
@@ -106,8 +106,24 @@ public:
         return describeToolBar_ ? describeToolBar_(id) : std::string();
     }
 
-    void AddStep(std::string name, std::string usage, Step step) override {
-        steps_[name] = {std::move(usage), std::move(step)};
+    void AddStep(std::string name, std::string usage, std::string description, Step step) override {
+        steps_[name] = {std::move(usage), std::move(description), std::move(step)};
+    }
+
+    bool Error(const std::string& what) override {
+        std::cout << "  error: " << what << "\n";
+        errorShown_ = true;
+        return false;
+    }
+
+    // The steps and what each does, and nothing else: no component is loaded.
+    void PrintSteps() {
+        RegisterAll();
+        std::cout << "Steps (--step \"STEP ARGS\", or one a line with --script FILE):\n";
+        for (const auto& [name, entry] : steps_) {
+            std::cout << "  " << entry.usage << "\n      " << entry.description << "\n";
+        }
+        std::cout << "A step that cannot do what it was asked says why; orvhost then exits with 1.\n";
     }
 
     int Run() {
@@ -115,27 +131,28 @@ public:
             std::cout << "[message box] " << orv::cp950::ToUtf8(text) << " [OK]\n";
             return orv::ui::kIdOk;
         });
-        RegisterBuiltInSteps();
-        RegisterToolBarPart(*this);
-        RegisterHotKeyPart(*this);
-        RegisterTabGroupPart(*this);
-        RegisterActTabPart(*this);
+        RegisterAll();
 
         LoadMainMenu();
         if (options_.printMenu && !options_.window) PrintMenu();
         // The user code manager and the market data reach the library on the main window.
         services_.Load(CEnvMgr::GetDataUserDir() + "/UserTabGrp.xml", CEnvMgr::GetDataDir() + "/Accounts.txt", std::cout);
-        orv::ui::SetProp(mainWnd_.GetHwnd(), kOrvHostServicesProp, static_cast<IOrvHostServices*>(&services_));
+        mainWnd_.Window().SetProp(kOrvHostServicesProp, static_cast<IOrvHostServices*>(&services_));
         std::cout << "== Components ==\n";
         for (auto& c : components_) c.load(*this);
         int failures = 0;
         if (!options_.window && (options_.steps.empty() || options_.lookupsGiven)) PrintLookups();
+        // A first run shows the toolbar as the user sees it, under the menu.
+        if (!options_.window && options_.steps.empty()) {
+            std::cout << "== Toolbar ==\n";
+            RunStep("toolbar", false);
+        }
         for (const auto& line : options_.steps) failures += RunStep(line) ? 0 : 1;
 #ifdef _WIN32
         if (options_.window) failures += RunWin32Window(*this, bar_, options_.screenshot, options_.openMenu);
 #endif
         for (auto it = components_.rbegin(); it != components_.rend(); ++it) it->unload(*this);
-        orv::ui::RemoveProp(mainWnd_.GetHwnd(), kOrvHostServicesProp);
+        mainWnd_.Window().RemoveProp(kOrvHostServicesProp);
         DestroyOrvMainMenu(menu_);
         bar_.DestroyMenu();
         orv::ui::SetMessageBoxHook(nullptr);
@@ -149,8 +166,18 @@ private:
     };
     struct StepEntry {
         std::string usage;
+        std::string description;
         Step step;
     };
+
+    void RegisterAll() {
+        if (!steps_.empty()) return;
+        RegisterBuiltInSteps();
+        RegisterToolBarPart(*this);
+        RegisterHotKeyPart(*this);
+        RegisterTabGroupPart(*this);
+        RegisterActTabPart(*this);
+    }
 
     void LoadMainMenu() {
         // The host's menu bar comes with entries of its own; the catalogue goes in front of them.
@@ -228,41 +255,56 @@ private:
     }
 
     void RegisterBuiltInSteps() {
-        AddStep("lookup", "lookup <trcode>", [this](Host&, const Args& a) {
-            if (a.size() != 1) return false;
-            const OrvMenu* node = menu_->GetMenuByTRCode(a[0]);
-            if (node == nullptr) std::cout << "TR code " << a[0] << ": no such screen\n";
-            else PrintNode(node);
-            return node != nullptr;
-        });
-        AddStep("command", "command <id>: the user picks a menu entry", [this](Host&, const Args& a) {
-            if (a.size() != 1) return false;
-            const OrvMenu* node = menu_->GetMenuByID(static_cast<std::uint32_t>(std::strtoul(a[0].c_str(), nullptr, 10)));
-            std::cout << "command " << a[0] << " -> "
-                      << (node ? "opens screen (" + node->trCode + ") " + Show(node->name) : std::string("no screen")) << "\n";
-            return node != nullptr;
-        });
-        AddStep("menu", "menu: print the host's menu", [this](Host&, const Args&) {
+        AddStep("lookup", "lookup <trcode>", "the main menu's node for a TR code (e.g. 8000): name, command, times opened, whether this user sees it",
+                [this](Host&, const Args& a) {
+                    if (a.size() != 1) return false;
+                    const OrvMenu* node = menu_->GetMenuByTRCode(a[0]);
+                    if (node == nullptr) return Error("no screen has the TR code '" + a[0] + "' in the catalogue");
+                    PrintNode(node);
+                    return true;
+                });
+        AddStep("command", "command <id>",
+                "the user picks the menu entry of that command identifier (the [number] the menu prints)",
+                [this](Host&, const Args& a) {
+                    if (a.size() != 1) return false;
+                    char* end = nullptr;
+                    const unsigned long id = std::strtoul(a[0].c_str(), &end, 10);
+                    if (a[0].empty() || *end != '\0' || id > 0xffffffffUL) {
+                        return Error("'" + a[0] + "' is not a command identifier (a decimal number, as the menu prints it)");
+                    }
+                    const OrvMenu* node = menu_->GetMenuByID(static_cast<std::uint32_t>(id));
+                    if (node == nullptr) return Error("no menu entry of this user has the command " + a[0]);
+                    std::cout << "command " << a[0] << " -> opens screen (" << node->trCode << ") " << Show(node->name) << "\n";
+                    return true;
+                });
+        AddStep("menu", "menu", "prints the host's menu as this user sees it", [this](Host&, const Args& a) {
+            if (!a.empty()) return false;
             PrintMenu();
             return true;
         });
-        AddStep("help", "help: list the steps", [this](Host&, const Args&) {
-            for (const auto& [name, entry] : steps_) std::cout << "  " << entry.usage << "\n";
-            return true;
-        });
+        AddStep("help", "help", "lists the steps (alone, as --step help, nothing else is printed)",
+                [this](Host&, const Args&) {
+                    for (const auto& [name, entry] : steps_) {
+                        std::cout << "  " << entry.usage << "\n      " << entry.description << "\n";
+                    }
+                    return true;
+                });
     }
 
-    bool RunStep(const std::string& line) {
+    bool RunStep(const std::string& line, bool echo = true) {
         const auto words = SplitWords(line);
         if (words.empty() || words[0][0] == '#') return true;
-        std::cout << "> " << line << "\n";
+        if (echo) std::cout << "> " << line << "\n";
         const auto it = steps_.find(words[0]);
         if (it == steps_.end()) {
             std::cout << "unknown step '" << words[0] << "' (try: help)\n";
             return false;
         }
+        errorShown_ = false;
         const bool ok = it->second.step(*this, Args(words.begin() + 1, words.end()));
-        if (!ok) std::cout << "  usage: " << it->second.usage << "\n";
+        // A step that said what was wrong needs no usage line; one that did not got the wrong
+        // number of arguments.
+        if (!ok && !errorShown_) std::cout << "  usage: " << it->second.usage << "\n";
         return ok;
     }
 
@@ -275,6 +317,7 @@ private:
     std::map<std::string, StepEntry> steps_;
     CToolBar* toolBar_ = nullptr;
     std::function<std::string(unsigned)> describeToolBar_;
+    bool errorShown_ = false;  // the running step called Error
 };
 
 void Usage() {
@@ -286,9 +329,33 @@ void Usage() {
                  "       orvhost grades A B [--data DIR] [--menu FILE] [--derivatives 0|1] [--show8000 0|1]\n"
                  "Without options: the sample terminal data, a retail investor's grades (00100401).\n"
                  "Steps: --step help lists them. User files go to --user-dir, else a fresh temporary folder.\n"
+                 "Exit status: 0 when every step did what it was asked; 1 when one could not (its error\n"
+                 "       says why), a user file could not be written back, or check found an error;\n"
+                 "       2 for a wrong option or argument on the command line.\n"
                  "check: every file of a terminal's data folder (default: the samples), problems as\n"
                  "       file:line:column: error|warning: message; the exit status is 1 on any error.\n"
                  "grades: the screens grade set A (hexadecimal) sees that B does not, and the reverse.\n";
+}
+
+// A grade mask: 1 to 8 hexadecimal digits and nothing else.
+bool ParseGrade(const std::string& text, std::uint32_t& grade) {
+    if (text.empty() || text.size() > 8) return false;
+    std::uint32_t value = 0;
+    for (const char c : text) {
+        const int digit = c >= '0' && c <= '9' ? c - '0'
+                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                 : -1;
+        if (digit < 0) return false;
+        value = value << 4 | static_cast<std::uint32_t>(digit);
+    }
+    grade = value;
+    return true;
+}
+
+int ParseSwitch(const std::string& option, const std::string& text) {
+    if (text != "0" && text != "1") throw std::runtime_error(option + " " + text + ": 0 (off) or 1 (on)");
+    return text == "1";
 }
 
 bool ParseOptions(int argc, char** argv, Options& o) {
@@ -302,14 +369,26 @@ bool ParseOptions(int argc, char** argv, Options& o) {
         else if (a == "--user-dir") o.userDir = value();
         else if (a == "--form-dir") o.formDir = value();
         else if (a == "--menu") o.menuFile = value();
-        else if (a == "--grade") o.grade = static_cast<std::uint32_t>(std::stoul(value(), nullptr, 16));
-        else if (a == "--derivatives") o.derivatives = std::stoi(value());
-        else if (a == "--show8000") o.show8000 = std::stoi(value());
+        else if (a == "--grade") {
+            if (!ParseGrade(value(), o.grade)) {
+                throw std::runtime_error("--grade " + std::string(argv[i]) +
+                                         ": a grade mask is 1 to 8 hexadecimal digits, 0 to FFFFFFFF (e.g. 00100401)");
+            }
+        } else if (a == "--derivatives") o.derivatives = ParseSwitch(a, value());
+        else if (a == "--show8000") o.show8000 = ParseSwitch(a, value());
         else if (a == "--step") o.steps.push_back(value());
         else if (a == "--quiet-menu") o.printMenu = false;
         else if (a == "--window") o.window = true;
         else if (a == "--screenshot") o.screenshot = value();
-        else if (a == "--open-menu") o.openMenu = std::stoi(value());
+        else if (a == "--open-menu") {
+            const std::string text = value();
+            char* end = nullptr;
+            const long n = std::strtol(text.c_str(), &end, 10);
+            if (text.empty() || *end != '\0' || n < 0 || n > 99) {
+                throw std::runtime_error("--open-menu " + text + ": the index of a top-level menu, counted from 0");
+            }
+            o.openMenu = static_cast<int>(n);
+        }
         else if (a == "--lookup") {
             if (!o.lookupsGiven) o.lookups.clear();
             o.lookupsGiven = true;
@@ -380,19 +459,14 @@ bool FinishWorkDirs(const WorkDirs& dirs) {
     return true;
 }
 
-bool ParseGrade(const std::string& text, std::uint32_t& grade) {
-    std::size_t used = 0;
-    const unsigned long value = std::stoul(text, &used, 16);
-    grade = static_cast<std::uint32_t>(value);
-    return used == text.size() && value <= 0xffffffffUL;
-}
-
 // orvhost grades A B [options]
 int Grades(int argc, char** argv) {
     Options options;
     std::uint32_t a = 0, b = 0;
     try {
-        if (argc < 4 || !ParseGrade(argv[2], a) || !ParseGrade(argv[3], b)) throw std::runtime_error("grades needs two hexadecimal grade sets");
+        if (argc < 4 || !ParseGrade(argv[2], a) || !ParseGrade(argv[3], b)) {
+            throw std::runtime_error("grades needs two grade masks, each 1 to 8 hexadecimal digits (0 to FFFFFFFF)");
+        }
         if (!ParseOptions(argc - 3, argv + 3, options)) return 0;
     } catch (const std::exception& e) {
         std::cerr << "orvhost: " << e.what() << "\n";
@@ -417,17 +491,24 @@ int main(int argc, char** argv) {
     using namespace orvhost;
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "check") {
-        if (argc > 3) {
-            Usage();
+        orv::check::Options check;
+        std::string wrong;
+        if (!orv::check::ParseArguments(std::vector<std::string>(argv + 2, argv + argc), check, wrong)) {
+            std::cerr << "orvhost check: " << wrong << "\n" << orv::check::kUsage;
             return 2;
         }
-        return RunCheck(argc == 3 ? argv[2] : ORV_EXAMPLES_DIR "/Data", std::cout);
+        if (check.dir.empty()) check.dir = ORV_EXAMPLES_DIR "/Data";
+        return orv::check::CheckDataFolder(check, std::cout);
     }
     if (command == "grades") return Grades(argc, argv);
     Options options;
     WorkDirs work;
     try {
         if (!ParseOptions(argc, argv, options)) return 0;
+        if (options.steps.size() == 1 && SplitWords(options.steps[0]) == std::vector<std::string>{"help"}) {
+            OrvHost(options).PrintSteps();
+            return 0;
+        }
         // The library finds the terminal's folders the way it does in any host that sets no
         // directories itself: through the environment.
         work = PrepareWorkDirs(options);

@@ -189,6 +189,20 @@ bool Exists(const std::string& path) {
     return ::stat(NativePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool GetStamp(const std::string& path, Stamp& out) {
+    struct stat st {};
+    if (::stat(NativePath(path).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    const auto nanos = [](const timespec& t) {
+        return static_cast<unsigned long long>(t.tv_sec) * 1000000000ull + static_cast<unsigned long long>(t.tv_nsec);
+    };
+    out.size = static_cast<unsigned long long>(st.st_size);
+    out.written = nanos(st.st_mtim);
+    out.changed = nanos(st.st_ctim);
+    out.device = static_cast<unsigned long long>(st.st_dev);
+    out.inode = static_cast<unsigned long long>(st.st_ino);
+    return true;
+}
+
 bool IsInside(const std::string& folder, const std::string& path) {
     char* realFolder = ::realpath(NativePath(folder).c_str(), nullptr);
     char* realPath = ::realpath(NativePath(path).c_str(), nullptr);

@@ -185,6 +185,23 @@ bool Exists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+bool GetStamp(const std::string& path, Stamp& out) {
+    // One query of the file's attributes: no handle is opened.
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExW(WidePath(path).c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0) {
+        return false;
+    }
+    const auto join = [](DWORD high, DWORD low) {
+        return (static_cast<unsigned long long>(high) << 32) | static_cast<unsigned long long>(low);
+    };
+    out.size = join(data.nFileSizeHigh, data.nFileSizeLow);
+    out.written = join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime);
+    out.changed = join(data.ftCreationTime.dwHighDateTime, data.ftCreationTime.dwLowDateTime);
+    out.device = out.inode = 0;
+    return true;
+}
+
 namespace {
 // The final path of an existing file or folder: links, junctions and ".." resolved.
 bool FinalPath(const std::string& path, std::wstring& out) {

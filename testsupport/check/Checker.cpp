@@ -5,26 +5,27 @@
 //
 // the form compilers use, so that an editor jumps to it. An error is something the terminal
 // will not do as the file says (an entry never shown, a hot key dropped, a value ignored, a
-// file it cannot read); a warning is a likely mistake that changes nothing yet (a name no reader
-// knows, a character the terminal's code page cannot hold). Columns count characters from 1.
+// picture not painted, a file it cannot read); a warning is a likely mistake that changes
+// nothing yet or only the look (a name no reader knows, a character the terminal's code page
+// cannot hold, two separator lines in a row). Columns count bytes of the file's line from 1.
 //
 // The XML reader gives no positions of elements; a light scan of the text does: the n-th start
 // tag of the text is the n-th element of the document, on both back ends.
 #include <algorithm>
-#include <cmath>
+#include <cctype>
 #include <cstdio>
-#include <iterator>
 #include <cstdint>
 #include <filesystem>
+#include <iterator>
 #include <map>
 #include <ostream>
+#include <set>
 #include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
-#include "Host.h"
 #include "acttab/ActTabGrammar.h"
 #include "hotkey/HotKeyGrammar.h"
 #include "menu/MenuGrammar.h"
@@ -44,85 +45,15 @@
 #include "ui/FormBitmap.h"
 #include "toolbar/ToolBarTypes.h"
 #include "testsupport/Contrast.h"
+#include "testsupport/check/Checker.h"
+#include "testsupport/check/Positions.h"
 
 namespace fs = std::filesystem;
 
-namespace orvhost {
+namespace orv::check {
 namespace {
 
-using orv::xml::TextPosition;
-
 // --- where elements and attributes stand ----------------------------------------------------
-
-struct TagPositions {
-    TextPosition at;                  // the '<'
-    std::vector<TextPosition> attrs;  // each attribute's name, in document order
-};
-
-// Start tags of a document that parsed, in document order, skipping comments, CDATA sections,
-// declarations and end tags.
-class TagScanner {
-public:
-    explicit TagScanner(std::string_view text) : text_(text) {}
-
-    std::vector<TagPositions> Scan() {
-        std::vector<TagPositions> tags;
-        for (std::size_t i = text_.find('<'); i != std::string_view::npos; i = text_.find('<', i)) {
-            const std::string_view rest = text_.substr(i);
-            std::string_view close;
-            if (rest.starts_with("<!--")) close = "-->";
-            else if (rest.starts_with("<![CDATA[")) close = "]]>";
-            else if (rest.starts_with("<?")) close = "?>";
-            else if (rest.starts_with("<!") || rest.starts_with("</")) close = ">";
-            if (!close.empty()) {
-                const std::size_t end = text_.find(close, i + 2);
-                if (end == std::string_view::npos) break;
-                i = end + close.size();
-                continue;
-            }
-            TagPositions tag;
-            tag.at = At(i);
-            i = SkipName(i + 1);
-            for (;;) {
-                while (i < text_.size() && IsSpace(text_[i])) ++i;
-                if (i >= text_.size() || text_[i] == '>' || text_[i] == '/') break;
-                tag.attrs.push_back(At(i));
-                i = SkipName(i);
-                while (i < text_.size() && (IsSpace(text_[i]) || text_[i] == '=')) ++i;
-                if (i >= text_.size()) break;
-                const std::size_t endQuote = text_.find(text_[i], i + 1);
-                if (endQuote == std::string_view::npos) break;
-                i = endQuote + 1;
-            }
-            tags.push_back(std::move(tag));
-        }
-        return tags;
-    }
-
-private:
-    static bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-    std::size_t SkipName(std::size_t i) const {
-        while (i < text_.size() && !IsSpace(text_[i]) && text_[i] != '=' && text_[i] != '>' && text_[i] != '/') ++i;
-        return i;
-    }
-
-    // Positions are asked for in increasing order: count from the last one.
-    TextPosition At(std::size_t offset) {
-        const TextPosition step = orv::xml::PositionOf(text_.substr(from_), offset - from_);
-        if (step.line > 1) {
-            pos_ = {pos_.line + step.line - 1, step.column};
-        } else {
-            pos_.column += step.column - 1;
-        }
-        from_ = offset;
-        return pos_;
-    }
-
-    std::string_view text_;
-    std::size_t from_ = 0;
-    TextPosition pos_;
-};
 
 // An element of a document with where it stands; only element children are kept.
 struct Element {
@@ -165,31 +96,57 @@ struct Problem {
 // Text of the terminal (code page 950) as UTF-8 for the report, quoted.
 std::string Quote(std::string_view text) { return "'" + orv::cp950::ToUtf8(text) + "'"; }
 
-// The name the table knows that is closest to a misspelt one, if any is close.
-template <typename Key, std::size_t N>
-std::string_view Nearest(std::string_view name, const orv::xml::Name<Key> (&table)[N]) {
+// The word of a list that is closest to a misspelt one, if any is close: at most two edits
+// away, and fewer edits than the word has letters (so 'X' is no typo for 'C').
+std::string_view Nearest(std::string_view word, const std::vector<std::string_view>& known) {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
     std::string_view best;
-    std::size_t bestDistance = 3;  // a typo is at most two edits away
-    for (const auto& entry : table) {
-        const std::string_view known = entry.name;
-        std::vector<std::size_t> row(known.size() + 1);
-        for (std::size_t j = 0; j <= known.size(); ++j) row[j] = j;
-        for (std::size_t i = 1; i <= name.size(); ++i) {
+    std::size_t bestDistance = 3;
+    for (const std::string_view candidate : known) {
+        std::vector<std::size_t> row(candidate.size() + 1);
+        for (std::size_t j = 0; j <= candidate.size(); ++j) row[j] = j;
+        for (std::size_t i = 1; i <= word.size(); ++i) {
             std::size_t diagonal = row[0];
             row[0] = i;
-            for (std::size_t j = 1; j <= known.size(); ++j) {
+            for (std::size_t j = 1; j <= candidate.size(); ++j) {
                 const std::size_t up = row[j];
-                row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (lower(name[i - 1]) == lower(known[j - 1]) ? 0 : 1)});
+                row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (lower(word[i - 1]) == lower(candidate[j - 1]) ? 0 : 1)});
                 diagonal = up;
             }
         }
-        if (row[known.size()] < bestDistance) {
-            bestDistance = row[known.size()];
-            best = known;
+        const std::size_t distance = row[candidate.size()];
+        if (distance < bestDistance && distance < candidate.size()) {
+            bestDistance = distance;
+            best = candidate;
         }
     }
     return best;
+}
+
+// "; a typo for 'X'?" when a known word is close, else nothing.
+std::string TypoFor(std::string_view word, const std::vector<std::string_view>& known) {
+    const std::string_view nearest = Nearest(word, known);
+    return nearest.empty() ? std::string() : "; a typo for '" + std::string(nearest) + "'?";
+}
+
+template <typename Key, std::size_t N>
+std::vector<std::string_view> NamesOf(const orv::xml::Name<Key> (&table)[N]) {
+    std::vector<std::string_view> names;
+    for (const auto& entry : table) names.push_back(entry.name);
+    return names;
+}
+
+template <typename List, typename Word>
+std::vector<std::string_view> WordsOf(const List& list, Word word) {
+    std::vector<std::string_view> words;
+    for (const auto& entry : list) words.push_back(entry.*word);
+    return words;
+}
+
+std::string Joined(const std::vector<std::string_view>& words) {
+    std::string joined;
+    for (const std::string_view w : words) joined += (joined.empty() ? "" : ", ") + std::string(w);
+    return joined;
 }
 
 template <typename Key, std::size_t N>
@@ -209,6 +166,30 @@ bool IsDecimal(std::string_view text, bool allowSign) {
 
 // --- the checker -----------------------------------------------------------------------------
 
+// A catalogue entry as the menu reads it, with where it stands.
+struct MenuEntry {
+    TextPosition at;
+    OrvMenuType type = kOrvMenuNone;
+    bool disp = false;
+    std::uint32_t grade = 0;
+    std::string name;  // code page 950
+    std::string trCode;
+    std::vector<MenuEntry> children;
+};
+
+// What decides the menu a user gets besides the catalogue.
+struct GradeSet {
+    std::uint32_t mask = 0;
+    bool derivatives = false;
+    bool show8000 = true;
+
+    std::string Describe() const {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "%08X", static_cast<unsigned>(mask));
+        return std::string(hex) + (derivatives ? " with" : " without") + " derivatives rights" + (show8000 ? "" : ", screen 8000 hidden");
+    }
+};
+
 // A file as the checker holds it: its parser (which owns the nodes) and its element tree.
 struct Document {
     CXMLParser parser;
@@ -217,7 +198,8 @@ struct Document {
 
 class Checker {
 public:
-    Checker(std::string dataDir, std::string userDir) : dataDir_(std::move(dataDir)), userDir_(std::move(userDir)) {}
+    Checker(std::string dataDir, std::string userDir, std::string imageDir, std::vector<GradeSet> gradeSets)
+        : dataDir_(std::move(dataDir)), userDir_(std::move(userDir)), imageDir_(std::move(imageDir)), gradeSets_(std::move(gradeSets)) {}
 
     struct DataFile {
         const char* name;
@@ -275,29 +257,37 @@ private:
         }
         std::string bytes;
         Document doc;
-        if (!orv::file::ReadAll(path.string(), bytes, CXMLParser::kMaxFileBytes) || doc.parser.OpenBuffer(bytes) == 0) {
+        const bool read = orv::file::ReadAll(path.string(), bytes, CXMLParser::kMaxFileBytes);
+        const ColumnUnit unit = UnitOf(bytes);
+        std::string utf8;
+        const bool decoded = orv::xml::ToUtf8Document(std::string_view(bytes), utf8);
+        if (!read || doc.parser.OpenBuffer(bytes) == 0) {
+            const std::string consequence =
+                file.userFile ? ": it keeps it aside as " + path.filename().string() + ".unreadable and starts with " + file.lost
+                              : std::string(": it shows \"File open error\" and starts with ") + file.lost;
             const CXMLParser::ParseError& why = doc.parser.GetParseError();
-            const TextPosition at = why.line > 0 ? TextPosition{why.line, std::max(why.column, 1)} : TextPosition{};
-            const std::string reason = why.reason.empty() ? "not well-formed XML" : why.reason;
-            if (file.userFile) {
-                Error(at, "the terminal cannot read this file (" + reason + "): it keeps it aside as " +
-                              path.filename().string() + ".unreadable and starts with " + file.lost);
-            } else {
-                Error(at, "the terminal cannot read this file (" + reason + "): it shows \"File open error\" and starts with " + file.lost);
+            const TextPosition readerAt = why.line > 0 ? Positions(utf8, unit).FromCharacters({why.line, std::max(why.column, 1)}) : TextPosition{};
+            // What was left open, where it was opened, when the reader gave up between there and
+            // where the text shows it (a text cut short by a bad byte shows nothing about it).
+            if (const auto open = decoded ? FindLeftOpen(utf8, unit) : std::nullopt;
+                open && (why.line == 0 || (open->at.line <= readerAt.line && readerAt.line <= open->noticed.line))) {
+                Error(open->at, open->message + ", so the terminal cannot read this file" + consequence);
+                return;
             }
+            const std::string reason = why.reason.empty() ? "not well-formed XML" : why.reason;
+            Error(readerAt, "the terminal cannot read this file (" + reason + ")" + consequence);
             return;
         }
-        std::string utf8;
-        orv::xml::ToUtf8Document(bytes, utf8);
-        CheckCodePage(utf8);
-        const std::vector<TagPositions> tags = TagScanner(utf8).Scan();
+        CheckCodePage(utf8, unit);
+        const std::vector<TagPositions> tags = ScanTags(utf8, unit);
         std::size_t next = 0;
         BuildTree(doc.parser.GetRoot(), tags, next, doc.root);
         (this->*file.check)(doc.root);
     }
 
     // Characters the code page cannot hold read as '?'. Comments are never read: skipped.
-    void CheckCodePage(std::string_view utf8) {
+    void CheckCodePage(std::string_view utf8, ColumnUnit unit) {
+        Positions positions(utf8, unit);
         std::unordered_map<char32_t, bool> fits;
         int reportedLine = 0;
         for (std::size_t i = 0; i < utf8.size();) {
@@ -319,7 +309,7 @@ private:
             auto found = fits.find(cp);
             if (found == fits.end()) found = fits.emplace(cp, orv::cp950::ToUtf8(orv::cp950::FromUtf8(ch)) == ch).first;
             if (!found->second) {
-                const TextPosition at = orv::xml::PositionOf(utf8, i);
+                const TextPosition at = positions.At(i);
                 if (at.line != reportedLine) {  // once a line is enough
                     char code[16];
                     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
@@ -336,9 +326,8 @@ private:
         const auto* entry = orv::xml::FindElement(e.node, table);
         if (entry == nullptr) {
             const std::string name = e.node.GetName();
-            const std::string_view nearest = Nearest(name, table);
             Warning(e.at, "element " + Quote(name) + " " + std::string(where) + " is ignored (the terminal reads " +
-                              KnownNames(table) + ")" + (nearest.empty() ? "" : "; a typo for '" + std::string(nearest) + "'?"));
+                              KnownNames(table) + ")" + TypoFor(name, NamesOf(table)));
         }
         return entry;
     }
@@ -348,29 +337,37 @@ private:
         const auto* entry = orv::xml::FindAttr(e.node, index, table);
         if (entry == nullptr) {
             const std::string name = e.node.GetAttrName(index);
-            const std::string_view nearest = Nearest(name, table);
             Warning(e.AttrAt(index), "attribute " + Quote(name) + " of " + e.node.GetName() + " is ignored (the terminal reads " +
-                                         KnownNames(table) + ")" + (nearest.empty() ? "" : "; a typo for '" + std::string(nearest) + "'?"));
+                                         KnownNames(table) + ")" + TypoFor(name, NamesOf(table)));
         }
         return entry;
     }
 
     // --- the catalogue ---
 
-    void CheckCatalogue(const Element& root) { CheckMenuLevel(root, "in the catalogue"); }
+    void CheckCatalogue(const Element& root) {
+        MenuEntry menu;
+        CheckMenuLevel(root, "in the catalogue", menu);
+        for (const GradeSet& grades : gradeSets_) CheckSeparators(menu, grades, true);
+        reportedSeparators_.clear();
+    }
 
-    void CheckMenuLevel(const Element& parent, std::string_view where) {
+    void CheckMenuLevel(const Element& parent, std::string_view where, MenuEntry& into) {
         for (const Element& child : parent.children) {
             const auto* known = KnownElement(child, orv::menu::kMenuElements, where);
             if (known == nullptr || known->key != orv::menu::MenuElement::Node) continue;
-            CheckMenuNode(child);
-            CheckMenuLevel(child, "in a NODE");
+            into.children.emplace_back();
+            MenuEntry& entry = into.children.back();
+            CheckMenuNode(child, entry);
+            CheckMenuLevel(child, "in a NODE", entry);
         }
     }
 
-    void CheckMenuNode(const Element& e) {
+    void CheckMenuNode(const Element& e, MenuEntry& entry) {
         using orv::menu::MenuAttr;
         menuNodes_.push_back(e.at);
+        entry.at = e.at;
+        entry.name = e.node.GetText();
         bool hasType = false;
         for (int i = 0; i < e.node.GetAttrCount(); ++i) {
             const auto* attr = KnownAttr(e, i, orv::menu::kMenuNodeAttrs);
@@ -380,6 +377,7 @@ private:
             const std::string named = std::string(attr->name) + " " + Quote(value);
             switch (attr->key) {
             case MenuAttr::Disp:
+                entry.disp = value == "Y";
                 if (value != "Y" && value != "N") Error(at, named + " hides the entry: only 'Y' shows it ('N' hides it)");
                 break;
             case MenuAttr::Multi:
@@ -389,18 +387,23 @@ private:
             case MenuAttr::TabGroup:
                 if (!IsDecimal(value, false)) Error(at, named + " is not a number of 0 or more: it reads as 0");
                 break;
-            case MenuAttr::Grade: CheckGrade(at, value); break;
-            case MenuAttr::Type:
+            case MenuAttr::Grade: CheckGrade(at, value, entry.grade); break;
+            case MenuAttr::Type: {
                 hasType = true;
                 // The reader's own table of kinds (its lookup lives inside the library).
-                if (std::none_of(std::begin(orv::menu::kTypeNames), std::end(orv::menu::kTypeNames),
-                                 [&](const auto& t) { return orv::xml::EqualsNoCase(value, t.keyword); })) {
-                    std::string kinds;
-                    for (const auto& t : orv::menu::kTypeNames) kinds += (kinds.empty() ? "" : ", ") + std::string(t.keyword);
-                    Error(at, named + " is not a kind of entry (" + kinds + "): the entry is never shown");
+                const auto* kind = std::find_if(std::begin(orv::menu::kTypeNames), std::end(orv::menu::kTypeNames),
+                                                [&](const auto& t) { return orv::xml::EqualsNoCase(value, t.keyword); });
+                if (kind == std::end(orv::menu::kTypeNames)) {
+                    entry.type = kOrvMenuNone;
+                    const auto kinds = WordsOf(orv::menu::kTypeNames, &orv::menu::TypeName::keyword);
+                    Error(at, named + " is not a kind of entry (" + Joined(kinds) + "): the entry is never shown" + TypoFor(value, kinds));
+                } else {
+                    entry.type = kind->type;
                 }
                 break;
+            }
             case MenuAttr::TrCode: {
+                entry.trCode = value;
                 const auto [earlier, added] = screens_.emplace(value, at);
                 if (!added) {
                     Error(at, "TR code " + Quote(value) + " is also the entry's at line " + std::to_string(earlier->second.line) +
@@ -410,18 +413,65 @@ private:
             }
             case MenuAttr::HitCount:
                 if (!orv::xml::EqualsNoCase(value, "TRUE") && !orv::xml::EqualsNoCase(value, "FALSE")) {
-                    Error(at, named + " reads as TRUE: the values are TRUE and FALSE");
+                    Error(at, named + " reads as TRUE: the values are TRUE and FALSE" + TypoFor(value, {"TRUE", "FALSE"}));
                 }
                 break;
+            case MenuAttr::Name: entry.name = value; break;
             case MenuAttr::File:
-            case MenuAttr::Icon:
-            case MenuAttr::Name: break;
+            case MenuAttr::Icon: break;
             }
         }
         if (!hasType) Error(e.at, "NODE without TYPE is never shown");
     }
 
-    void CheckGrade(TextPosition at, const std::string& value) {
+    // Whether a user of these grades sees the entry: the menu's own filter.
+    static bool Visible(const MenuEntry& entry, const GradeSet& grades) {
+        using namespace orv::grade;
+        if (entry.type == kOrvMenuNone || !entry.disp) return false;
+        if (!grades.show8000 && entry.trCode == "8000") return false;
+        const std::uint32_t m = grades.mask & entry.grade;
+        if (grades.mask == kSpecial && m != 0) return true;
+        if ((m & kGroup1) == 0 || (m & kGroup2) == 0 || (m & kGroup3) == 0) return false;
+        if (grades.derivatives) return true;
+        static const std::string words[] = {CFmtString::GetCodePageString("期權", "CHT"), CFmtString::GetCodePageString("期貨", "CHT"),
+                                            CFmtString::GetCodePageString("選擇權", "CHT")};
+        return std::none_of(std::begin(words), std::end(words), [&](const std::string& w) { return orv::cp950::Find(entry.name, w) != std::string::npos; });
+    }
+
+    // The menu a user of these grades gets shows every separator the catalogue lets him see, one
+    // after the other when the entries between them are hidden from him: two lines in a row, or
+    // a line at the top or the bottom of a submenu. Each separator is reported once, for the
+    // first grade set that shows it so.
+    void CheckSeparators(const MenuEntry& parent, const GradeSet& grades, bool topLevel) {
+        std::vector<const MenuEntry*> shown;
+        for (const MenuEntry& child : parent.children) {
+            if (Visible(child, grades)) shown.push_back(&child);
+        }
+        if (topLevel) {  // separators go after the entries of the menu bar
+            std::stable_partition(shown.begin(), shown.end(), [](const MenuEntry* e) { return e->type != kOrvMenuSeparator; });
+        }
+        const auto isSeparator = [](const MenuEntry* e) { return e->type == kOrvMenuSeparator; };
+        const std::string who = "a user of grades " + grades.Describe();
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            const MenuEntry* entry = shown[i];
+            if (!isSeparator(entry) || !reportedSeparators_.insert(entry).second) continue;
+            if (i > 0 && isSeparator(shown[i - 1])) {
+                Warning(entry->at, "for " + who + ", this separator follows the one at line " + std::to_string(shown[i - 1]->at.line) +
+                                       " with nothing shown between them: the menu shows two separator lines in a row");
+            } else if (!topLevel && i == 0) {
+                Warning(entry->at, "for " + who + ", this separator is the first line of its submenu: nothing shown stands above it");
+            } else if (!topLevel && i + 1 == shown.size()) {
+                Warning(entry->at, "for " + who + ", this separator is the last line of its submenu: nothing shown stands below it");
+            } else {
+                reportedSeparators_.erase(entry);  // fine for these grades; others may still show it so
+            }
+        }
+        for (const MenuEntry* entry : shown) {
+            if (!entry->children.empty()) CheckSeparators(*entry, grades, false);
+        }
+    }
+
+    void CheckGrade(TextPosition at, const std::string& value, std::uint32_t& read) {
         std::string_view digits = orv::text::Trim(value);
         if (digits.starts_with("0x") || digits.starts_with("0X")) digits.remove_prefix(2);
         const bool hex = !digits.empty() && digits.size() <= 8 && std::all_of(digits.begin(), digits.end(), [](char c) {
@@ -432,6 +482,7 @@ private:
             Error(at, "GRADE " + Quote(value) + " is not a hexadecimal grade mask of up to 8 digits");
             return;
         }
+        read = grade;
         if ((grade & 0x40000000u) != 0) return;  // the special grade sees it
         if ((grade & 0x3ffu) == 0 || (grade & 0xffc00u) == 0 || (grade & 0x3ff00000u) == 0) {
             Error(at, "GRADE " + Quote(value) + " has no bit in one of the three grade groups (3FF, FFC00, 3FF00000): no user sees the entry");
@@ -477,6 +528,10 @@ private:
                 if (!KnownElement(item, orv::menu::kScreenSetItems, "in a list")) continue;
                 (known->key == orv::menu::ScreenSetList::Codes ? codes : counts).push_back(&item);
             }
+        }
+        for (const Element* code : codes) {
+            const std::string text = code->node.GetText();
+            if (!HasScreen(text)) Warning(code->at, "TR code " + Quote(text) + " is not in the catalogue: its open count is not applied");
         }
         for (const Element* count : counts) {
             const std::string text = count->node.GetText();
@@ -809,11 +864,22 @@ private:
                 if (text != orv::toolbar::kOn && text != "OFF") Warning(e.at, "CONTEXTMENU " + Quote(text) + ": only 'ON' turns the context menu on");
                 break;
             case ToolBarElement::Name: break;
-            case ToolBarElement::Node:
+            case ToolBarElement::Node: {
                 ++items;
                 CheckToolBarItem(e);
+                // The menus (drop-down and context) list a record's items by type; one without a
+                // type is skipped, and its own items with it.
+                const auto isNode = [](const Element& c) { return c.node.NameIs("NODE"); };
+                const auto withItems = std::count_if(e.children.begin(), e.children.end(), isNode);
+                bool typed = false;
+                for (int i = 0; i < e.node.GetAttrCount(); ++i) typed = typed || e.node.AttrNameIs(i, "TYPE");
+                if (withItems > 0 && !typed) {
+                    Error(e.at, "NODE " + Quote(AttrOf(e, "NAME")) + " has " + std::to_string(withItems) + (withItems == 1 ? " item" : " items") +
+                                    " but no TYPE: the menus leave it out, and its items with it (TYPE FOLDER drops its items down, TYPE GROUP makes a group of buttons)");
+                }
                 CheckToolBarLevel(e, "in a NODE", items);
                 break;
+            }
             }
         }
     }
@@ -837,12 +903,14 @@ private:
                 break;
             case ToolBarAttr::Type:
                 if (!orv::toolbar::CodeOf(orv::toolbar::kTypeKeywords, value, code)) {
-                    Warning(at, "TYPE " + Quote(value) + " is not a type: the item is left out of the menus");
+                    const auto types = WordsOf(orv::toolbar::kTypeKeywords, &orv::toolbar::Keyword::text);
+                    Warning(at, "TYPE " + Quote(value) + " is not a type (" + Joined(types) + "): the item is left out of the menus" + TypoFor(value, types));
                 }
                 break;
             case ToolBarAttr::Style:
                 if (!orv::toolbar::CodeOf(orv::toolbar::kStyleKeywords, value, code)) {
-                    Warning(at, "STYLE " + Quote(value) + " is not a style: the item is a plain button");
+                    const auto styles = WordsOf(orv::toolbar::kStyleKeywords, &orv::toolbar::Keyword::text);
+                    Warning(at, "STYLE " + Quote(value) + " is not a style (" + Joined(styles) + "): the item is a plain button" + TypoFor(value, styles));
                 }
                 break;
             case ToolBarAttr::LastAct:
@@ -854,19 +922,31 @@ private:
         }
     }
 
-    // A picture the toolbar would not show. A missing one is left alone: pictures are often
-    // added to the image folder after the toolbar names them.
+    // A picture the toolbar would not show: the button then shows its name on the toolbar's
+    // background. The toolbar reads pictures only from the image folder.
     void CheckPicture(TextPosition at, const std::string& name) {
-        const std::string folder = CEnvMgr::GetImageDir();
-        const std::string path = folder + "/" + name;
-        if (name.empty() || !orv::file::Exists(path)) return;
-        if (!orv::file::IsInside(folder, path)) {
-            Warning(at, "ICON " + Quote(name) + " lies outside the image folder: the button is painted without it");
+        if (name.empty()) return;
+        std::string relative = name;
+        std::replace(relative.begin(), relative.end(), '\\', '/');  // the file layer takes both
+        const fs::path folder = fs::path(imageDir_).lexically_normal();
+        const fs::path path = (folder / fs::path(relative).relative_path()).lexically_normal();
+        const std::string shown = "ICON " + Quote(name);
+        const auto [end, rest] = std::mismatch(folder.begin(), folder.end(), path.begin(), path.end());
+        if ((end != folder.end() && !end->empty())) {
+            Error(at, shown + " leads out of the image folder (" + imageDir_ + "): the terminal does not read it, and the button shows only its name");
+            return;
+        }
+        if (!orv::file::Exists(path.string())) {
+            Error(at, shown + " is not in the image folder (" + imageDir_ + "): the button shows only its name");
+            return;
+        }
+        if (!orv::file::IsInside(imageDir_, path.string())) {
+            Error(at, shown + " is a link that leads out of the image folder: the terminal does not read it, and the button shows only its name");
             return;
         }
         CFormBitmap picture;
-        if (!picture.Load(path)) {
-            Warning(at, "ICON " + Quote(name) + " is not a picture the terminal shows (a broken BMP file, or one over 1024 x 1024 pixels or 4 MiB): the button is painted without it");
+        if (!picture.Load(path.string())) {
+            Warning(at, shown + " is not a picture the terminal shows (a broken BMP file, or one over 1024 x 1024 pixels or 4 MiB): the button shows only its name");
         }
     }
 
@@ -902,7 +982,9 @@ private:
         }
     }
 
-    std::string dataDir_, userDir_;
+    std::string dataDir_, userDir_, imageDir_;
+    std::vector<GradeSet> gradeSets_;
+    std::set<const MenuEntry*> reportedSeparators_;  // during the catalogue's check
     std::string file_;
     std::size_t fileOrder_ = 0;
     std::vector<Problem> problems_;
@@ -928,16 +1010,62 @@ std::span<const Checker::DataFile> Checker::Files() {
 
 }  // namespace
 
-int RunCheck(const std::string& dir, std::ostream& out) {
+int CheckDataFolder(const Options& options, std::ostream& out) {
     // A terminal's data folder, or a folder holding one as Data (the samples: examples).
-    fs::path data = dir;
+    fs::path data = options.dir;
     if (!fs::exists(data / Checker::Files()[0].name) && fs::is_directory(data / "Data")) data /= "Data";
     if (!fs::is_directory(data)) {
-        out << dir << ": error: no such folder\n";
+        out << options.dir << ": error: no such folder\n";
         return 1;
     }
-    Checker checker(data.generic_string(), (data / "User").generic_string());
+    // The terminal keeps its pictures in Image beside its Data.
+    const std::string imageDir = !options.imageDir.empty() ? options.imageDir : (data.parent_path() / "Image").generic_string();
+    std::vector<GradeSet> gradeSets;
+    const std::vector<std::uint32_t> masks = options.grades.empty() ? std::vector<std::uint32_t>(std::begin(kSampleGrades), std::end(kSampleGrades))
+                                                                    : options.grades;
+    for (const bool show8000 : {true, false}) {
+        for (const std::uint32_t mask : masks) {
+            for (const bool derivatives : {false, true}) gradeSets.push_back({mask, derivatives, show8000});
+        }
+    }
+    Checker checker(data.generic_string(), (data / "User").generic_string(), imageDir, std::move(gradeSets));
     return checker.Run(out);
 }
 
-}  // namespace orvhost
+int CheckDataFolder(const std::string& dir, std::ostream& out) {
+    Options options;
+    options.dir = dir;
+    return CheckDataFolder(options, out);
+}
+
+bool ParseArguments(const std::vector<std::string>& args, Options& options, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--grade" || a == "--image") {
+            if (i + 1 >= args.size()) {
+                error = a + " needs a value";
+                return false;
+            }
+            const std::string& value = args[++i];
+            if (a == "--image") {
+                options.imageDir = value;
+                continue;
+            }
+            std::uint32_t mask = 0;
+            const bool hex = std::all_of(value.begin(), value.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
+            if (value.empty() || value.size() > 8 || !hex || !orv::text::ParseHex(value, mask)) {
+                error = "--grade " + value + ": a grade mask is 1 to 8 hexadecimal digits, 0 to FFFFFFFF, such as 00100401";
+                return false;
+            }
+            options.grades.push_back(mask);
+        } else if (!a.empty() && a[0] != '-' && options.dir.empty()) {
+            options.dir = a;
+        } else {
+            error = "unknown argument " + a + " (check takes a folder, --grade HEX, as often as needed, and --image DIR)";
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace orv::check

@@ -1,4 +1,4 @@
-#include "hostlib/RecordingActTabBar.h"
+#include "testsupport/RecordingActTabBar.h"
 
 #include <algorithm>
 #include <charconv>
