@@ -85,10 +85,12 @@ protected:
         return out;
     }
     // What the main window received, one line each: "command ID" or "user code".
+    // What the library sent the main window.
     Strings Received() {
         Strings out;
         for (const auto& m : mainWnd->Messages()) {
-            if (m.message == orv::kWmCommand) out.push_back("command " + std::to_string(m.wParam));
+            // A box's own notifications that it leaves to its parent are not the library's.
+            if (m.message == orv::kWmCommand && m.lParam == 0) out.push_back("command " + std::to_string(m.wParam));
             else if (m.message == orv::kWmUserCode) out.push_back("user code " + std::to_string(m.wParam));
         }
         mainWnd->ClearMessages();

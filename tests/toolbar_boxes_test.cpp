@@ -8,6 +8,8 @@
 #include "ToolBarFixture.h"
 #include "toolbar/ToolBarImpl.h"
 #include "testsupport/ComboDriver.h"
+#include "testsupport/Handles.h"
+#include "ui/Window.h"
 #include "testsupport/RecordingWindow.h"
 
 namespace orv::test {
@@ -39,10 +41,27 @@ protected:
         for (int i = 0; i < box.GetCount(); ++i) out.push_back(box.GetLBText(i));
         return out;
     }
+    // What the library sent the main window (commands and user codes), apart from the boxes'
+    // notifications that the toolbar passed on.
     std::vector<orv::test::RecordingWindow::Message> Received() {
-        auto out = mainWnd->Messages();
+        std::vector<orv::test::RecordingWindow::Message> out;
+        for (const auto& m : mainWnd->Messages()) {
+            if (m.message != orv::kWmCommand || m.lParam == 0) out.push_back(m);
+        }
         mainWnd->ClearMessages();
         return out;
+    }
+    // The selection and edit changes of a box that reached the main window.
+    std::vector<unsigned> ChangesFrom(const CComboBox& box) const {
+        std::vector<unsigned> codes;
+        for (const auto& m : mainWnd->Messages()) {
+            const unsigned code = orv::ui::CommandCode(m.wParam);
+            if (m.message == orv::kWmCommand && m.lParam == reinterpret_cast<LPARAM>(box.GetSafeHwnd()) &&
+                (code == orv::ui::kCbnSelChange || code == orv::ui::kCbnEditChange)) {
+                codes.push_back(code);
+            }
+        }
+        return codes;
     }
     static orv::test::RecordingWindow::Message Command(std::uint32_t id) { return {orv::kWmCommand, id, 0, {}}; }
 };
@@ -133,6 +152,96 @@ TEST_F(ToolBarBoxesTest, AGroupShownAgainGetsNewBoxesAndAGroupWithoutKeepsThem) 
     ASSERT_NE(Impl().GetTrCombo(), nullptr);
     toolBar->AddRecentScreen(menu->GetMenuByTRCode("8930"));
     EXPECT_EQ(Impl().GetTrCombo()->GetCount(), 1);
+}
+
+TEST_F(ToolBarBoxesTest, TheCodeBoxsNotificationsReachTheHostAndTheOtherBoxesKeepTheirs) {
+    LoadToolBar(kBoxes);
+    ASSERT_NE(Impl().GetCodeCombo(), nullptr);
+    CComboBoxCode& code = *Impl().GetCodeCombo();
+    CComboBoxTR& tr = *Impl().GetTrCombo();
+    CComboBoxURL& url = *Impl().GetUrlCombo();
+    mainWnd->ClearMessages();
+
+    // The code box handles nothing: what it tells the toolbar goes on to the toolbar's parent,
+    // with the box's identifier and window.
+    code.AddString("2330 TSMC");
+    orv::test::combo::TypeChar(code, '2');
+    orv::test::combo::Choose(code, 0);
+    EXPECT_EQ(ChangesFrom(code), (std::vector<unsigned>{orv::ui::kCbnEditChange, orv::ui::kCbnSelChange}));
+    bool identified = false;
+    for (const auto& m : mainWnd->Messages()) {
+        if (m.lParam == reinterpret_cast<LPARAM>(code.GetSafeHwnd())) {
+            identified = (m.wParam & 0xFFFFu) == (91001u & 0xFFFFu);
+            if (!identified) break;
+        }
+    }
+    EXPECT_TRUE(identified);
+
+    // The screen-number and address boxes handle their changes themselves.
+    orv::test::combo::TypeChar(tr, '8');
+    orv::test::combo::TypeChar(url, 'w');
+    url.InsertItem(-1, "http://a.tw");
+    orv::test::combo::Choose(url, 0);
+    EXPECT_TRUE(ChangesFrom(tr).empty());
+    EXPECT_TRUE(ChangesFrom(url).empty());
+    EXPECT_EQ(Received(), (std::vector<orv::test::RecordingWindow::Message>{Command(Item("url")->id)}));
+}
+
+TEST_F(ToolBarBoxesTest, ChoosingAnAddressLeavesItsEntrySelected) {
+    LoadToolBar(kBoxes);
+    CComboBoxURL& url = *Impl().GetUrlCombo();
+    for (const char* address : {"www.a.tw", "www.b.tw", "www.c.tw"}) {
+        url.SetWindowText(address);
+        orv::test::combo::PressReturn(url);
+    }
+    ASSERT_EQ(Entries(url), (Strings{"http://www.a.tw", "http://www.b.tw", "http://www.c.tw"}));
+    orv::test::combo::Choose(url, 0);
+    EXPECT_EQ(Item("url")->value, "http://www.a.tw");
+    EXPECT_EQ(Entries(url), (Strings{"http://www.b.tw", "http://www.c.tw", "http://www.a.tw"}));
+    EXPECT_EQ(url.GetCurSel(), 2);
+    // Of two entries where one begins with the other, the first from the top is selected. (A
+    // new box: the test's chooser starts from a list nobody has chosen in yet.)
+    toolBar->SelectGroup(Item("K"));
+    toolBar->SelectGroup(Item("G"));
+    CComboBoxURL& fresh = *Impl().GetUrlCombo();
+    for (const char* address : {"www.b.tw", "http://www.b.tw/x"}) {
+        fresh.SetWindowText(address);
+        orv::test::combo::PressReturn(fresh);
+    }
+    orv::test::combo::Choose(fresh, 0);
+    EXPECT_EQ(Entries(fresh), (Strings{"http://www.b.tw/x", "http://www.b.tw"}));
+    EXPECT_EQ(fresh.GetCurSel(), 0);
+}
+
+TEST_F(ToolBarBoxesTest, BoxWindowsDestroyedFromOutsideLeaveNothingBehind) {
+    LoadToolBar(kBoxes);
+    const WindowObjectCounts before = CountWindowObjects();
+    CComboBoxCode* code = Impl().GetCodeCombo();
+    CComboBoxTR* tr = Impl().GetTrCombo();
+    ASSERT_NE(code, nullptr);
+    ASSERT_NE(tr, nullptr);
+    EXPECT_TRUE(orv::ui::DestroyWindow(code->GetSafeHwnd()));
+    EXPECT_TRUE(orv::ui::DestroyWindow(tr->GetSafeHwnd()));
+    // The objects know at once, and took their hooks on the toolbar with them.
+    EXPECT_EQ(code->GetSafeHwnd(), nullptr);
+    EXPECT_EQ(tr->GetSafeHwnd(), nullptr);
+    const WindowObjectCounts gone = CountWindowObjects();
+    EXPECT_EQ(gone.objects, before.objects - 2);
+    EXPECT_LE(gone.hooks + 4, before.hooks);
+
+    // The toolbar goes on: its operations on the boxes find no window, and the next groups get
+    // new boxes that work.
+    toolBar->FocusScreenInput();
+    toolBar->AddRecentScreen(menu->GetMenuByTRCode("8000"));
+    EXPECT_EQ(Send(orv::ui::kTbButtonCount), 5);
+    toolBar->SelectGroup(Item("K"));
+    toolBar->SelectGroup(Item("G"));
+    ASSERT_NE(Impl().GetCodeCombo(), nullptr);
+    EXPECT_NE(Impl().GetCodeCombo()->GetSafeHwnd(), nullptr);
+    EXPECT_EQ(CountWindowObjects(), before);
+    for (char c : std::string("8000")) orv::test::combo::TypeChar(*Impl().GetTrCombo(), c);
+    EXPECT_EQ(Received(), (std::vector<orv::test::RecordingWindow::Message>{Command(menu->GetMenuByTRCode("8000")->id)}));
+    EXPECT_TRUE(messageBoxes.empty());
 }
 
 }  // namespace

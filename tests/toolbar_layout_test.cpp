@@ -182,24 +182,30 @@ TEST_F(ToolBarTest, ButtonImagesAreTheBitmapWithCaptionAndTriangle) {
 TEST_F(ToolBarTest, MissingBitmapsStillGiveButtonsAndSwitchingLeaksNothing) {
     WriteFile(imageDir + "/broken.bmp", "BM not a bitmap");
     LoadToolBar("<NODE NAME=\"Switch\" TYPE=\"GROUPBTN\"/>"
-                "<NODE NAME=\"G1\" TYPE=\"GROUP\" ICON=\"missing.bmp\"><NODE NAME=\"a\" ICON=\"broken.bmp\"/></NODE>"
-                "<NODE NAME=\"G2\" TYPE=\"GROUP\"><NODE NAME=\"b\"/><NODE NAME=\"c\"><NODE NAME=\"d\"/></NODE></NODE>");
-    EXPECT_EQ(ButtonCount(), 2);
+                "<NODE NAME=\"G1\" TYPE=\"GROUP\" ICON=\"missing.bmp\"><NODE NAME=\"a\" ICON=\"broken.bmp\"/>"
+                "<NODE NAME=\"tr\" TYPE=\"TREDIT\" TOOLTIP=\"screen\"/></NODE>"
+                "<NODE NAME=\"G2\" TYPE=\"GROUP\"><NODE NAME=\"b\"/><NODE NAME=\"c\"><NODE NAME=\"d\"/></NODE>"
+                "<NODE NAME=\"code\" TYPE=\"CODECOMBO\"/></NODE>");
+    EXPECT_EQ(ButtonCount(), 3);
     int cx = 0, cy = 0;
     ASSERT_TRUE(CImageList::GetIconSize(reinterpret_cast<void*>(Send(orv::ui::kTbGetImageList)), cx, cy));
     EXPECT_EQ(cx, 16);
     EXPECT_EQ(cy, 16);
 
-    // A trading day of group switches must not use up the process's drawing objects.
+    // A trading day of group switches, each making new boxes, must not use up the process's
+    // drawing objects or leave a window object or a hook behind.
     toolBar->SelectGroup(Item("G2"));
     toolBar->SetupToolTips();
     const orv::test::HandleCounts after = orv::test::CountHandles();
+    const orv::test::WindowObjectCounts objects = orv::test::CountWindowObjects();
     for (int i = 0; i < 1000; ++i) {
         toolBar->SelectGroup(Item(i % 2 == 0 ? "G1" : "G2"));
         toolBar->SetupToolTips();
     }
     EXPECT_EQ(orv::test::CountHandles(), after);
-    EXPECT_EQ(ButtonCount(), 3);
+    EXPECT_EQ(orv::test::CountWindowObjects(), objects);
+    EXPECT_GE(objects.hooks, 6u);  // host, toolbar, tooltips, and each box on itself and the toolbar
+    EXPECT_EQ(ButtonCount(), 4);
     drawn.Clear();
 }
 

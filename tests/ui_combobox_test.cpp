@@ -32,9 +32,16 @@ public:
     bool consumeReturn = false;
     orv::Color frameColor = 0;
     bool paintFrame = false;
+    bool handles = true;  // what the handlers say: false lets the notification go on to the parent
 
-    void OnSelChange() override { calls.push_back("sel " + this->GetWindowText()); }
-    void OnEditChange() override { calls.push_back("edit " + this->GetWindowText()); }
+    bool OnSelChange() override {
+        calls.push_back("sel " + this->GetWindowText());
+        return handles;
+    }
+    bool OnEditChange() override {
+        calls.push_back("edit " + this->GetWindowText());
+        return handles;
+    }
     bool OnEditReturn() override {
         calls.push_back("return " + this->GetWindowText());
         return consumeReturn;
@@ -70,9 +77,22 @@ protected:
         ASSERT_TRUE(box.Create(style, {10, 20, 110, 220}, toolBar->GetSafeHwnd(), kBoxId));
     }
 
+    // The selection and edit changes of a box that reached the host: the toolbar hands its
+    // parent what a child's object left unhandled.
+    std::vector<unsigned> HostChanges(const CComboBox& box) const {
+        std::vector<unsigned> codes;
+        for (const auto& m : host->Messages()) {
+            const unsigned code = orv::ui::CommandCode(m.wParam);
+            if (m.message == kWmCommand && m.lParam == reinterpret_cast<LPARAM>(box.GetSafeHwnd()) &&
+                (m.wParam & 0xFFFFu) == (kBoxId & 0xFFFFu) && (code == orv::ui::kCbnSelChange || code == orv::ui::kCbnEditChange)) {
+                codes.push_back(code);
+            }
+        }
+        return codes;
+    }
     int HostCommands() const {
         int count = 0;
-        for (const auto& m : host->Messages()) count += m.message == kWmCommand ? 1 : 0;
+        for (const auto& m : host->Messages()) count += m.message == kWmCommand && m.lParam == 0 ? 1 : 0;
         return count;
     }
 
@@ -203,6 +223,19 @@ TEST_F(ComboBoxTest, UserActionsReachTheBoxAndNotTheHost) {
     EXPECT_EQ(box.calls, expected);
     EXPECT_EQ(box.GetCurSel(), 0);
     EXPECT_EQ(HostCommands(), 0);
+    EXPECT_TRUE(HostChanges(box).empty());
+
+    // A box that leaves its notifications unhandled: the toolbar's parent gets each one, as the
+    // box sent it, and no other box's.
+    RecordingBox other;
+    CreateOnToolBar(other, kDropDown);
+    other.handles = false;
+    other.AddString("9000 third");
+    orv::test::combo::TypeChar(other, '9');
+    orv::test::combo::Choose(other, 0);
+    EXPECT_EQ(other.calls, (std::vector<std::string>{"edit 9", "sel 9000 third"}));
+    EXPECT_EQ(HostChanges(other), (std::vector<unsigned>{orv::ui::kCbnEditChange, orv::ui::kCbnSelChange}));
+    EXPECT_TRUE(HostChanges(box).empty());
 }
 
 TEST_F(ComboBoxTest, ExtendedBoxItemsAndNotifications) {

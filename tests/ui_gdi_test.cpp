@@ -559,6 +559,23 @@ TEST_F(GdiTest, ObjectsAreFreedWithTheirOwners) {
         CImageList list;
         ASSERT_TRUE(list.Create(4, 4, orv::ui::kIlcColor24 | orv::ui::kIlcMask, 8, 8));
         EXPECT_FALSE(list.Create(4, 4, orv::ui::kIlcColor24 | orv::ui::kIlcMask, 8, 8));
+
+        // A scoped selection puts back what it replaced, whichever way its scope is left, and
+        // the object it held can then go.
+        CPen scoped;
+        ASSERT_TRUE(scoped.CreatePen(orv::ui::kPsSolid, 1, kRed));
+        const HPEN stock = first.SelectObject(&other);
+        ASSERT_NE(stock, nullptr);
+        auto drawUntil = [&](bool early) {
+            const CSelection selected(first, &scoped);
+            if (early || !selected) return false;
+            first.FillSolidRect({0, 0, 1, 1}, kRed);
+            return true;
+        };
+        EXPECT_FALSE(drawUntil(true));
+        EXPECT_TRUE(drawUntil(false));
+        EXPECT_EQ(first.SelectHandle(stock), other.GetSafeHandle());
+        EXPECT_TRUE(scoped.DeleteObject());
     }
     EXPECT_EQ(orv::test::CountHandles(), start);
 }

@@ -1,11 +1,15 @@
 // The host window: what reaches its handler, what it answers, and what a recorder keeps.
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "TestSupport.h"
 #include "orvmenu/HostWindow.h"
+#include "orvmenu/ToolBar.h"
+#include "testsupport/Handles.h"
 #include "testsupport/RecordingWindow.h"
+#include "ui/ComboBox.h"
 #include "ui/Window.h"
 
 namespace orv::test {
@@ -60,6 +64,53 @@ TEST_F(HostWindowTest, RecorderCopiesTheTextDuringTheCall) {
     ASSERT_EQ(window.Messages().size(), 2u);
     EXPECT_EQ(window.Messages()[0].text, "G01");
     EXPECT_EQ(window.Messages()[1].text, "");
+}
+
+// Window objects that log the end of their window.
+using Log = std::vector<std::string>;
+template <class Base>
+class Logging : public Base {
+public:
+    Log* log = nullptr;
+    std::string name;
+
+protected:
+    void OnNcDestroy() override { log->push_back(name); }
+};
+
+// Whoever destroys a window, the objects of it and of every window that goes with it let go of
+// their handles and hooks at once, in the order the system ends the windows.
+TEST_F(HostWindowTest, DestroyingAWindowEndsWhatItOwnsAndHoldsFirst) {
+    const WindowObjectCounts before = CountWindowObjects();
+    Log log;
+    auto main = std::make_unique<Logging<CHostWindow>>();
+    main->log = &log;
+    main->name = "main";
+    CHostWindow owned("owned", main->GetHwnd());
+    Logging<CToolBar> bar;
+    bar.log = &log;
+    bar.name = "bar";
+    ASSERT_TRUE(bar.Create(main->GetHwnd()));
+    Logging<CComboBox> box;
+    box.log = &log;
+    box.name = "box";
+    ASSERT_TRUE(box.Create(orv::ui::kWsChild | orv::ui::kWsVisible | orv::ui::kCbsDropDown, {0, 0, 100, 200},
+                           bar.GetSafeHwnd(), 1));
+    EXPECT_EQ(CountWindowObjects().objects, before.objects + 4);
+
+    EXPECT_TRUE(orv::ui::DestroyWindow(main->GetHwnd()));
+    EXPECT_EQ(log, (Log{"box", "bar", "main"}));
+    EXPECT_EQ(main->GetHwnd(), nullptr);
+    EXPECT_EQ(owned.GetHwnd(), nullptr);
+    EXPECT_EQ(bar.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(box.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(CountWindowObjects(), before);
+    // Their objects still answer, with nothing.
+    EXPECT_FALSE(box.DestroyWindow());
+    EXPECT_EQ(box.GetCount(), 0);
+    EXPECT_EQ(bar.SendMessage(orv::ui::kTbButtonCount), 0);
+    main.reset();
+    EXPECT_EQ(log.size(), 3u);
 }
 
 }  // namespace

@@ -12,4 +12,14 @@ struct HandleCounts {
 
 HandleCounts CountHandles();
 
+// The toolkit's window objects that hold a live window, and the hooks (subclasses) the toolkit
+// has on live windows, read from the windows' own marks (CWnd's properties).
+struct WindowObjectCounts {
+    unsigned objects = 0;
+    unsigned hooks = 0;
+    friend bool operator==(const WindowObjectCounts&, const WindowObjectCounts&) = default;
+};
+
+WindowObjectCounts CountWindowObjects();
+
 }  // namespace orv::test

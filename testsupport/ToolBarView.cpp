@@ -1,10 +1,12 @@
 #include "testsupport/ToolBarView.h"
 
 #include "orvmenu/ToolBar.h"
+#include "orvmenu/Wnd.h"
 #include "testsupport/ComboDriver.h"
 #include "ui/ComboBox.h"
 #include "ui/ToolBarControl.h"
 #include "ui/ToolTip.h"
+#include "ui/Window.h"
 
 namespace orv::test {
 
@@ -24,33 +26,24 @@ std::vector<ToolBarTip> ToolBarTips(CToolBar& toolBar) {
 namespace orv::test::combo {
 namespace {
 
-// The box's window, borrowed from its owner for one action.
-class Borrowed final : public CComboBox {
-public:
-    explicit Borrowed(HWND wnd) { hwnd_ = wnd; }
-    Borrowed(const Borrowed&) = delete;
-    Borrowed& operator=(const Borrowed&) = delete;
-    ~Borrowed() override { hwnd_ = nullptr; }
-};
+// The box object the library made for the window, as the toolkit marks it on the window.
+CComboBox* BoxOf(HWND wnd) {
+    if (wnd == nullptr) return nullptr;
+    return dynamic_cast<CComboBox*>(static_cast<CWnd*>(orv::ui::GetProp(wnd, orv::wnd::kObjectProp)));
+}
 
 }  // namespace
 
 void TypeChar(HWND box, char c) {
-    if (box == nullptr) return;
-    Borrowed view(box);
-    TypeChar(view, c);
+    if (CComboBox* object = BoxOf(box)) TypeChar(*object, c);
 }
 
 void PressReturn(HWND box) {
-    if (box == nullptr) return;
-    Borrowed view(box);
-    PressReturn(view);
+    if (CComboBox* object = BoxOf(box)) PressReturn(*object);
 }
 
 void Choose(HWND box, int index) {
-    if (box == nullptr) return;
-    Borrowed view(box);
-    Choose(view, index);
+    if (CComboBox* object = BoxOf(box)) Choose(*object, index);
 }
 
 }  // namespace orv::test::combo

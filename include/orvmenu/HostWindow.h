@@ -11,8 +11,9 @@
 
 #include "orvmenu/OrvLibApi.h"
 #include "orvmenu/OrvWinTypes.h"
+#include "orvmenu/Wnd.h"
 
-class ORV_UI_API CHostWindow {
+class ORV_UI_API CHostWindow : public CWnd {
 public:
     // Gets a message sent to the window and gives the answer. What lParam points at is valid
     // only during the call: a handler that keeps a text copies it. An exception it throws ends
@@ -21,11 +22,9 @@ public:
 
     // owner: the window that owns this one, or null for a main window.
     explicit CHostWindow(const std::string& title = "orvhost", HWND owner = nullptr);
-    CHostWindow(const CHostWindow&) = delete;
-    CHostWindow& operator=(const CHostWindow&) = delete;
-    ~CHostWindow();
+    ~CHostWindow() override;
 
-    HWND GetHwnd() const { return hwnd_; }
+    HWND GetHwnd() const { return GetSafeHwnd(); }
     void SetHandler(Handler handler);
 
     // A named pointer-sized value on the window, as SetPropA and RemovePropA leave one; the
@@ -34,6 +33,9 @@ public:
     bool SetProp(const char* name, void* value);
     void RemoveProp(const char* name);
 
+protected:
+    bool OnMessage(HWND wnd, unsigned message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
 private:
-    HWND hwnd_ = nullptr;
+    Handler handler_;
 };

@@ -15,6 +15,7 @@
 
 #include "orvmenu/OrvLibApi.h"
 #include "orvmenu/OrvWinTypes.h"
+#include "orvmenu/Wnd.h"
 
 // The toolbar component names each box's window in a property of the toolbar window, so that
 // any host, with or without CToolBar, finds it: GetPropA(toolBar, kOrvToolBarBoxProps[kind]),
@@ -22,7 +23,7 @@
 inline constexpr const char* kOrvToolBarBoxProps[] = {"OrvMenu.Box.Screen", "OrvMenu.Box.Address",
                                                       "OrvMenu.Box.Account", "OrvMenu.Box.Code"};
 
-class ORV_UI_API CToolBar {
+class ORV_UI_API CToolBar : public CWnd {
 public:
     // Styles of SetButtonInfo: the low word is the button's style byte, the high word its
     // state byte, as the framework's toolbar takes them.
@@ -40,14 +41,10 @@ public:
     enum class Box { Screen = 0, Address = 1, Account = 2, Code = 3 };
 
     CToolBar() = default;
-    CToolBar(const CToolBar&) = delete;
-    CToolBar& operator=(const CToolBar&) = delete;
-    virtual ~CToolBar();  // destroys the window it still has
+    ~CToolBar() override;  // destroys the window it still has
 
     // A toolbar window as a child of parent, with the given control identifier.
     bool Create(HWND parent, unsigned id = 0xE800);
-    bool DestroyWindow();
-    HWND GetSafeHwnd() const { return hwnd_; }
 
     // Replaces the button at index with one of this command, style and image; for a separator
     // the image is its width in pixels.
@@ -71,7 +68,4 @@ public:
     // The host's two integers.
     std::int32_t wndWordA = 0;
     std::int32_t wndWordB = 0;
-
-private:
-    HWND hwnd_ = nullptr;
 };

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "orvmenu/OrvWinTypes.h"
+#include "ui/WinDefs.h"
 
 namespace orv::controls {
 
@@ -33,7 +34,7 @@ static_assert(offsetof(BoxMessage, ptX) == 36 && offsetof(BoxMessage, ptY) == 40
 
 // The key press a box consumes in PreTranslateMessage: Enter.
 inline bool IsReturnKeyDown(const BoxMessage& msg) {
-    return msg.message == 0x0100u /* WM_KEYDOWN */ && msg.wParam == 0x0Du /* VK_RETURN */;
+    return msg.message == orv::ui::kWmKeyDown && msg.wParam == orv::ui::kVkReturn;
 }
 
 }  // namespace orv::controls

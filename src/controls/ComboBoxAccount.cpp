@@ -103,4 +103,7 @@ std::string CComboBoxAccount::AccountOfIndex(std::int32_t index) const {
 
 void CComboBoxAccount::ClearAccounts() { accounts.clear(); }
 
-void CComboBoxAccount::OnSelChange() { orv::ui::SetFocus(orv::ui::GetRootOwner(GetSafeHwnd())); }
+bool CComboBoxAccount::OnSelChange() {
+    orv::ui::SetFocus(orv::ui::GetRootOwner(GetSafeHwnd()));
+    return true;
+}

@@ -46,7 +46,7 @@ public:
 
     // The user chose an account: the keyboard goes back to the main window, which reads the
     // choice when it wants it (the box tells nobody).
-    void OnSelChange() override;
+    bool OnSelChange() override;
 
 private:
     std::map<std::string, std::unique_ptr<AccountInfo>> accounts;

@@ -15,8 +15,6 @@ constexpr int kBackColor = 52;
 constexpr int kTextColor = 54;
 constexpr std::size_t kCodeLength = 4;  // a screen's code; this many characters open it
 constexpr int kKeptBeforeInsert = 10;   // entries from this index on are dropped before an insert
-constexpr unsigned kTtmActivate = 0x0401;
-constexpr unsigned kTtmRelayEvent = 0x0407;
 constexpr char kNotFound[] = "找不到畫面編號";
 
 }  // namespace
@@ -36,7 +34,7 @@ void CComboBoxTR::SetToolTip(std::string text, CRect rect) {
     toolTip.DestroyWindow();
     if (text.empty()) return;
     if (!toolTip.Create(GetSafeHwnd(), orv::ui::kWsPopup | orv::ui::kTtsNoPrefix | orv::ui::kTtsAlwaysTip)) return;
-    orv::ui::SendMessage(toolTip.GetSafeHwnd(), kTtmActivate, 1, 0);
+    orv::ui::SendMessage(toolTip.GetSafeHwnd(), orv::ui::kTtmActivate, 1, 0);
     toolTip.AddTool(GetSafeHwnd(), text, rect, 1);
 }
 
@@ -93,17 +91,19 @@ void CComboBoxTR::OpenUserCode(std::string code) {
     SetWindowText("");
 }
 
-void CComboBoxTR::OnSelChange() {
+bool CComboBoxTR::OnSelChange() {
     const int selected = GetCurSel();
-    if (selected < 0) return;
+    if (selected < 0) return true;
     std::string text = GetLBText(selected);
     if (text.size() > kMaxEntryText) text.resize(kMaxEntryText);
     if (text.size() >= kCodeLength) OpenScreen(text.substr(0, kCodeLength));
+    return true;
 }
 
-void CComboBoxTR::OnEditChange() {
+bool CComboBoxTR::OnEditChange() {
     const std::string text = GetWindowText();
     if (text.size() >= kCodeLength) OpenScreen(text);
+    return true;
 }
 
 bool CComboBoxTR::OnEditReturn() {
@@ -115,7 +115,7 @@ bool CComboBoxTR::OnEditReturn() {
 
 bool CComboBoxTR::PreTranslateMessage(const orv::controls::BoxMessage& msg) {
     if (toolTip.GetSafeHwnd() != nullptr) {
-        orv::ui::SendMessage(toolTip.GetSafeHwnd(), kTtmRelayEvent, 0, reinterpret_cast<LPARAM>(&msg));
+        orv::ui::SendMessage(toolTip.GetSafeHwnd(), orv::ui::kTtmRelayEvent, 0, reinterpret_cast<LPARAM>(&msg));
     }
     if (orv::controls::IsReturnKeyDown(msg)) return OnEditReturn();
     return false;

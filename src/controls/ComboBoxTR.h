@@ -40,8 +40,9 @@ public:
     // tooltip, and consumes Enter when the field holds a code (as OnEditReturn does).
     bool PreTranslateMessage(const orv::controls::BoxMessage& msg);
 
-    void OnSelChange() override;
-    void OnEditChange() override;
+    // Both notifications are the box's own: the toolbar's window never sees them.
+    bool OnSelChange() override;
+    bool OnEditChange() override;
     bool OnEditReturn() override;
     void* OnCtlColor(CDC& dc, unsigned kind, void* defaultBrush) override;
     bool OnPaint(CDC& dc) override;

@@ -13,6 +13,19 @@ constexpr unsigned char kLastSingleByte = 0x80;
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
+// The control's prefix match: ASCII letters without regard to case, other bytes as they are.
+bool StartsWith(const std::string& entry, const std::string& prefix) {
+    if (prefix.empty() || entry.size() < prefix.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        auto a = static_cast<unsigned char>(entry[i]);
+        auto b = static_cast<unsigned char>(prefix[i]);
+        if (a >= 'A' && a <= 'Z') a = static_cast<unsigned char>(a - 'A' + 'a');
+        if (b >= 'A' && b <= 'Z') b = static_cast<unsigned char>(b - 'A' + 'a');
+        if (a != b) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void CComboBoxURL::SubmitUrl(std::string address) {
@@ -40,13 +53,29 @@ void CComboBoxURL::AddRecentUrl(std::string& text) {
     InsertItem(-1, entry);
 }
 
-void CComboBoxURL::OnSelChange() {
+bool CComboBoxURL::OnSelChange() {
     const int selected = GetCurSel();
-    if (selected < 0) return;
+    if (selected < 0) return true;
     std::string text = GetLBText(selected);
     SubmitUrl(text);
     AddRecentUrl(text);
-    SelectString(-1, text);
+    SelectFirstStartingWith(text);
+    return true;
+}
+
+// The box's CB_SELECTSTRING: Wine's extended box refuses it, and its prefix search answers the
+// first entry whatever the text. The entry the user must see selected is found here instead,
+// by the rule the control documents: the first from the top that begins with the text.
+void CComboBoxURL::SelectFirstStartingWith(const std::string& text) {
+    const int selected = SelectString(-1, text);
+    if (selected >= 0 && StartsWith(GetLBText(selected), text)) return;
+    const int count = GetCount();
+    for (int i = 0; i < count; ++i) {
+        if (StartsWith(GetLBText(i), text)) {
+            SetCurSel(i);
+            return;
+        }
+    }
 }
 
 bool CComboBoxURL::OnEditReturn() {

@@ -28,10 +28,15 @@ public:
     // field holds more than four characters (as OnEditReturn does).
     bool PreTranslateMessage(const orv::controls::BoxMessage& msg);
 
-    void OnSelChange() override;
+    // Both notifications are the box's own: the toolbar's window never sees them. An edit
+    // change does nothing.
+    bool OnSelChange() override;
+    bool OnEditChange() override { return true; }
     bool OnEditReturn() override;
 
 private:
+    void SelectFirstStartingWith(const std::string& text);
+
     IOrvMenu* menu = nullptr;
     OrvToolBar* toolBarItem = nullptr;
 };

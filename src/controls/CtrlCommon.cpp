@@ -27,9 +27,7 @@ void CtrlCommon::DrawTriangle(CDC* dc, CRect rect, int filled, int down) {
     pen.CreatePen(orv::ui::kPsSolid, 1, color);
     CBrush brush;
     brush.CreateSolidBrush(filled != 0 ? color : CFormColor::GetFormColor(kFormBackColor));
-    void* oldPen = dc->SelectObject(&pen);
-    void* oldBrush = dc->SelectObject(&brush);
+    const CSelection penSelected(*dc, &pen);
+    const CSelection brushSelected(*dc, &brush);
     dc->Polygon(points, 3);
-    dc->SelectHandle(oldPen);
-    dc->SelectHandle(oldBrush);
 }

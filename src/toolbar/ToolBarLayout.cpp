@@ -41,19 +41,22 @@ struct BoxPlace {
     unsigned style;
     int width;
     int rightShift;       // added to the placeholder's right edge
-    unsigned createStyle; // child, visible, border, vertical scroll, automatic horizontal scroll and
-                          // drop-down (0x42) or drop-down list (0x43)
+    unsigned createStyle; // a drop-down box, or a drop-down list (the account box)
     unsigned id;
     int droppedWidth;
     int itemHeightLess;   // the selection field is the placeholder's height less this; 0: not set
     int moveDown;
 };
 constexpr int kListHeight = 200;  // the dropped list reaches this far below the box's top
+constexpr unsigned kBoxStyle = orv::ui::kWsChild | orv::ui::kWsVisible | orv::ui::kWsBorder | orv::ui::kWsVScroll |
+                               orv::ui::kCbsAutoHScroll;
+constexpr unsigned kDropDown = kBoxStyle | orv::ui::kCbsDropDown;
+constexpr unsigned kDropDownList = kBoxStyle | orv::ui::kCbsDropDownList;
 constexpr BoxPlace kBoxPlaces[] = {
-    {kOrvTbTrEdit, CToolBar::kTbbsSeparator | CToolBar::kTbbsHidden, 70, 80, 0x50A00042u, 91000, 100, 0, 4},
-    {kOrvTbUrlEdit, CToolBar::kTbbsSeparator, 250, -2, 0x50A00042u, 91001, 40, 10, 5},
-    {kOrvTbUserInfo, CToolBar::kTbbsSeparator, 600, -2, 0x50A00043u, 91001, 40, 8, 1},
-    {kOrvTbCodeCombo, CToolBar::kTbbsSeparator, 70, -2, 0x50A00042u, 91001, 40, 10, 5},
+    {kOrvTbTrEdit, CToolBar::kTbbsSeparator | CToolBar::kTbbsHidden, 70, 80, kDropDown, 91000, 100, 0, 4},
+    {kOrvTbUrlEdit, CToolBar::kTbbsSeparator, 250, -2, kDropDown, 91001, 40, 10, 5},
+    {kOrvTbUserInfo, CToolBar::kTbbsSeparator, 600, -2, kDropDownList, 91001, 40, 8, 1},
+    {kOrvTbCodeCombo, CToolBar::kTbbsSeparator, 70, -2, kDropDown, 91001, 40, 10, 5},
 };
 
 HWND WindowOf(CToolBar* wnd) { return wnd != nullptr ? wnd->GetSafeHwnd() : nullptr; }

@@ -4,10 +4,13 @@
 
 #include <algorithm>
 
+#include "ui/Handler.h"
+#include "ui/Window.h"
+
 namespace {
 
-constexpr unsigned kWmSetFont = 0x0030;
-constexpr unsigned kWmGetFont = 0x0031;
+using orv::ui::kWmGetFont;
+using orv::ui::kWmSetFont;
 
 // An index as the control's wParam: -1 travels as all bits set, as the window system passes it.
 WPARAM IndexParam(int index) { return static_cast<WPARAM>(static_cast<LPARAM>(index)); }
@@ -17,6 +20,28 @@ LPARAM TextParam(const std::string& text) { return reinterpret_cast<LPARAM>(text
 }  // namespace
 
 CComboBox::~CComboBox() { DestroyWindow(); }
+
+bool CComboBox::OnReflect(HWND parent, unsigned message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == orv::ui::kWmCommand) {
+        result = 0;
+        switch (orv::ui::CommandCode(wParam)) {
+        case orv::ui::kCbnSelChange:
+            return OnSelChange();
+        case orv::ui::kCbnEditChange:
+            return OnEditChange();
+        default:
+            return false;
+        }
+    }
+    // WM_CTLCOLOR*: the parent's answer is the default brush, which the box may replace.
+    void* defaultBrush = reinterpret_cast<void*>(CallNext(parent, message, wParam, lParam));
+    CBorrowedDC dc(reinterpret_cast<HDC>(wParam));
+    const unsigned kind = message == orv::ui::kWmCtlColorEdit ? orv::ui::kCtlColorEdit : orv::ui::kCtlColorListBox;
+    void* brush = defaultBrush;
+    orv::ui::RunHandler([&] { brush = OnCtlColor(dc, kind, defaultBrush); });
+    result = reinterpret_cast<LRESULT>(brush);
+    return true;
+}
 
 int CComboBox::AddString(const std::string& text) {
     return static_cast<int>(SendMessage(orv::ui::kCbAddString, 0, TextParam(text)));
@@ -66,6 +91,10 @@ bool CComboBox::SetEditSel(int start, int end) {
     const auto result = SendMessage(orv::ui::kCbSetEditSel, 0, static_cast<LPARAM>(packed));
     return result != 0 && result != orv::ui::kCbErr;
 }
+
+void CComboBox::SetFocus() { orv::ui::SetFocus(GetSafeHwnd()); }
+
+bool CComboBox::ShowWindow(int command) { return orv::ui::ShowWindow(GetSafeHwnd(), command); }
 
 void CComboBox::SetFont(CFont* font, bool redraw) {
     void* handle = font == nullptr ? nullptr : font->GetSafeHandle();

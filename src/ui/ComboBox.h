@@ -2,12 +2,13 @@
 // framework classes they were written against.
 //
 // A box's own notifications come back to the box object, as the framework's reflection does:
-// CBN_SELCHANGE calls OnSelChange, CBN_EDITCHANGE OnEditChange, and the parent never sees them.
-// Enter in the box's edit field calls OnEditReturn although the host's message loop never
-// calls the library. On Windows each box is a real control: the toolkit subclasses its parent
-// (for the reflected notifications and WM_CTLCOLOR*), the box (WM_PAINT, WM_NCPAINT) and its
-// edit child (Enter). Headless, the box is an in-memory control that answers the same messages
-// the same way, including the keyboard and paint messages a user's actions send it.
+// CBN_SELCHANGE calls OnSelChange, CBN_EDITCHANGE OnEditChange. A handler that says it handled
+// the notification keeps it from the parent; every other notification reaches the parent as the
+// box sent it. Enter in the box's edit field calls OnEditReturn although the host's message
+// loop never calls the library. The box object hooks its parent (reflection, WM_CTLCOLOR*), its
+// own window (WM_PAINT, WM_NCPAINT) and, on Windows, its edit child (Enter). Headless, the box
+// is an in-memory control that answers the same messages the same way, including the keyboard
+// and paint messages a user's actions send it.
 #pragma once
 
 #include "orvmenu/OrvLibApi.h"
@@ -16,40 +17,15 @@
 #include <string>
 
 #include "orvmenu/OrvWinTypes.h"
+#include "orvmenu/Wnd.h"
 #include "ui/Gdi.h"
+#include "ui/WinDefs.h"
 
 namespace orv::ui {
-
-// Combo box messages, notifications and styles, by the window system's values.
-constexpr unsigned kCbAddString = 0x0143;
-constexpr unsigned kCbDeleteString = 0x0144;
-constexpr unsigned kCbGetCount = 0x0146;
-constexpr unsigned kCbGetCurSel = 0x0147;
-constexpr unsigned kCbGetLbText = 0x0148;
-constexpr unsigned kCbGetLbTextLen = 0x0149;
-constexpr unsigned kCbInsertString = 0x014A;
-constexpr unsigned kCbFindString = 0x014C;
-constexpr unsigned kCbSelectString = 0x014D;
-constexpr unsigned kCbSetCurSel = 0x014E;
-constexpr unsigned kCbSetEditSel = 0x0142;
-constexpr unsigned kCbSetItemHeight = 0x0153;
-constexpr unsigned kCbFindStringExact = 0x0158;
-constexpr unsigned kCbSetDroppedWidth = 0x0160;
-constexpr int kCbErr = -1;
-constexpr unsigned kCbnSelChange = 1;
-constexpr unsigned kCbnEditChange = 5;
-constexpr unsigned kCtlColorEdit = 1;
-constexpr unsigned kCtlColorListBox = 2;
-constexpr int kSwShow = 5;
-constexpr unsigned kVkReturn = 0x0D;
-constexpr unsigned kWmKeyDown = 0x0100;
-constexpr unsigned kCbnSelEndOk = 9;
 
 // An extended combo box's item, as the toolkit passes it with kCbemInsertItem (the window
 // system's CBEM_INSERTITEMA): only the text is kept. On Windows the back end hands the control
 // its own wide structure.
-constexpr unsigned kCbemInsertItem = 0x0401;
-constexpr unsigned kCbeifText = 0x0001;
 struct ComboItem {
     unsigned mask = 0;
     int iItem = -1;
@@ -62,22 +38,18 @@ struct ComboItem {
 // wrapped for the handlers, never deleted or released by the wrapper.
 class CBorrowedDC : public CDC {
 public:
-    explicit CBorrowedDC(void* hdc) { hdc_ = hdc; }
+    explicit CBorrowedDC(HDC hdc) { hdc_ = hdc; }
     ~CBorrowedDC() override { hdc_ = nullptr; }
 };
 
-class ORV_UI_API CComboBox {
+class ORV_UI_API CComboBox : public CWnd {
 public:
     CComboBox() = default;
-    CComboBox(const CComboBox&) = delete;
-    CComboBox& operator=(const CComboBox&) = delete;
-    virtual ~CComboBox();  // destroys the window it still has
+    ~CComboBox() override;  // destroys the window it still has
 
     // style: the window and combo box styles (e.g. 0x50A00042); rect in the parent's client
     // coordinates, the bottom being that of the dropped list.
     virtual bool Create(unsigned style, const CRect& rect, HWND parent, unsigned id);
-    bool DestroyWindow();
-    HWND GetSafeHwnd() const { return hwnd_; }
     LRESULT SendMessage(unsigned message, WPARAM wParam = 0, LPARAM lParam = 0);
 
     // The list, through the control's messages. Texts are in the terminal's code page.
@@ -106,9 +78,10 @@ public:
     void SetFont(CFont* font, bool redraw);
     void* GetFont() const;
 
-    // The box's own handlers, called by the toolkit.
-    virtual void OnSelChange() {}
-    virtual void OnEditChange() {}
+    // The box's own handlers, called by the toolkit: true when the box handled the
+    // notification, which then does not reach the parent.
+    virtual bool OnSelChange() { return false; }
+    virtual bool OnEditChange() { return false; }
     // Enter in the edit field; true when the box consumed the key.
     virtual bool OnEditReturn() { return false; }
     // WM_CTLCOLOR* of the box's edit field (kCtlColorEdit) and list (kCtlColorListBox): the
@@ -122,7 +95,9 @@ public:
 protected:
     // The class the window is made of ("ComboBox", "ComboBoxEx32").
     virtual const char* ClassName() const { return "ComboBox"; }
-    HWND hwnd_ = nullptr;
+    bool OnReflect(HWND parent, unsigned message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnMessage(HWND wnd, unsigned message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool IsPartOf(HWND wnd) const override;
 };
 
 class ORV_UI_API CComboBoxEx : public CComboBox {
@@ -135,7 +110,6 @@ protected:
 };
 
 namespace orv::ui {
-constexpr int kSmCxHThumb = 10;
 // The window system's metric of that index (the value measured on the real system headless).
 ORV_UI_API int GetSystemMetrics(int index);
 }  // namespace orv::ui

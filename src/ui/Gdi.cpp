@@ -18,7 +18,7 @@ void* SelectInto(CDC& dc, const CGdiObject* object) {
 }
 }  // namespace
 
-void* CDC::SelectObject(CBitmap* bitmap) { return SelectInto(*this, bitmap); }
-void* CDC::SelectObject(CPen* pen) { return SelectInto(*this, pen); }
-void* CDC::SelectObject(CBrush* brush) { return SelectInto(*this, brush); }
-void* CDC::SelectObject(CFont* font) { return SelectInto(*this, font); }
+HBITMAP CDC::SelectObject(CBitmap* bitmap) { return static_cast<HBITMAP>(SelectInto(*this, bitmap)); }
+HPEN CDC::SelectObject(CPen* pen) { return static_cast<HPEN>(SelectInto(*this, pen)); }
+HBRUSH CDC::SelectObject(CBrush* brush) { return static_cast<HBRUSH>(SelectInto(*this, brush)); }
+HFONT CDC::SelectObject(CFont* font) { return static_cast<HFONT>(SelectInto(*this, font)); }

@@ -14,6 +14,7 @@
 
 #include "orvmenu/FormFont.h"
 #include "orvmenu/OrvWinTypes.h"
+#include "ui/WinDefs.h"
 
 struct CPoint {
     int x = 0;
@@ -32,17 +33,19 @@ struct CRect {
     friend bool operator==(const CRect&, const CRect&) = default;
 };
 
-namespace orv::ui {
-
-// DrawText formats, background modes and pen styles, by the window system's values.
-constexpr unsigned kDtCenter = 0x0001;
-constexpr unsigned kDtVCenter = 0x0004;
-constexpr unsigned kDtSingleLine = 0x0020;
-constexpr int kTransparent = 1;
-constexpr int kOpaque = 2;
-constexpr int kPsSolid = 0;
-
-}  // namespace orv::ui
+// Drawing handles, declared exactly as <windows.h> declares them (an opaque struct pointer per
+// kind), so a handle of one kind never passes for another, and the Windows back end hands them
+// to the system as they are. Headless they point at the toolkit's own objects.
+struct HDC__;
+typedef HDC__* HDC;
+struct HBITMAP__;
+typedef HBITMAP__* HBITMAP;
+struct HPEN__;
+typedef HPEN__* HPEN;
+struct HBRUSH__;
+typedef HBRUSH__* HBRUSH;
+struct HFONT__;
+typedef HFONT__* HFONT;
 
 class CDC;
 
@@ -100,14 +103,14 @@ public:
     // A memory context compatible with dc (or with the screen when dc is null).
     bool CreateCompatibleDC(CDC* dc);
     bool DeleteDC();
-    void* GetSafeHdc() const { return hdc_; }
+    HDC GetSafeHdc() const { return hdc_; }
 
-    // Select an object into the context; the result is the object's handle that was selected
-    // before (put it back with SelectHandle before the object goes).
-    void* SelectObject(CBitmap* bitmap);
-    void* SelectObject(CPen* pen);
-    void* SelectObject(CBrush* brush);
-    void* SelectObject(CFont* font);
+    // Select an object into the context; the result is the handle of its kind that was selected
+    // before (put it back with SelectHandle before the object goes, or let a CSelection do it).
+    HBITMAP SelectObject(CBitmap* bitmap);
+    HPEN SelectObject(CPen* pen);
+    HBRUSH SelectObject(CBrush* brush);
+    HFONT SelectObject(CFont* font);
     void* SelectHandle(void* handle);
 
     int SetBkMode(int mode);                   // the previous mode
@@ -121,7 +124,7 @@ public:
     bool BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY);
 
 protected:
-    void* hdc_ = nullptr;
+    HDC hdc_ = nullptr;
     void* wnd_ = nullptr;  // for a window's context: the window it belongs to
     bool memory_ = false;
 };
@@ -131,4 +134,23 @@ class ORV_UI_API CClientDC : public CDC {
 public:
     explicit CClientDC(HWND wnd);
     ~CClientDC() override;
+};
+
+// An object selected into a context for a scope: what it replaced goes back when the scope
+// ends, however it ends.
+class CSelection {
+public:
+    template <class Object>
+    CSelection(CDC& dc, Object* object) : dc_(dc), previous_(dc.SelectObject(object)) {}
+    CSelection(const CSelection&) = delete;
+    CSelection& operator=(const CSelection&) = delete;
+    ~CSelection() {
+        if (previous_ != nullptr) dc_.SelectHandle(previous_);
+    }
+    // Whether the object went in.
+    explicit operator bool() const { return previous_ != nullptr; }
+
+private:
+    CDC& dc_;
+    void* previous_;
 };

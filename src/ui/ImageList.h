@@ -5,12 +5,8 @@
 
 #include "orvmenu/OrvWinTypes.h"
 #include "ui/Gdi.h"
+#include "ui/WinDefs.h"
 
-namespace orv::ui {
-// Image list flags, by the window system's values.
-constexpr unsigned kIlcMask = 0x0001;
-constexpr unsigned kIlcColor24 = 0x0018;
-}  // namespace orv::ui
 
 class ORV_UI_API CImageList {
 public:

@@ -9,11 +9,11 @@
 CToolBar::~CToolBar() { DestroyWindow(); }
 
 LRESULT CToolBar::SendMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
-    return orv::ui::SendMessage(hwnd_, message, wParam, lParam);
+    return orv::ui::SendMessage(GetSafeHwnd(), message, wParam, lParam);
 }
 
 bool CToolBar::SetButtonInfo(int index, unsigned id, unsigned style, int image) {
-    if (hwnd_ == nullptr || index < 0) return false;
+    if (GetSafeHwnd() == nullptr || index < 0) return false;
     const auto position = static_cast<WPARAM>(index);
     orv::ui::TbButton old;
     if (SendMessage(orv::ui::kTbGetButton, position, reinterpret_cast<LPARAM>(&old)) == 0) return false;
@@ -35,7 +35,7 @@ bool CToolBar::SetButtonInfo(int index, unsigned id, unsigned style, int image) 
 }
 
 int CToolBar::GetCount() {
-    return hwnd_ == nullptr ? 0 : static_cast<int>(SendMessage(orv::ui::kTbButtonCount));
+    return GetSafeHwnd() == nullptr ? 0 : static_cast<int>(SendMessage(orv::ui::kTbButtonCount));
 }
 
 bool CToolBar::GetButtonInfo(int index, unsigned& id, unsigned& style, int& image) {
@@ -43,7 +43,7 @@ bool CToolBar::GetButtonInfo(int index, unsigned& id, unsigned& style, int& imag
     style = 0;
     image = 0;
     orv::ui::TbButton button;
-    if (hwnd_ == nullptr || index < 0 ||
+    if (GetSafeHwnd() == nullptr || index < 0 ||
         SendMessage(orv::ui::kTbGetButton, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button)) == 0) {
         return false;
     }
@@ -57,7 +57,7 @@ bool CToolBar::GetButtonInfo(int index, unsigned& id, unsigned& style, int& imag
 bool CToolBar::GetItemRect(int index, int& left, int& top, int& right, int& bottom) {
     left = top = right = bottom = 0;
     CRect rect;
-    if (hwnd_ == nullptr || index < 0 ||
+    if (GetSafeHwnd() == nullptr || index < 0 ||
         SendMessage(orv::ui::kTbGetItemRect, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect)) == 0) {
         return false;
     }
@@ -70,6 +70,6 @@ bool CToolBar::GetItemRect(int index, int& left, int& top, int& right, int& bott
 
 HWND CToolBar::GetBox(Box kind) {
     const auto index = static_cast<int>(kind);
-    if (hwnd_ == nullptr || index < 0 || index > 3) return nullptr;
-    return static_cast<HWND>(orv::ui::GetProp(hwnd_, kOrvToolBarBoxProps[index]));
+    if (GetSafeHwnd() == nullptr || index < 0 || index > 3) return nullptr;
+    return static_cast<HWND>(orv::ui::GetProp(GetSafeHwnd(), kOrvToolBarBoxProps[index]));
 }

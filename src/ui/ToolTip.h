@@ -9,15 +9,11 @@
 
 #include "orvmenu/OrvWinTypes.h"
 #include "ui/Gdi.h"
+#include "ui/WinDefs.h"
+#include "orvmenu/Wnd.h"
 
-namespace orv::ui {
-// Tooltip styles, by the window system's values.
-constexpr unsigned kTtsAlwaysTip = 0x01;
-constexpr unsigned kTtsNoPrefix = 0x02;
-constexpr unsigned kWsPopup = 0x80000000u;
-}  // namespace orv::ui
 
-class ORV_UI_API CToolTipCtrl {
+class ORV_UI_API CToolTipCtrl : public CWnd {
 public:
     struct Tool {
         HWND wnd = nullptr;
@@ -28,13 +24,9 @@ public:
     };
 
     CToolTipCtrl() = default;
-    CToolTipCtrl(const CToolTipCtrl&) = delete;
-    CToolTipCtrl& operator=(const CToolTipCtrl&) = delete;
-    ~CToolTipCtrl();  // destroys the window it still has
+    ~CToolTipCtrl() override;  // destroys the window it still has
 
     bool Create(HWND parent, unsigned style);
-    bool DestroyWindow();
-    HWND GetSafeHwnd() const { return hwnd_; }
     // How the tooltip learns that the mouse is over a tool's window: by subclassing the window,
     // or from the window itself, as a toolbar relays its mouse messages to the tooltip set on it.
     // A subclassed window takes a detour through the subclass on every message it gets.
@@ -50,7 +42,4 @@ public:
     std::vector<Tool> GetTools() const;
     // The same for any tooltip window, such as the one a toolbar holds.
     static std::vector<Tool> ToolsOf(HWND tooltip);
-
-private:
-    HWND hwnd_ = nullptr;
 };

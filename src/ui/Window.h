@@ -13,6 +13,10 @@ namespace orv::ui {
 // Sends a message and waits for the window's answer, as the window system's SendMessage does.
 ORV_UI_API LRESULT SendMessage(HWND wnd, unsigned message, WPARAM wParam, LPARAM lParam);
 
+// Destroys a window, its children and the windows it owns, as the window system's DestroyWindow
+// does: each gets WM_DESTROY and, after its children, WM_NCDESTROY.
+ORV_UI_API bool DestroyWindow(HWND wnd);
+
 // The application's main window: the root owner of the window a control lives in.
 ORV_UI_API HWND GetRootOwner(HWND wnd);
 

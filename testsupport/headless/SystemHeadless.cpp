@@ -1,6 +1,9 @@
 // The test-support library headless: it reads the headless window system's state, as a tool
 // reads the window system's on Windows.
 #include <cstddef>
+#include <cstdint>
+
+#include "orvmenu/Wnd.h"
 
 #include "testsupport/ComboDriver.h"
 #include "testsupport/Drawing.h"
@@ -13,6 +16,16 @@
 namespace orv::test {
 
 using orv::headless::GetSystem;
+
+WindowObjectCounts CountWindowObjects() {
+    WindowObjectCounts counts;
+    for (const HWND__* wnd : GetSystem().windows) {
+        if (wnd->props.count(orv::wnd::kObjectProp) != 0) ++counts.objects;
+        const auto hooks = wnd->props.find(orv::wnd::kHookCountProp);
+        if (hooks != wnd->props.end()) counts.hooks += static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(hooks->second));
+    }
+    return counts;
+}
 
 HandleCounts CountHandles() {
     const auto& system = GetSystem();
@@ -71,10 +84,11 @@ namespace orv::test::combo {
 
 namespace {
 
-constexpr unsigned kWmPaint = 0x000F;
-constexpr unsigned kWmChar = 0x0102;
-constexpr unsigned kVkDown = 0x28;
-constexpr unsigned kCbsDropDownList = 0x3;
+using orv::ui::kCbsDropDownList;
+using orv::ui::kCbsTypeMask;
+using orv::ui::kVkDown;
+using orv::ui::kWmChar;
+using orv::ui::kWmPaint;
 
 bool IsEx(HWND box) { return box->className == "ComboBoxEx32"; }
 
@@ -103,7 +117,7 @@ void Choose(CComboBox& box, int index) {
     HWND parent = wnd->parent;
     const auto id = static_cast<std::uintptr_t>(wnd->id & 0xFFFFu);
     const auto from = reinterpret_cast<std::intptr_t>(wnd);
-    if ((wnd->style & 0x3u) == kCbsDropDownList) {
+    if ((wnd->style & kCbsTypeMask) == kCbsDropDownList) {
         orv::ui::SendMessage(parent, orv::kWmCommand, (std::uintptr_t{orv::ui::kCbnSelEndOk} << 16) | id, from);
     }
     orv::ui::SendMessage(parent, orv::kWmCommand, (std::uintptr_t{orv::ui::kCbnSelChange} << 16) | id, from);

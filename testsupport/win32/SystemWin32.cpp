@@ -5,6 +5,7 @@
 #include "testsupport/ComboDriver.h"
 #include "testsupport/Drawing.h"
 #include "testsupport/Handles.h"
+#include "orvmenu/Wnd.h"
 #include "ui/ComboBox.h"
 
 #include <windows.h>
@@ -19,6 +20,29 @@
 #include <vector>
 
 namespace orv::test {
+
+namespace {
+
+BOOL CALLBACK CountWindow(HWND wnd, LPARAM param) {
+    auto& counts = *reinterpret_cast<WindowObjectCounts*>(param);
+    if (::GetPropA(wnd, orv::wnd::kObjectProp) != nullptr) ++counts.objects;
+    counts.hooks += static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(::GetPropA(wnd, orv::wnd::kHookCountProp)));
+    return TRUE;
+}
+
+BOOL CALLBACK CountTopLevel(HWND wnd, LPARAM param) {
+    CountWindow(wnd, param);
+    ::EnumChildWindows(wnd, CountWindow, param);  // every descendant, not just the children
+    return TRUE;
+}
+
+}  // namespace
+
+WindowObjectCounts CountWindowObjects() {
+    WindowObjectCounts counts;
+    ::EnumThreadWindows(::GetCurrentThreadId(), CountTopLevel, reinterpret_cast<LPARAM>(&counts));
+    return counts;
+}
 
 HandleCounts CountHandles() {
     HANDLE process = ::GetCurrentProcess();

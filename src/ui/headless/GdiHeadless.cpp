@@ -18,6 +18,7 @@ namespace {
 
 // What a new memory context holds, as the window system's stock objects: a 1x1 monochrome
 // bitmap, the black pen, the white brush and the system font.
+// measured: 64-bit Wine, tests/ui_gdi_test.cpp GdiTest.ObjectsAreFreedWithTheirOwners
 struct Stock {
     GdiBitmap bitmap;
     GdiPen pen;
@@ -133,6 +134,7 @@ void FillSpan(GdiBitmap& bitmap, int y, int fromX, int toX, orv::Color color) {
 }
 
 // A 1-pixel line from a to b without its last pixel, as the window system's LineTo draws.
+// measured: 64-bit Wine, tests/ui_gdi_test.cpp GdiTest.PolygonOutlinesAndFillsTheButtonTriangle
 void Line(GdiBitmap& bitmap, CPoint a, CPoint b, orv::Color color) {
     // 64 bits: the distance between two int coordinates, and twice the error, overflow int.
     const std::int64_t dx = std::abs(std::int64_t{b.x} - a.x);
@@ -159,6 +161,7 @@ void Line(GdiBitmap& bitmap, CPoint a, CPoint b, orv::Color color) {
 // Fills the polygon's interior by the alternate rule: on each row y, the spans between pairs of
 // edge crossings, a pixel x taken when left crossing <= x < right crossing (the top-left rule
 // the window system's regions follow).
+// measured: 64-bit Wine, tests/ui_gdi_test.cpp GdiTest.PolygonOutlinesAndFillsTheButtonTriangle
 void FillPolygon(GdiBitmap& bitmap, const CPoint* points, int count, orv::Color color) {
     int top = points[0].y;
     int bottom = points[0].y;
@@ -253,6 +256,7 @@ bool CBitmap::CreateCompatibleBitmap(CDC& dc, int width, int height) {
         bitmap->width = width;
         bitmap->height = height;
         // A new bitmap of the screen's format reads back black.
+        // measured: 64-bit Wine, tests/ui_gdi_test.cpp GdiTest.BitmapsAreCopiedExactly
         bitmap->pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
         handle_ = RegisterGdi(bitmap.release());
     } catch (const std::bad_alloc&) {
@@ -307,7 +311,7 @@ bool CDC::CreateCompatibleDC(CDC* dc) {
     object->pen = &stock.pen;
     object->brush = &stock.brush;
     object->font = &stock.font;
-    hdc_ = RegisterGdi(object);
+    hdc_ = static_cast<HDC>(RegisterGdi(object));
     memory_ = true;
     return true;
 }
@@ -324,6 +328,7 @@ void* CDC::SelectHandle(void* handle) {
     if (dc == nullptr || handle == nullptr) return nullptr;
     if (auto* bitmap = Lookup<GdiBitmap>(handle, GdiKind::Bitmap)) {
         // Bitmaps go into memory contexts only, one context at a time.
+        // measured: 64-bit Wine, tests/ui_gdi_test.cpp GdiTest.ObjectsAreFreedWithTheirOwners
         if (!dc->memory) return nullptr;
         if (bitmap == dc->bitmap) return bitmap;
         if (!bitmap->stock && bitmap->selections > 0) return nullptr;
@@ -389,6 +394,7 @@ void CDC::FillSolidRect(const CRect& rect, orv::Color color) {
     GdiDc* dc = DcOf(hdc_);
     if (dc == nullptr) return;
     // The window system fills through the background colour, which keeps the new value.
+    // measured: 64-bit Wine, tests/ui_gdi_test.cpp GdiTest.FillSolidRectFillsTheRectangleClipped
     dc->bkColor = color & 0xFFFFFF;
     GdiBitmap* target = TargetOf(*dc);
     if (target == nullptr) return;
@@ -408,6 +414,7 @@ bool CDC::BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, 
     if (target == nullptr || pixels == nullptr) return true;
     if (width <= 0 || height <= 0) return true;
     // The source may be the target itself.
+    // measured: 64-bit Wine, tests/ui_gdi_test.cpp GdiTest.BitmapsAreCopiedExactly
     std::vector<orv::Color> own;
     if (pixels == target) own = pixels->pixels;
     const std::vector<orv::Color>& copy = pixels == target ? own : pixels->pixels;
@@ -437,7 +444,7 @@ CClientDC::CClientDC(HWND wnd) {
     object->pen = &stock.pen;
     object->brush = &stock.brush;
     object->font = &stock.font;
-    hdc_ = RegisterGdi(object);
+    hdc_ = static_cast<HDC>(RegisterGdi(object));
     wnd_ = wnd;
 }
 

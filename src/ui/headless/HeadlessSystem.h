@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -35,6 +36,11 @@ struct HMENU__ {
     std::vector<Item> items;
 };
 
+namespace orv::headless {
+// A subclass: true when it answered the message (with result); false passes it on.
+using SubclassProc = std::function<bool(HWND wnd, unsigned message, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
+}  // namespace orv::headless
+
 struct HWND__ {
     std::string title;
     std::string className;  // "" for a host window; the control's class name otherwise
@@ -45,8 +51,22 @@ struct HWND__ {
     unsigned style = 0;     // the window and class styles it was created with
     std::map<std::string, void*> props;
     // The window procedure SendMessage calls; a window without one answers 0, as
-    // DefWindowProc does for the messages a library sends.
+    // DefWindowProc does for the messages a library sends. A tool may wrap it as a subclass
+    // does; the toolkit's own hooks sit in subclasses below.
     std::function<LRESULT(unsigned, WPARAM, LPARAM)> proc;
+    // Subclasses, last installed first to run, and the procedure they end in (proc before the
+    // first was installed).
+    struct Subclass {
+        std::uint64_t order = 0;  // when installed: a removal during a message keeps the chain
+        std::uintptr_t id = 0;
+        std::shared_ptr<const orv::headless::SubclassProc> proc;
+    };
+    std::vector<Subclass> subclasses;
+    std::function<LRESULT(unsigned, WPARAM, LPARAM)> classProc;
+    // Calls in progress: a destroyed window stays in memory until the last one returns, as the
+    // window system keeps a window locked while a message to it runs.
+    unsigned busy = 0;
+    bool destroyed = false;
     // The window as last painted, rows top-down, the size of its window rectangle (empty
     // until it paints).
     std::vector<orv::Color> surface;
@@ -72,6 +92,17 @@ struct System {
 };
 
 ORV_HEADLESS_API System& GetSystem();
+
+// A window of a class: its procedure, parent (for a child) or owner, control identifier and
+// styles. The window belongs to the system until DestroyWindow.
+ORV_HEADLESS_API HWND CreateWindow(const std::string& className, HWND parent, HWND owner, unsigned id,
+                                   unsigned style, std::function<LRESULT(unsigned, WPARAM, LPARAM)> proc);
+// SetWindowSubclass, RemoveWindowSubclass and DefSubclassProc, as comctl32 has them: a
+// subclass of an id is installed once per window; DefSubclassProc, called from inside a
+// subclass, goes on down the chain.
+ORV_HEADLESS_API bool SetWindowSubclass(HWND wnd, std::uintptr_t id, SubclassProc proc);
+ORV_HEADLESS_API bool RemoveWindowSubclass(HWND wnd, std::uintptr_t id);
+ORV_HEADLESS_API LRESULT DefSubclassProc(HWND wnd, unsigned message, WPARAM wParam, LPARAM lParam);
 
 inline bool IsMenu(HMENU menu) { return menu != nullptr && GetSystem().menus.count(menu) != 0; }
 inline bool IsWindow(HWND wnd) { return wnd != nullptr && GetSystem().windows.count(wnd) != 0; }

@@ -64,8 +64,10 @@ bool CMenu::InsertMenu(unsigned position, unsigned flags, std::uintptr_t idOrPop
     std::size_t at = items.size();
     if ((flags & orv::menuflag::kByPosition) != 0) {
         at = position < items.size() ? position : items.size();  // past the end appends
+        // measured: 64-bit Wine, tests/ui_menu_test.cpp UiMenu.InsertsByPositionAppendsPastTheEndAndOwnsItsPopups
     } else {
         // By command: before the item with that identifier, which must exist.
+        // measured: 64-bit Wine, tests/ui_menu_test.cpp UiMenu.InsertsByPositionAppendsPastTheEndAndOwnsItsPopups
         std::size_t i = 0;
         while (i < items.size() && !(items[i].kind == ItemKind::Command && items[i].id == position)) ++i;
         if (i == items.size()) return false;

@@ -4,16 +4,12 @@
 #include <vector>
 
 #include "ui/ToolTip.h"
+#include "ui/Window.h"
 #include "ui/headless/HeadlessSystem.h"
 
 namespace {
 
 constexpr char kToolTipClass[] = "tooltips_class32";
-// The object that made the window: a later window at the same address is never taken for it.
-constexpr char kObjectProp[] = "orv.tooltip.object";
-
-constexpr unsigned kTtmActivate = 0x0401;
-constexpr unsigned kTtmGetToolCount = 0x040D;
 
 struct ToolTipState {
     std::vector<CToolTipCtrl::Tool> tools;
@@ -24,25 +20,18 @@ struct ToolTipState {
 struct ToolTipProc {
     std::shared_ptr<ToolTipState> state;
     LRESULT operator()(unsigned message, WPARAM wParam, LPARAM) const {
-        if (message == kTtmGetToolCount) return static_cast<LRESULT>(state->tools.size());
-        if (message == kTtmActivate) state->active = wParam != 0;
+        if (message == orv::ui::kTtmGetToolCount) return static_cast<LRESULT>(state->tools.size());
+        if (message == orv::ui::kTtmActivate) state->active = wParam != 0;
         return 0;
     }
 };
 
-// The state behind a live tooltip window.
+// The state behind a live tooltip window: its class procedure holds it.
 std::shared_ptr<ToolTipState> StateOf(HWND wnd) {
     if (!orv::headless::IsWindow(wnd) || wnd->className != kToolTipClass) return nullptr;
-    const auto* proc = wnd->proc.target<ToolTipProc>();
+    const auto& classProc = wnd->classProc ? wnd->classProc : wnd->proc;
+    const auto* proc = classProc.target<ToolTipProc>();
     return proc != nullptr ? proc->state : nullptr;
-}
-
-// The same, when wnd is still the window this object made.
-std::shared_ptr<ToolTipState> StateOf(HWND wnd, const CToolTipCtrl* object) {
-    if (!orv::headless::IsWindow(wnd)) return nullptr;
-    const auto it = wnd->props.find(kObjectProp);
-    if (it == wnd->props.end() || it->second != object) return nullptr;
-    return StateOf(wnd);
 }
 
 }  // namespace
@@ -50,60 +39,45 @@ std::shared_ptr<ToolTipState> StateOf(HWND wnd, const CToolTipCtrl* object) {
 CToolTipCtrl::~CToolTipCtrl() { DestroyWindow(); }
 
 bool CToolTipCtrl::Create(HWND parent, unsigned style) {
-    (void)style;
-    if (hwnd_ != nullptr) return false;
-    auto* wnd = new HWND__;
-    wnd->className = kToolTipClass;
+    if (GetSafeHwnd() != nullptr) return false;
     // A popup's owner is the top-level window of the one it was created for.
     HWND top = orv::headless::IsWindow(parent) ? parent : nullptr;
     for (int guard = 0; guard < 1000 && top != nullptr && orv::headless::IsWindow(top->parent); ++guard) {
         top = top->parent;
     }
-    wnd->owner = top;
-    wnd->props[kObjectProp] = this;
-    wnd->proc = ToolTipProc{std::make_shared<ToolTipState>()};
-    orv::headless::GetSystem().windows.insert(wnd);
-    hwnd_ = wnd;
-    return true;
-}
-
-bool CToolTipCtrl::DestroyWindow() {
-    HWND wnd = hwnd_;
-    hwnd_ = nullptr;
-    // Gone already when the toolbar it was set on was destroyed first.
-    if (StateOf(wnd, this) == nullptr) return false;
-    orv::headless::GetSystem().windows.erase(wnd);
-    delete wnd;
-    return true;
+    HWND wnd = orv::headless::CreateWindow(kToolTipClass, nullptr, top, 0, orv::ui::kWsPopup | style,
+                                           ToolTipProc{std::make_shared<ToolTipState>()});
+    if (Attach(wnd)) return true;
+    orv::ui::DestroyWindow(wnd);
+    return false;
 }
 
 bool CToolTipCtrl::AddTool(HWND wnd, const std::string& text, const CRect& rect, std::uintptr_t id,
                            Relay relay) {
     (void)relay;  // no mouse moves headless: nothing learns of them either way
-    const auto state = StateOf(hwnd_, this);
+    const auto state = StateOf(GetSafeHwnd());
     if (state == nullptr) return false;
     // The control keeps every tool added, even one with an identifier it already holds.
+    // measured: 64-bit Wine, tests/ui_toolbar_test.cpp
     state->tools.push_back({wnd, id, rect, text});
     return true;
 }
 
 bool CToolTipCtrl::RemoveTools() {
-    const auto state = StateOf(hwnd_, this);
+    const auto state = StateOf(GetSafeHwnd());
     if (state == nullptr) return false;
     state->tools.clear();
     return true;
 }
 
 bool CToolTipCtrl::Activate(bool active) {
-    const auto state = StateOf(hwnd_, this);
+    const auto state = StateOf(GetSafeHwnd());
     if (state == nullptr) return false;
     state->active = active;
     return true;
 }
 
-std::vector<CToolTipCtrl::Tool> CToolTipCtrl::GetTools() const {
-    return StateOf(hwnd_, this) != nullptr ? ToolsOf(hwnd_) : std::vector<Tool>{};
-}
+std::vector<CToolTipCtrl::Tool> CToolTipCtrl::GetTools() const { return ToolsOf(GetSafeHwnd()); }
 
 std::vector<CToolTipCtrl::Tool> CToolTipCtrl::ToolsOf(HWND tooltip) {
     const auto state = StateOf(tooltip);

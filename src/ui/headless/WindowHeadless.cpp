@@ -1,9 +1,10 @@
 #include "orvmenu/HostWindow.h"
 
-#include <memory>
-#include <utility>
+#include <vector>
 
+#include "ui/WinDefs.h"
 #include "ui/Window.h"
+#include "ui/WndHooks.h"
 #include "ui/headless/HeadlessSystem.h"
 
 using orv::headless::GetSystem;
@@ -12,9 +13,61 @@ using orv::headless::IsWindow;
 namespace orv::ui {
 
 LRESULT SendMessage(HWND wnd, unsigned message, WPARAM wParam, LPARAM lParam) {
-    if (!IsWindow(wnd)) return 0;
-    return wnd->proc ? wnd->proc(message, wParam, lParam) : 0;
+    if (!IsWindow(wnd) || !wnd->proc) return 0;
+    // Held while the message runs: a handler may destroy the window.
+    struct Lock {
+        HWND wnd;
+        ~Lock() {
+            if (--wnd->busy == 0 && wnd->destroyed) delete wnd;
+        }
+    } lock{wnd};
+    ++wnd->busy;
+    return wnd->proc(message, wParam, lParam);
 }
+
+bool DestroyWindow(HWND wnd) {
+    if (!IsWindow(wnd)) return false;
+    ++wnd->busy;
+    // The windows it owns go first and whole; then it gets WM_DESTROY, its children go, and it
+    // gets WM_NCDESTROY last.
+    // measured: 64-bit Wine, tests/ui_window_test.cpp HostWindowTest.DestroyingAWindowEndsWhatItOwnsAndHoldsFirst
+    auto destroyAll = [wnd](HWND__* HWND__::*link) {
+        std::vector<HWND> dependants;
+        for (const HWND__* other : GetSystem().windows) {
+            if (other->*link == wnd) dependants.push_back(const_cast<HWND>(other));
+        }
+        for (HWND dependant : dependants) DestroyWindow(dependant);
+    };
+    destroyAll(&HWND__::owner);
+    SendMessage(wnd, kWmDestroy, 0, 0);
+    destroyAll(&HWND__::parent);
+    SendMessage(wnd, kWmNcDestroy, 0, 0);
+    wnd->subclasses.clear();  // what its WM_NCDESTROY left, as comctl32 removes it
+    GetSystem().windows.erase(wnd);
+    if (GetSystem().focus == wnd) GetSystem().focus = nullptr;
+    wnd->destroyed = true;
+    if (--wnd->busy == 0) delete wnd;
+    return true;
+}
+
+namespace hooks {
+
+bool Install(HWND wnd, CWnd* object) {
+    return orv::headless::SetWindowSubclass(wnd, reinterpret_cast<std::uintptr_t>(object),
+        [object](HWND target, unsigned message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+            return WndHookEntry::Dispatch(object, target, message, wParam, lParam, result);
+        });
+}
+
+void Remove(HWND wnd, CWnd* object) {
+    orv::headless::RemoveWindowSubclass(wnd, reinterpret_cast<std::uintptr_t>(object));
+}
+
+LRESULT CallNext(HWND wnd, unsigned message, WPARAM wParam, LPARAM lParam) {
+    return orv::headless::DefSubclassProc(wnd, message, wParam, lParam);
+}
+
+}  // namespace hooks
 
 HWND GetRootOwner(HWND wnd) {
     if (!IsWindow(wnd)) return nullptr;
@@ -66,41 +119,8 @@ void RemoveProp(HWND wnd, const std::string& name) {
 
 }  // namespace orv::ui
 
-namespace {
-
-constexpr char kHandlerProp[] = "orv.host.handler";
-constexpr unsigned kWmUser = 0x0400;
-constexpr unsigned kWmApp = 0x8000;
-
-bool IsForHandler(unsigned message) {
-    return message == orv::kWmCommand || (message >= kWmUser && message < kWmApp);
-}
-
-}  // namespace
-
 CHostWindow::CHostWindow(const std::string& title, HWND owner) {
-    hwnd_ = new HWND__;
-    hwnd_->title = title;
-    hwnd_->owner = owner;
-    auto handler = std::make_shared<Handler>();
-    hwnd_->props[kHandlerProp] = handler.get();
-    hwnd_->proc = [handler](unsigned message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (!IsForHandler(message) || !*handler) return 0;
-        try {
-            const Handler current = *handler;  // the handler may replace itself
-            return current(message, wParam, lParam);
-        } catch (...) {
-            return 0;
-        }
-    };
-    GetSystem().windows.insert(hwnd_);
-}
-
-CHostWindow::~CHostWindow() {
-    GetSystem().windows.erase(hwnd_);
-    delete hwnd_;
-}
-
-void CHostWindow::SetHandler(Handler handler) {
-    if (auto* slot = static_cast<Handler*>(orv::ui::GetProp(hwnd_, kHandlerProp))) *slot = std::move(handler);
+    HWND wnd = orv::headless::CreateWindow("", nullptr, owner, 0, 0, nullptr);
+    wnd->title = title;
+    if (!Attach(wnd)) orv::ui::DestroyWindow(wnd);
 }

@@ -1,7 +1,7 @@
 // The combo box and extended combo box on Windows: real "ComboBox" and "ComboBoxEx32" controls.
-// The toolkit subclasses the box's parent (its notifications and WM_CTLCOLOR* go to the box
-// object and not on to the parent), the box (WM_PAINT, WM_NCPAINT) and its edit field (Enter),
-// so the boxes work although the host's message loop never calls the library.
+// The box object hooks the box's parent (its notifications and WM_CTLCOLOR* come back to it),
+// the box (WM_PAINT, WM_NCPAINT) and its edit field (Enter), so the boxes work although the
+// host's message loop never calls the library.
 #include "ui/ComboBox.h"
 #include "ui/Handler.h"
 
@@ -15,21 +15,6 @@
 
 #include <cstddef>
 #include <cstring>
-#include <type_traits>
-
-static_assert(orv::ui::kCbAddString == CB_ADDSTRING && orv::ui::kCbDeleteString == CB_DELETESTRING);
-static_assert(orv::ui::kCbGetCount == CB_GETCOUNT && orv::ui::kCbGetCurSel == CB_GETCURSEL);
-static_assert(orv::ui::kCbGetLbText == CB_GETLBTEXT && orv::ui::kCbGetLbTextLen == CB_GETLBTEXTLEN);
-static_assert(orv::ui::kCbInsertString == CB_INSERTSTRING && orv::ui::kCbFindString == CB_FINDSTRING);
-static_assert(orv::ui::kCbSelectString == CB_SELECTSTRING && orv::ui::kCbSetCurSel == CB_SETCURSEL);
-static_assert(orv::ui::kCbSetEditSel == CB_SETEDITSEL && orv::ui::kCbSetItemHeight == CB_SETITEMHEIGHT);
-static_assert(orv::ui::kCbFindStringExact == CB_FINDSTRINGEXACT && orv::ui::kCbSetDroppedWidth == CB_SETDROPPEDWIDTH);
-static_assert(orv::ui::kCbErr == CB_ERR && orv::ui::kCbnSelChange == CBN_SELCHANGE);
-static_assert(orv::ui::kCbnEditChange == CBN_EDITCHANGE && orv::ui::kCbnSelEndOk == CBN_SELENDOK);
-static_assert(orv::ui::kCtlColorEdit == CTLCOLOR_EDIT && orv::ui::kCtlColorListBox == CTLCOLOR_LISTBOX);
-static_assert(orv::ui::kSwShow == SW_SHOW && orv::ui::kVkReturn == VK_RETURN && orv::ui::kWmKeyDown == WM_KEYDOWN);
-static_assert(orv::ui::kCbemInsertItem == CBEM_INSERTITEMA && orv::ui::kCbeifText == CBEIF_TEXT);
-static_assert(orv::ui::kSmCxHThumb == SM_CXHTHUMB);
 
 // The structures handed to the control, as the shipped 32-bit library and the 64-bit build lay
 // them out.
@@ -85,87 +70,6 @@ bool BelongsTo(HWND box, HWND wnd) {
     return ::GetComboBoxInfo(InnerCombo(box), &info) && wnd == info.hwndList;
 }
 
-CComboBox* BoxOf(DWORD_PTR data) { return reinterpret_cast<CComboBox*>(data); }
-
-LRESULT CALLBACK ParentProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
-    CComboBox* box = BoxOf(data);
-    HWND self = box->GetSafeHwnd();
-    if (message == WM_COMMAND && self != nullptr && reinterpret_cast<HWND>(lParam) == self) {
-        // Every notification of the box is the box's own: the parent (a toolbar passes them on
-        // to the host's window) never sees them.
-        const UINT code = HIWORD(wParam);
-        if (code == CBN_SELCHANGE) orv::ui::RunHandler([box] { box->OnSelChange(); });
-        if (code == CBN_EDITCHANGE) orv::ui::RunHandler([box] { box->OnEditChange(); });
-        return 0;
-    }
-    if ((message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX) && self != nullptr &&
-        BelongsTo(self, reinterpret_cast<HWND>(lParam))) {
-        void* defaultBrush = reinterpret_cast<void*>(::DefSubclassProc(wnd, message, wParam, lParam));
-        CBorrowedDC dc(reinterpret_cast<void*>(wParam));
-        const unsigned kind = message == WM_CTLCOLOREDIT ? orv::ui::kCtlColorEdit : orv::ui::kCtlColorListBox;
-        void* brush = defaultBrush;
-        orv::ui::RunHandler([&] { brush = box->OnCtlColor(dc, kind, defaultBrush); });
-        return reinterpret_cast<LRESULT>(brush);
-    }
-    if (message == WM_NCDESTROY) ::RemoveWindowSubclass(wnd, ParentProc, id);
-    return ::DefSubclassProc(wnd, message, wParam, lParam);
-}
-
-LRESULT CALLBACK BoxProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
-    CComboBox* box = BoxOf(data);
-    switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint{};
-        HDC hdc = ::BeginPaint(wnd, &paint);
-        bool painted = false;
-        {
-            CBorrowedDC dc(hdc);
-            painted = orv::ui::RunHandler([&] { return box->OnPaint(dc); });
-        }
-        // The control paints into the same context when the box did not.
-        if (!painted) ::DefSubclassProc(wnd, WM_PAINT, reinterpret_cast<WPARAM>(hdc), 0);
-        ::EndPaint(wnd, &paint);
-        return 0;
-    }
-    case WM_NCPAINT: {
-        HDC hdc = ::GetWindowDC(wnd);
-        bool painted = false;
-        if (hdc != nullptr) {
-            CBorrowedDC dc(hdc);
-            painted = orv::ui::RunHandler([&] { return box->OnNcPaint(dc); });
-        }
-        if (hdc != nullptr) ::ReleaseDC(wnd, hdc);
-        if (painted) return 0;
-        break;
-    }
-    case WM_NCDESTROY:
-        ::RemoveWindowSubclass(wnd, BoxProc, id);
-        break;
-    default:
-        break;
-    }
-    return ::DefSubclassProc(wnd, message, wParam, lParam);
-}
-
-LRESULT CALLBACK EditProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
-    if (message == WM_KEYDOWN && wParam == VK_RETURN &&
-        orv::ui::RunHandler([data] { return BoxOf(data)->OnEditReturn(); })) {
-        return 0;
-    }
-    if (message == WM_NCDESTROY) ::RemoveWindowSubclass(wnd, EditProc, id);
-    return ::DefSubclassProc(wnd, message, wParam, lParam);
-}
-
-// The system calls these through its own pointer type: their type, calling convention included,
-// is exactly that one, so no cast stands between them and SetWindowSubclass.
-static_assert(std::is_same_v<decltype(&ParentProc), SUBCLASSPROC>);
-static_assert(std::is_same_v<decltype(&BoxProc), SUBCLASSPROC>);
-static_assert(std::is_same_v<decltype(&EditProc), SUBCLASSPROC>);
-#ifdef __i386__
-// On i686 the convention is part of the type, so a procedure without CALLBACK fails the checks.
-static_assert(!std::is_same_v<LRESULT (*)(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR), SUBCLASSPROC>);
-#endif
-
 std::wstring ItemText(HWND box, WPARAM index) {
     const LRESULT length = ::SendMessageW(box, CB_GETLBTEXTLEN, index, 0);
     if (length < 0) return {};
@@ -188,38 +92,66 @@ std::wstring WindowTextW(HWND wnd) {
 }  // namespace
 
 bool CComboBox::Create(unsigned style, const CRect& rect, HWND parent, unsigned id) {
-    if (hwnd_ != nullptr || parent == nullptr || !::IsWindow(parent)) return false;
+    if (GetSafeHwnd() != nullptr || parent == nullptr || !::IsWindow(parent)) return false;
     INITCOMMONCONTROLSEX init{sizeof init, ICC_USEREX_CLASSES};
     if (!::InitCommonControlsEx(&init)) return false;
     const std::wstring className = orv::win32::Wide(ClassName());
-    hwnd_ = ::CreateWindowExW(0, className.c_str(), L"", style, rect.left, rect.top, rect.Width(), rect.Height(),
-                              parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
-                              reinterpret_cast<HINSTANCE>(&__ImageBase), nullptr);
-    if (hwnd_ == nullptr) return false;
-    const auto self = reinterpret_cast<UINT_PTR>(this);
-    ::SetWindowSubclass(parent, ParentProc, self, self);
-    ::SetWindowSubclass(hwnd_, BoxProc, self, self);
-    if (HWND edit = EditOf(hwnd_)) ::SetWindowSubclass(edit, EditProc, self, self);
+    HWND wnd = ::CreateWindowExW(0, className.c_str(), L"", style, rect.left, rect.top, rect.Width(), rect.Height(),
+                                 parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                                 reinterpret_cast<HINSTANCE>(&__ImageBase), nullptr);
+    if (wnd == nullptr) return false;
+    if (!Attach(wnd) || !Hook(parent)) {
+        DestroyWindow();
+        if (::IsWindow(wnd)) ::DestroyWindow(wnd);
+        return false;
+    }
+    if (HWND edit = EditOf(wnd)) Hook(edit);
     return true;
 }
 
-bool CComboBox::DestroyWindow() {
-    HWND wnd = hwnd_;
-    // Gone already when its parent was destroyed first; the parent took its hook with it.
-    if (wnd == nullptr || !::IsWindow(wnd)) {
-        hwnd_ = nullptr;
+bool CComboBox::IsPartOf(HWND wnd) const { return BelongsTo(GetSafeHwnd(), wnd); }
+
+bool CComboBox::OnMessage(HWND wnd, unsigned message, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (wnd != GetSafeHwnd()) {
+        // The edit field: Enter, when the box takes it.
+        if (message == WM_KEYDOWN && wParam == VK_RETURN && OnEditReturn()) {
+            result = 0;
+            return true;
+        }
         return false;
     }
-    HWND parent = ::GetParent(wnd);
-    // The box keeps its handle while it goes, so its last notifications stay its own.
-    const bool destroyed = ::DestroyWindow(wnd) != FALSE;
-    hwnd_ = nullptr;
-    if (parent != nullptr) ::RemoveWindowSubclass(parent, ParentProc, reinterpret_cast<UINT_PTR>(this));
-    return destroyed;
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint{};
+        HDC hdc = ::BeginPaint(wnd, &paint);
+        bool painted = false;
+        {
+            CBorrowedDC dc(hdc);
+            painted = orv::ui::RunHandler([&] { return OnPaint(dc); });
+        }
+        // The control paints into the same context when the box did not.
+        if (!painted) CallNext(wnd, WM_PAINT, reinterpret_cast<WPARAM>(hdc), 0);
+        ::EndPaint(wnd, &paint);
+        result = 0;
+        return true;
+    }
+    if (message == WM_NCPAINT) {
+        HDC hdc = ::GetWindowDC(wnd);
+        if (hdc == nullptr) return false;
+        bool painted = false;
+        {
+            CBorrowedDC dc(hdc);
+            painted = orv::ui::RunHandler([&] { return OnNcPaint(dc); });
+        }
+        ::ReleaseDC(wnd, hdc);
+        result = 0;
+        return painted;
+    }
+    return false;
 }
 
 LRESULT CComboBox::SendMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
-    if (hwnd_ == nullptr) return 0;
+    HWND wnd = GetSafeHwnd();
+    if (wnd == nullptr) return 0;
     const auto* text = reinterpret_cast<const char*>(lParam);
     switch (message) {
     // Texts travel as wide strings, so the terminal's code page works on any system code page.
@@ -230,12 +162,12 @@ LRESULT CComboBox::SendMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
     case CB_SELECTSTRING:
     case WM_SETTEXT: {
         const std::wstring wide = orv::win32::Wide(text == nullptr ? "" : text);
-        return ::SendMessageW(hwnd_, message, wParam, reinterpret_cast<LPARAM>(wide.c_str()));
+        return ::SendMessageW(wnd, message, wParam, reinterpret_cast<LPARAM>(wide.c_str()));
     }
     case CB_GETLBTEXT:
     case CB_GETLBTEXTLEN: {
-        if (::SendMessageW(hwnd_, CB_GETLBTEXTLEN, wParam, 0) < 0) return CB_ERR;
-        const std::string narrow = orv::win32::Narrow(ItemText(hwnd_, wParam));
+        if (::SendMessageW(wnd, CB_GETLBTEXTLEN, wParam, 0) < 0) return CB_ERR;
+        const std::string narrow = orv::win32::Narrow(ItemText(wnd, wParam));
         // As the control does, CB_GETLBTEXT trusts the caller's buffer to hold the text.
         if (message == CB_GETLBTEXT) {
             if (lParam == 0) return CB_ERR;
@@ -251,42 +183,42 @@ LRESULT CComboBox::SendMessage(unsigned message, WPARAM wParam, LPARAM lParam) {
         native.mask = item->mask & CBEIF_TEXT;
         native.iItem = item->iItem;
         native.pszText = wide.data();
-        return ::SendMessageW(hwnd_, CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&native));
+        return ::SendMessageW(wnd, CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&native));
     }
     default:
-        return ::SendMessageW(hwnd_, message, wParam, lParam);
+        return ::SendMessageW(wnd, message, wParam, lParam);
     }
 }
 
-std::string CComboBox::GetWindowText() { return hwnd_ == nullptr ? std::string() : orv::win32::Narrow(WindowTextW(hwnd_)); }
-
-void CComboBox::SetWindowText(const std::string& text) {
-    if (hwnd_ != nullptr) ::SetWindowTextW(hwnd_, orv::win32::Wide(text).c_str());
+std::string CComboBox::GetWindowText() {
+    HWND wnd = GetSafeHwnd();
+    return wnd == nullptr ? std::string() : orv::win32::Narrow(WindowTextW(wnd));
 }
 
-void CComboBox::SetFocus() {
-    if (hwnd_ != nullptr) ::SetFocus(hwnd_);
+void CComboBox::SetWindowText(const std::string& text) {
+    HWND wnd = GetSafeHwnd();
+    if (wnd != nullptr) ::SetWindowTextW(wnd, orv::win32::Wide(text).c_str());
 }
 
 bool CComboBox::HasFocus() const {
     HWND focus = ::GetFocus();
-    return hwnd_ != nullptr && focus != nullptr && (focus == hwnd_ || ::IsChild(hwnd_, focus));
+    HWND wnd = GetSafeHwnd();
+    return wnd != nullptr && focus != nullptr && (focus == wnd || ::IsChild(wnd, focus));
 }
 
-bool CComboBox::ShowWindow(int command) { return hwnd_ != nullptr && ::ShowWindow(hwnd_, command) != FALSE; }
-
-bool CComboBox::IsWindowVisible() const { return hwnd_ != nullptr && ::IsWindowVisible(hwnd_) != FALSE; }
+bool CComboBox::IsWindowVisible() const { return GetSafeHwnd() != nullptr && ::IsWindowVisible(GetSafeHwnd()) != FALSE; }
 
 bool CComboBox::MoveTo(int x, int y) {
     constexpr UINT kKeepSizeAndOrder = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS;
-    static_assert(kKeepSizeAndOrder == 0x115);
-    return hwnd_ != nullptr && ::SetWindowPos(hwnd_, nullptr, x, y, 0, 0, kKeepSizeAndOrder) != FALSE;
+    HWND wnd = GetSafeHwnd();
+    return wnd != nullptr && ::SetWindowPos(wnd, nullptr, x, y, 0, 0, kKeepSizeAndOrder) != FALSE;
 }
 
 CRect CComboBox::GetWindowRect() const {
     RECT rect{};
-    if (hwnd_ == nullptr || !::GetWindowRect(hwnd_, &rect)) return {};
-    ::MapWindowPoints(nullptr, ::GetParent(hwnd_), reinterpret_cast<POINT*>(&rect), 2);
+    HWND wnd = GetSafeHwnd();
+    if (wnd == nullptr || !::GetWindowRect(wnd, &rect)) return {};
+    ::MapWindowPoints(nullptr, ::GetParent(wnd), reinterpret_cast<POINT*>(&rect), 2);
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 

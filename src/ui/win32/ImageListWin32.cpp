@@ -8,8 +8,6 @@
 
 #include <commctrl.h>
 
-static_assert(orv::ui::kIlcMask == ILC_MASK);
-static_assert(orv::ui::kIlcColor24 == ILC_COLOR24);
 
 namespace {
 HIMAGELIST List(void* handle) { return static_cast<HIMAGELIST>(handle); }

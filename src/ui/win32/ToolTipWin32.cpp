@@ -8,9 +8,6 @@
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
-static_assert(orv::ui::kTtsAlwaysTip == TTS_ALWAYSTIP && orv::ui::kTtsNoPrefix == TTS_NOPREFIX);
-static_assert(orv::ui::kWsPopup == WS_POPUP);
-
 namespace {
 
 // The version 2 structure: every version of the control takes it, whether or not the host
@@ -31,25 +28,21 @@ bool IsToolTipWindow(HWND wnd) {
 CToolTipCtrl::~CToolTipCtrl() { DestroyWindow(); }
 
 bool CToolTipCtrl::Create(HWND parent, unsigned style) {
-    if (hwnd_ != nullptr) return false;
+    if (GetSafeHwnd() != nullptr) return false;
     INITCOMMONCONTROLSEX init{sizeof init, ICC_BAR_CLASSES};
     if (!::InitCommonControlsEx(&init)) return false;
-    hwnd_ = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | style, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
-                              reinterpret_cast<HINSTANCE>(&__ImageBase), nullptr);
-    return hwnd_ != nullptr;
-}
-
-bool CToolTipCtrl::DestroyWindow() {
-    HWND wnd = hwnd_;
-    hwnd_ = nullptr;
-    // Gone already when the toolbar it was set on was destroyed first: the toolbar destroys it.
-    return IsToolTipWindow(wnd) && ::DestroyWindow(wnd) != FALSE;
+    HWND wnd = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | style, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
+                                 reinterpret_cast<HINSTANCE>(&__ImageBase), nullptr);
+    if (wnd == nullptr) return false;
+    if (Attach(wnd)) return true;
+    ::DestroyWindow(wnd);
+    return false;
 }
 
 bool CToolTipCtrl::AddTool(HWND wnd, const std::string& text, const CRect& rect, std::uintptr_t id,
                            Relay relay) {
-    if (!IsToolTipWindow(hwnd_)) return false;
+    if (!IsToolTipWindow(GetSafeHwnd())) return false;
     std::wstring wide = orv::win32::Wide(text);
     if (wide.size() > kMaxToolText) wide.resize(kMaxToolText);
     TTTOOLINFOW info{};
@@ -61,18 +54,18 @@ bool CToolTipCtrl::AddTool(HWND wnd, const std::string& text, const CRect& rect,
     info.uId = id;
     info.rect = {rect.left, rect.top, rect.right, rect.bottom};
     info.lpszText = wide.data();
-    return ::SendMessageW(hwnd_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
+    return ::SendMessageW(GetSafeHwnd(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
 }
 
 bool CToolTipCtrl::RemoveTools() {
-    if (!IsToolTipWindow(hwnd_)) return false;
+    if (!IsToolTipWindow(GetSafeHwnd())) return false;
     // Each round removes the first tool; a tool that would not go ends the rounds.
-    for (LRESULT count = ::SendMessageW(hwnd_, TTM_GETTOOLCOUNT, 0, 0); count > 0;) {
+    for (LRESULT count = ::SendMessageW(GetSafeHwnd(), TTM_GETTOOLCOUNT, 0, 0); count > 0;) {
         TTTOOLINFOW info{};
         info.cbSize = ToolInfoSize();
-        if (!::SendMessageW(hwnd_, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&info))) break;
-        ::SendMessageW(hwnd_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-        const LRESULT left = ::SendMessageW(hwnd_, TTM_GETTOOLCOUNT, 0, 0);
+        if (!::SendMessageW(GetSafeHwnd(), TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&info))) break;
+        ::SendMessageW(GetSafeHwnd(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+        const LRESULT left = ::SendMessageW(GetSafeHwnd(), TTM_GETTOOLCOUNT, 0, 0);
         if (left >= count) break;
         count = left;
     }
@@ -80,12 +73,12 @@ bool CToolTipCtrl::RemoveTools() {
 }
 
 bool CToolTipCtrl::Activate(bool active) {
-    if (!IsToolTipWindow(hwnd_)) return false;
-    ::SendMessageW(hwnd_, TTM_ACTIVATE, active ? TRUE : FALSE, 0);
+    if (!IsToolTipWindow(GetSafeHwnd())) return false;
+    ::SendMessageW(GetSafeHwnd(), TTM_ACTIVATE, active ? TRUE : FALSE, 0);
     return true;
 }
 
-std::vector<CToolTipCtrl::Tool> CToolTipCtrl::GetTools() const { return ToolsOf(hwnd_); }
+std::vector<CToolTipCtrl::Tool> CToolTipCtrl::GetTools() const { return ToolsOf(GetSafeHwnd()); }
 
 std::vector<CToolTipCtrl::Tool> CToolTipCtrl::ToolsOf(HWND tooltip) {
     std::vector<Tool> tools;
