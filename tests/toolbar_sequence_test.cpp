@@ -95,10 +95,10 @@ constexpr SeqEntry kReload[] = {
     ORV_DELETE_G, {kTbSetImageList, kWL, 0, 0}, ORV_BUILD_G, ORV_TOOLTIPS_G,
 };
 
-// The destructor sends nothing: it deletes the image list, the tooltip window and the boxes
-// (each going is the window system's news, not the component's), and leaves the buttons to
-// the host's toolbar.
-constexpr std::span<const SeqEntry> kNothing{};
+// The destructor takes the image list from the toolbar before deleting it: the host's toolbar
+// keeps its buttons and would paint them from a list that is gone. The tooltip window and the
+// boxes go without a message of the component's (each going is the window system's news).
+constexpr SeqEntry kDestructor[] = {{kTbSetImageList, kWL, 0, 0}};
 
 class ToolBarSequence : public ToolBarTest {
 protected:
@@ -156,11 +156,11 @@ TEST_F(ToolBarSequence, ReloadEmptiesTheToolbarAndBuildsItAgain) {
     Expect(kReload, "Reload");
 }
 
-TEST_F(ToolBarSequence, DestructorSendsNothing) {
+TEST_F(ToolBarSequence, DestructorTakesTheImageListFromTheToolbar) {
     log.Clear();
     DestroyOrvToolBar(toolBar);
     toolBar = nullptr;
-    Expect(kNothing, "destructor");
+    Expect(kDestructor, "destructor");
     toolBar = Create();  // for the fixture's end
 }
 

@@ -18,6 +18,10 @@ bool IsLeftOutOfMenus(const OrvToolBar* item) {
 }  // namespace
 
 COrvToolBarImpl::~COrvToolBarImpl() {
+    // The host's toolbar keeps its buttons: it must not paint them from a list that is gone.
+    if (toolBarWnd != nullptr && toolBarWnd->GetSafeHwnd() != nullptr && imageList.GetSafeHandle() != nullptr) {
+        toolBarWnd->SendMessage(orv::ui::kTbSetImageList, 0, 0);
+    }
     imageList.DeleteImageList();
     toolTipCtrl.DestroyWindow();
     // The boxes go before the tree: the address box points at its item. Their windows are no
