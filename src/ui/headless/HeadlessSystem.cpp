@@ -31,7 +31,12 @@ struct Frame {
     HWND wnd;
     std::uint64_t order;
 };
-thread_local std::vector<Frame> tFrames;
+// Lives as long as the process: a window that an object of static storage owns is destroyed at
+// exit, after the thread's own storage has gone.
+std::vector<Frame>& Frames() {
+    static auto* frames = new std::vector<Frame>;
+    return *frames;
+}
 std::uint64_t nextOrder = 1;
 
 // The subclasses installed before `below`, newest first, then the window's own procedure.
@@ -42,17 +47,18 @@ LRESULT RunChain(HWND wnd, std::uint64_t below, unsigned message, WPARAM wParam,
     }
     if (next == nullptr) return wnd->classProc ? wnd->classProc(message, wParam, lParam) : 0;
     const auto proc = next->proc;  // stays while it runs, even if it removes itself
-    tFrames.push_back({wnd, next->order});
+    std::vector<Frame>& frames = Frames();
+    frames.push_back({wnd, next->order});
     LRESULT result = 0;
     bool answered = false;
     try {
         answered = (*proc)(wnd, message, wParam, lParam, result);
     } catch (...) {
-        tFrames.pop_back();
+        frames.pop_back();
         throw;
     }
-    const std::uint64_t order = tFrames.back().order;
-    tFrames.pop_back();
+    const std::uint64_t order = frames.back().order;
+    frames.pop_back();
     return answered ? result : RunChain(wnd, order, message, wParam, lParam);
 }
 
@@ -87,7 +93,8 @@ bool RemoveWindowSubclass(HWND wnd, std::uintptr_t id) {
 }
 
 LRESULT DefSubclassProc(HWND wnd, unsigned message, WPARAM wParam, LPARAM lParam) {
-    for (auto frame = tFrames.rbegin(); frame != tFrames.rend(); ++frame) {
+    const std::vector<Frame>& frames = Frames();
+    for (auto frame = frames.rbegin(); frame != frames.rend(); ++frame) {
         if (frame->wnd == wnd) return RunChain(wnd, frame->order, message, wParam, lParam);
     }
     return RunChain(wnd, std::numeric_limits<std::uint64_t>::max(), message, wParam, lParam);
