@@ -6,6 +6,7 @@
 #include <iterator>
 #include <limits>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "TestSupport.h"
@@ -26,6 +27,9 @@ constexpr orv::Color kWhite = Rgb(255, 255, 255);
 constexpr orv::Color kRed = Rgb(255, 0, 0);
 constexpr orv::Color kDarkRed = Rgb(128, 0, 0);
 constexpr orv::Color kMagenta = Rgb(255, 0, 255);
+
+// An image list's handle is a kind of its own, never taken for a bitmap's or the other way.
+static_assert(!std::is_convertible_v<HIMAGELIST, HBITMAP> && !std::is_convertible_v<HBITMAP, HIMAGELIST>);
 
 // A bitmap of the window's screen format selected into a memory context, as a button image is
 // painted.

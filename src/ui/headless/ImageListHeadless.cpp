@@ -32,7 +32,7 @@ bool CImageList::Create(int cx, int cy, unsigned flags, int initial, int grow) {
         list->cx = cx;
         list->cy = cy;
         list->flags = flags;
-        handle_ = RegisterGdi(list.release());
+        handle_ = static_cast<HIMAGELIST>(RegisterGdi(list.release()));
     } catch (const std::bad_alloc&) {
         return false;
     }
@@ -97,18 +97,18 @@ int CImageList::Add(CBitmap* bitmap, orv::Color mask) {
 }
 
 bool CImageList::DeleteImageList() {
-    void* handle = std::exchange(handle_, nullptr);
+    HIMAGELIST handle = std::exchange(handle_, nullptr);
     return handle != nullptr && DeleteGdi(handle);
 }
 
-void* CImageList::Detach() { return std::exchange(handle_, nullptr); }
+HIMAGELIST CImageList::Detach() { return std::exchange(handle_, nullptr); }
 
 int CImageList::GetImageCount() const {
     const GdiImageList* list = ListOf(handle_);
     return list == nullptr ? 0 : static_cast<int>(list->images.size());
 }
 
-bool CImageList::GetIconSize(void* handle, int& cx, int& cy) {
+bool CImageList::GetIconSize(HIMAGELIST handle, int& cx, int& cy) {
     const GdiImageList* list = ListOf(handle);
     if (list == nullptr) return false;
     cx = list->cx;
