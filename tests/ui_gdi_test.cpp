@@ -579,6 +579,18 @@ TEST_F(GdiTest, ObjectsAreFreedWithTheirOwners) {
         EXPECT_FALSE(drawUntil(true));
         EXPECT_TRUE(drawUntil(false));
         EXPECT_EQ(first.SelectHandle(stock), other.GetSafeHandle());
+        // Objects selected in turn through one selection: what the first replaced goes back.
+        {
+            CSelection turns(first);
+            EXPECT_FALSE(turns);
+            ASSERT_TRUE(turns.Select(&scoped));
+            ASSERT_TRUE(turns.Select(&other));
+            turns.Restore();
+            EXPECT_FALSE(turns);
+            EXPECT_EQ(first.SelectObject(&scoped), stock);
+            ASSERT_TRUE(turns.Select(&other));
+        }
+        EXPECT_EQ(first.SelectHandle(stock), scoped.GetSafeHandle());
         EXPECT_TRUE(scoped.DeleteObject());
     }
     EXPECT_EQ(orv::test::CountHandles(), start);
