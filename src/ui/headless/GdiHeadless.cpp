@@ -2,7 +2,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
 #include <new>
 #include <utility>
 

@@ -1,7 +1,6 @@
 #include "ui/ImageList.h"
 
 #include <cstdint>
-#include <memory>
 #include <new>
 #include <utility>
 
