@@ -45,7 +45,7 @@ TEST_F(ToolBarTest, ShowsTheFirstGroupsVisibleItemsInOrder) {
         EXPECT_EQ(b.iString, -1);
     }
     // The image list holds one image per button, at the group bitmap's size.
-    void* images = reinterpret_cast<void*>(Send(orv::ui::kTbGetImageList));
+    auto images = reinterpret_cast<HIMAGELIST>(Send(orv::ui::kTbGetImageList));
     int cx = 0, cy = 0;
     ASSERT_TRUE(CImageList::GetIconSize(images, cx, cy));
     EXPECT_EQ(cx, 40);
@@ -188,7 +188,7 @@ TEST_F(ToolBarTest, MissingBitmapsStillGiveButtonsAndSwitchingLeaksNothing) {
                 "<NODE NAME=\"code\" TYPE=\"CODECOMBO\"/></NODE>");
     EXPECT_EQ(ButtonCount(), 3);
     int cx = 0, cy = 0;
-    ASSERT_TRUE(CImageList::GetIconSize(reinterpret_cast<void*>(Send(orv::ui::kTbGetImageList)), cx, cy));
+    ASSERT_TRUE(CImageList::GetIconSize(reinterpret_cast<HIMAGELIST>(Send(orv::ui::kTbGetImageList)), cx, cy));
     EXPECT_EQ(cx, 16);
     EXPECT_EQ(cy, 16);
 
@@ -218,7 +218,7 @@ TEST_F(ToolBarTest, PicturesKeptBetweenSwitchesFollowTheirFiles) {
                 "<NODE NAME=\"G2\" TYPE=\"GROUP\" ICON=\"b.bmp\"><NODE NAME=\"c\" ICON=\"b.bmp\"/></NODE>");
     const auto imageSize = [this] {
         int cx = 0, cy = 0;
-        CImageList::GetIconSize(reinterpret_cast<void*>(Send(orv::ui::kTbGetImageList)), cx, cy);
+        CImageList::GetIconSize(reinterpret_cast<HIMAGELIST>(Send(orv::ui::kTbGetImageList)), cx, cy);
         return std::pair{cx, cy};
     };
     EXPECT_EQ(imageSize(), (std::pair{24, 20}));

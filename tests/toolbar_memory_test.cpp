@@ -52,7 +52,7 @@ class ToolBarMemoryTest : public ToolBarTest {
 protected:
     std::string ImageListSize() {
         int cx = 0, cy = 0;
-        CImageList::GetIconSize(reinterpret_cast<void*>(Send(orv::ui::kTbGetImageList)), cx, cy);
+        CImageList::GetIconSize(reinterpret_cast<HIMAGELIST>(Send(orv::ui::kTbGetImageList)), cx, cy);
         return std::to_string(cx) + "x" + std::to_string(cy);
     }
     // A group of count buttons whose pictures alternate between two files.

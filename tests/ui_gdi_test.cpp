@@ -6,6 +6,7 @@
 #include <iterator>
 #include <limits>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "TestSupport.h"
@@ -26,6 +27,9 @@ constexpr orv::Color kWhite = Rgb(255, 255, 255);
 constexpr orv::Color kRed = Rgb(255, 0, 0);
 constexpr orv::Color kDarkRed = Rgb(128, 0, 0);
 constexpr orv::Color kMagenta = Rgb(255, 0, 255);
+
+// An image list's handle is a kind of its own, never taken for a bitmap's or the other way.
+static_assert(!std::is_convertible_v<HIMAGELIST, HBITMAP> && !std::is_convertible_v<HBITMAP, HIMAGELIST>);
 
 // A bitmap of the window's screen format selected into a memory context, as a button image is
 // painted.
@@ -575,6 +579,18 @@ TEST_F(GdiTest, ObjectsAreFreedWithTheirOwners) {
         EXPECT_FALSE(drawUntil(true));
         EXPECT_TRUE(drawUntil(false));
         EXPECT_EQ(first.SelectHandle(stock), other.GetSafeHandle());
+        // Objects selected in turn through one selection: what the first replaced goes back.
+        {
+            CSelection turns(first);
+            EXPECT_FALSE(turns);
+            ASSERT_TRUE(turns.Select(&scoped));
+            ASSERT_TRUE(turns.Select(&other));
+            turns.Restore();
+            EXPECT_FALSE(turns);
+            EXPECT_EQ(first.SelectObject(&scoped), stock);
+            ASSERT_TRUE(turns.Select(&other));
+        }
+        EXPECT_EQ(first.SelectHandle(stock), scoped.GetSafeHandle());
         EXPECT_TRUE(scoped.DeleteObject());
     }
     EXPECT_EQ(orv::test::CountHandles(), start);

@@ -54,8 +54,8 @@ std::string Rects(CToolBar& bar) {
     return out.str();
 }
 
-void* SetImageList(CToolBar& bar, const CImageList* list) {
-    return reinterpret_cast<void*>(
+HIMAGELIST SetImageList(CToolBar& bar, const CImageList* list) {
+    return reinterpret_cast<HIMAGELIST>(
         bar.SendMessage(orv::ui::kTbSetImageList, 0, Ptr(list != nullptr ? list->GetSafeHandle() : nullptr)));
 }
 

@@ -69,24 +69,19 @@ public:
     ImagePainter(HWND wnd, CFont* font) : client_(wnd) {
         if (!dc_.CreateCompatibleDC(&client_) || !pictures_.CreateCompatibleDC(&client_)) return;
         ready_ = true;
-        if (font != nullptr) oldFont_ = dc_.SelectObject(font);
+        if (font != nullptr) font_.Select(font);
         dc_.SetBkMode(orv::ui::kTransparent);
         dc_.SetTextColor(orv::Rgb(0, 0, 0));
     }
     ImagePainter(const ImagePainter&) = delete;
     ImagePainter& operator=(const ImagePainter&) = delete;
-    ~ImagePainter() {
-        LetGoOfPicture();
-        if (oldFont_ != nullptr) dc_.SelectHandle(oldFont_);
-    }
 
     // Makes target a new bitmap of width x height to paint images side by side into; false
     // without a context or a bitmap, and the target stays empty, which callers see.
     bool Begin(CBitmap* target, int width, int height) {
         target->DeleteObject();
         if (!ready_ || !target->CreateCompatibleBitmap(client_, width, height)) return false;
-        oldBitmap_ = dc_.SelectObject(target);
-        return oldBitmap_ != nullptr;
+        return target_.Select(target);
     }
     // Paints the record's image, w x h, with its left edge at x of the bitmap begun.
     // A picture stays selected for the buttons after it that show it too.
@@ -102,35 +97,30 @@ public:
             pen.CreatePen(orv::ui::kPsSolid, 1, kTrianglePen);
             CBrush brush;
             brush.CreateSolidBrush(kTriangleBrush);
-            void* oldPen = dc_.SelectObject(&pen);
-            void* oldBrush = dc_.SelectObject(&brush);
+            const CSelection penSelected(dc_, &pen);
+            const CSelection brushSelected(dc_, &brush);
             const CPoint triangle[] = {{x + w - 5, h - 10}, {x + w - 5, h - 5}, {x + w - 10, h - 5}, {x + w - 5, h - 10}};
             dc_.Polygon(triangle, 4);
-            dc_.SelectHandle(oldPen);
-            dc_.SelectHandle(oldBrush);
         }
         // Drawn clipped to the image's own rectangle.
         dc_.DrawText(record->name, CRect{x, 0, x + w, h},
                      orv::ui::kDtCenter | orv::ui::kDtVCenter | orv::ui::kDtSingleLine);
     }
     // Lets go of the bitmap begun, which can then be added to an image list.
-    void End() {
-        if (oldBitmap_ != nullptr) dc_.SelectHandle(oldBitmap_);
-        oldBitmap_ = nullptr;
-    }
+    void End() { target_.Restore(); }
     // Lets go of the picture painted last, which may then be deleted.
     void LetGoOfPicture() {
-        if (oldPicture_ != nullptr) pictures_.SelectHandle(oldPicture_);
-        oldPicture_ = selected_ = nullptr;
+        picture_.Restore();
+        selected_ = nullptr;
     }
 
 private:
     bool Select(const CFormBitmap* bitmap) {
-        void* handle = bitmap->GetSafeHandle();
+        const HBITMAP handle = bitmap->GetSafeHandle();
         if (handle == selected_) return true;
-        void* previous = pictures_.SelectHandle(handle);
-        if (previous == nullptr) return false;
-        if (oldPicture_ == nullptr) oldPicture_ = previous;
+        // In place of the picture before it: what the context held first goes back only when
+        // the painter lets go of the picture (or goes).
+        if (!picture_.SelectBitmap(handle)) return false;
         selected_ = handle;
         return true;
     }
@@ -138,10 +128,11 @@ private:
     CClientDC client_;
     CDC dc_;        // the image painted
     CDC pictures_;  // the button's picture, copied from
-    void* oldFont_ = nullptr;
-    void* oldBitmap_ = nullptr;
-    void* oldPicture_ = nullptr;  // what pictures_ held before the first picture
-    void* selected_ = nullptr;    // the picture pictures_ holds
+    // Declared after the contexts, so that they go back before the contexts go.
+    CSelection font_{dc_};
+    CSelection target_{dc_};       // the bitmap begun
+    CSelection picture_{pictures_};
+    HBITMAP selected_ = nullptr;   // the picture pictures_ holds
     bool ready_ = false;
 };
 

@@ -41,10 +41,9 @@ void CFormBitmap::Draw(CDC* dc, CPoint point, int, int) {
 
 void CFormBitmap::Draw(CDC* dc, CDC* memory, CPoint point, int width, int height) {
     if (dc == nullptr || memory == nullptr || !IsLoaded()) return;
-    void* previous = memory->SelectObject(&bitmap_);
-    if (previous == nullptr) return;
+    const CSelection selected(*memory, &bitmap_);
+    if (!selected) return;
     DrawSelected(dc, memory, point, width, height);
-    memory->SelectHandle(previous);
 }
 
 void CFormBitmap::DrawSelected(CDC* dc, CDC* memory, CPoint point, int width, int height) const {

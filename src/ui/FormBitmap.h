@@ -28,9 +28,9 @@ public:
     // dc), no more of the picture than width x height: no context is made per picture.
     void Draw(CDC* dc, CDC* memory, CPoint point, int width, int height);
     // For many draws of one picture: its handle, to select into a memory context once
-    // (CDC::SelectHandle, and the previous one back before the picture goes), and the copy of
-    // no more of it than width x height from that context.
-    void* GetSafeHandle() const { return bitmap_.GetSafeHandle(); }
+    // (CSelection::SelectBitmap, and the previous one back before the picture goes), and the
+    // copy of no more of it than width x height from that context.
+    HBITMAP GetSafeHandle() const { return static_cast<HBITMAP>(bitmap_.GetSafeHandle()); }
     void DrawSelected(CDC* dc, CDC* memory, CPoint point, int width, int height) const;
 
 private:

@@ -140,17 +140,36 @@ public:
 // ends, however it ends.
 class CSelection {
 public:
+    // Nothing selected yet (see Select).
+    explicit CSelection(CDC& dc) : dc_(dc) {}
     template <class Object>
     CSelection(CDC& dc, Object* object) : dc_(dc), previous_(dc.SelectObject(object)) {}
     CSelection(const CSelection&) = delete;
     CSelection& operator=(const CSelection&) = delete;
-    ~CSelection() {
-        if (previous_ != nullptr) dc_.SelectHandle(previous_);
-    }
-    // Whether the object went in.
+    ~CSelection() { Restore(); }
+    // Whether an object is in.
     explicit operator bool() const { return previous_ != nullptr; }
 
+    // Selects an object of the kind this selection holds in place of the one it holds, without
+    // a restore between them; what the first one replaced is what goes back in the end.
+    template <class Object>
+    bool Select(Object* object) {
+        return Keep(dc_.SelectObject(object));
+    }
+    bool SelectBitmap(HBITMAP bitmap) { return Keep(dc_.SelectHandle(bitmap)); }
+    // Puts back now what the first object replaced, so that the object may go.
+    void Restore() {
+        if (previous_ != nullptr) dc_.SelectHandle(previous_);
+        previous_ = nullptr;
+    }
+
 private:
+    bool Keep(void* previous) {
+        if (previous == nullptr) return false;
+        if (previous_ == nullptr) previous_ = previous;
+        return true;
+    }
+
     CDC& dc_;
-    void* previous_;
+    void* previous_ = nullptr;
 };

@@ -7,6 +7,10 @@
 #include "ui/Gdi.h"
 #include "ui/WinDefs.h"
 
+// An image list's handle, declared as <commctrl.h> declares it, so that it cannot pass for a
+// bitmap or any other drawing handle. Headless it points at the toolkit's own list.
+struct _IMAGELIST;
+typedef _IMAGELIST* HIMAGELIST;
 
 class ORV_UI_API CImageList {
 public:
@@ -20,14 +24,14 @@ public:
     // pixels of the mask colour become transparent. The index of the first image, or -1.
     int Add(CBitmap* bitmap, orv::Color mask);
     bool DeleteImageList();
-    void* GetSafeHandle() const { return handle_; }
-    void* Detach();
+    HIMAGELIST GetSafeHandle() const { return handle_; }
+    HIMAGELIST Detach();
     int GetImageCount() const;
     // The image size of the list behind a handle (the toolbar sizes its buttons from it).
-    static bool GetIconSize(void* handle, int& cx, int& cy);
+    static bool GetIconSize(HIMAGELIST handle, int& cx, int& cy);
     // Draws image i at (x, y), transparent where the mask says so.
     bool Draw(CDC* dc, int image, CPoint point);
 
 private:
-    void* handle_ = nullptr;
+    HIMAGELIST handle_ = nullptr;
 };

@@ -2,7 +2,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
 #include <new>
 #include <utility>
 
@@ -121,10 +120,20 @@ namespace {
 
 GdiDc* DcOf(void* hdc) { return Lookup<GdiDc>(hdc, GdiKind::Dc); }
 
+// A new context holding bitmap (null for a window's context) and the stock pen, brush and font.
+GdiDc* NewDc(GdiBitmap* bitmap) {
+    auto* dc = new GdiDc;
+    Stock& stock = GetStock();
+    dc->bitmap = bitmap;
+    dc->pen = &stock.pen;
+    dc->brush = &stock.brush;
+    dc->font = &stock.font;
+    return dc;
+}
+
 void PutPixel(GdiBitmap& bitmap, int x, int y, orv::Color color) {
     if (x < 0 || y < 0 || x >= bitmap.width || y >= bitmap.height) return;
-    bitmap.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(bitmap.width) +
-                  static_cast<std::size_t>(x)] = color;
+    bitmap.pixels[PixelAt(x, y, bitmap.width)] = color;
 }
 
 void FillSpan(GdiBitmap& bitmap, int y, int fromX, int toX, orv::Color color) {
@@ -250,19 +259,14 @@ bool CBitmap::CreateCompatibleBitmap(CDC& dc, int width, int height) {
         return false;
     }
     if (orv::file::fault::Inject(orv::file::fault::Op::Alloc)) return false;
-    // Out of memory the window system's call fails; it never throws.
-    try {
-        auto bitmap = std::make_unique<GdiBitmap>();
-        bitmap->width = width;
-        bitmap->height = height;
+    handle_ = MakeGdi<GdiBitmap>([&](GdiBitmap& bitmap) {
+        bitmap.width = width;
+        bitmap.height = height;
         // A new bitmap of the screen's format reads back black.
         // measured: 64-bit Wine, tests/ui_gdi_test.cpp GdiTest.BitmapsAreCopiedExactly
-        bitmap->pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
-        handle_ = RegisterGdi(bitmap.release());
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
-    return true;
+        bitmap.pixels.assign(PixelAt(0, height, width), 0);
+    });
+    return handle_ != nullptr;
 }
 
 bool CBitmap::CreateFromPixels(int width, int height, const std::vector<orv::Color>& pixels) {
@@ -271,17 +275,13 @@ bool CBitmap::CreateFromPixels(int width, int height, const std::vector<orv::Col
         return false;
     }
     if (orv::file::fault::Inject(orv::file::fault::Op::Alloc)) return false;
-    try {
-        auto bitmap = std::make_unique<GdiBitmap>();
-        bitmap->width = width;
-        bitmap->height = height;
-        bitmap->pixels = pixels;
-        for (auto& pixel : bitmap->pixels) pixel &= 0xFFFFFF;
-        handle_ = RegisterGdi(bitmap.release());
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
-    return true;
+    handle_ = MakeGdi<GdiBitmap>([&](GdiBitmap& bitmap) {
+        bitmap.width = width;
+        bitmap.height = height;
+        bitmap.pixels = pixels;
+        for (auto& pixel : bitmap.pixels) pixel &= 0xFFFFFF;
+    });
+    return handle_ != nullptr;
 }
 
 int CBitmap::GetWidth() const {
@@ -304,13 +304,8 @@ bool CDC::CreateCompatibleDC(CDC* dc) {
     if (hdc_ != nullptr) return false;
     if (dc != nullptr && DcOf(dc->GetSafeHdc()) == nullptr) return false;
     if (orv::file::fault::Inject(orv::file::fault::Op::Alloc)) return false;
-    auto* object = new GdiDc;
+    auto* object = NewDc(&GetStock().bitmap);
     object->memory = true;
-    Stock& stock = GetStock();
-    object->bitmap = &stock.bitmap;
-    object->pen = &stock.pen;
-    object->brush = &stock.brush;
-    object->font = &stock.font;
     hdc_ = static_cast<HDC>(RegisterGdi(object));
     memory_ = true;
     return true;
@@ -428,8 +423,7 @@ bool CDC::BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, 
             const std::int64_t tx = x + col;
             if (sx < 0 || sx >= pixels->width || tx < 0 || tx >= target->width) continue;
             PutPixel(*target, static_cast<int>(tx), static_cast<int>(ty),
-                     copy[static_cast<std::size_t>(sy) * static_cast<std::size_t>(pixels->width) +
-                          static_cast<std::size_t>(sx)]);
+                     copy[PixelAt(sx, sy, pixels->width)]);
         }
     }
     return true;
@@ -438,13 +432,7 @@ bool CDC::BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, 
 // A window's client context has no pixels of its own headless: what is drawn there is not kept.
 CClientDC::CClientDC(HWND wnd) {
     if (wnd != nullptr && !IsWindow(wnd)) return;
-    auto* object = new GdiDc;
-    Stock& stock = GetStock();
-    object->bitmap = nullptr;
-    object->pen = &stock.pen;
-    object->brush = &stock.brush;
-    object->font = &stock.font;
-    hdc_ = static_cast<HDC>(RegisterGdi(object));
+    hdc_ = static_cast<HDC>(RegisterGdi(NewDc(nullptr)));
     wnd_ = wnd;
 }
 

@@ -4,6 +4,10 @@
 // in the window system's gdiObjects (or is one of the stock objects every context starts with).
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <new>
 #include <vector>
 
 #include "orvmenu/FormFont.h"
@@ -76,6 +80,18 @@ struct GdiImageList : GdiObject {
 
 // Adds an object to the process's drawing objects and returns its handle.
 void* RegisterGdi(GdiObject* object);
+// Makes an object, lets fill set it up and registers it. Out of memory the window system's
+// call fails, it never throws: null, and nothing is left behind.
+template <class T, class Fill>
+void* MakeGdi(Fill&& fill) {
+    try {
+        auto object = std::make_unique<T>();
+        fill(*object);
+        return RegisterGdi(object.release());
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
 // The object behind a handle, or null when the handle is not a live object of that kind.
 ORV_UI_API GdiObject* LookupGdi(const void* handle, GdiKind kind);
 template <class T>
@@ -88,6 +104,11 @@ bool DeleteGdi(void* handle);
 // The target pixels of a context, or null when it has none (a window's context, a memory
 // context still holding its stock bitmap).
 GdiBitmap* TargetOf(const GdiDc& dc);
+
+// The index of pixel (x, y) in rows of width pixels; in size_t, where the product cannot overflow.
+inline std::size_t PixelAt(std::int64_t x, std::int64_t y, std::int64_t width) {
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x);
+}
 
 // The largest bitmap side the toolkit makes: bounds the memory a broken file can ask for.
 constexpr int kMaxBitmapSide = 4096;

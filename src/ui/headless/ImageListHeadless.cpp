@@ -1,7 +1,6 @@
 #include "ui/ImageList.h"
 
 #include <cstdint>
-#include <memory>
 #include <new>
 #include <utility>
 
@@ -26,17 +25,12 @@ bool CImageList::Create(int cx, int cy, unsigned flags, int initial, int grow) {
         return false;
     }
     if (orv::file::fault::Inject(orv::file::fault::Op::Alloc)) return false;
-    // Out of memory the window system's call fails; it never throws.
-    try {
-        auto list = std::make_unique<GdiImageList>();
-        list->cx = cx;
-        list->cy = cy;
-        list->flags = flags;
-        handle_ = RegisterGdi(list.release());
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
-    return true;
+    handle_ = static_cast<HIMAGELIST>(MakeGdi<GdiImageList>([&](GdiImageList& list) {
+        list.cx = cx;
+        list.cy = cy;
+        list.flags = flags;
+    }));
+    return handle_ != nullptr;
 }
 
 int CImageList::Add(CBitmap* bitmap, orv::Color mask) {
@@ -62,7 +56,7 @@ int CImageList::Add(CBitmap* bitmap, orv::Color mask) {
     }
     for (int n = 0; n < count; ++n) {
         GdiImageList::Image image;
-        const auto size = static_cast<std::size_t>(list->cx) * static_cast<std::size_t>(list->cy);
+        const auto size = PixelAt(0, list->cy, list->cx);
         try {
             image.pixels.assign(size, 0);
             image.transparent.assign(size, false);
@@ -71,11 +65,8 @@ int CImageList::Add(CBitmap* bitmap, orv::Color mask) {
         }
         for (int y = 0; y < list->cy && y < source->height; ++y) {
             for (int x = 0; x < list->cx; ++x) {
-                const orv::Color pixel =
-                    source->pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(source->width) +
-                                   static_cast<std::size_t>(n * list->cx + x)];
-                const auto at = static_cast<std::size_t>(y) * static_cast<std::size_t>(list->cx) +
-                                static_cast<std::size_t>(x);
+                const orv::Color pixel = source->pixels[PixelAt(n * list->cx + x, y, source->width)];
+                const auto at = PixelAt(x, y, list->cx);
                 // Pixels of the mask colour are kept black behind a transparent mask.
                 // measured: 64-bit Wine, tests/ui_gdi_test.cpp GdiTest.ImageListMaskedAddDrawsTheBackgroundThroughTheMaskColour
                 const bool clear = masked && pixel == mask;
@@ -97,18 +88,18 @@ int CImageList::Add(CBitmap* bitmap, orv::Color mask) {
 }
 
 bool CImageList::DeleteImageList() {
-    void* handle = std::exchange(handle_, nullptr);
+    HIMAGELIST handle = std::exchange(handle_, nullptr);
     return handle != nullptr && DeleteGdi(handle);
 }
 
-void* CImageList::Detach() { return std::exchange(handle_, nullptr); }
+HIMAGELIST CImageList::Detach() { return std::exchange(handle_, nullptr); }
 
 int CImageList::GetImageCount() const {
     const GdiImageList* list = ListOf(handle_);
     return list == nullptr ? 0 : static_cast<int>(list->images.size());
 }
 
-bool CImageList::GetIconSize(void* handle, int& cx, int& cy) {
+bool CImageList::GetIconSize(HIMAGELIST handle, int& cx, int& cy) {
     const GdiImageList* list = ListOf(handle);
     if (list == nullptr) return false;
     cx = list->cx;
@@ -132,11 +123,9 @@ bool CImageList::Draw(CDC* dc, int image, CPoint point) {
         for (int x = 0; x < list->cx; ++x) {
             const std::int64_t tx = std::int64_t{point.x} + x;
             if (tx < 0 || tx >= pixels->width) continue;
-            const auto at = static_cast<std::size_t>(y) * static_cast<std::size_t>(list->cx) +
-                            static_cast<std::size_t>(x);
+            const auto at = PixelAt(x, y, list->cx);
             if (from.transparent[at]) continue;
-            pixels->pixels[static_cast<std::size_t>(ty) * static_cast<std::size_t>(pixels->width) +
-                           static_cast<std::size_t>(tx)] = from.pixels[at];
+            pixels->pixels[PixelAt(tx, ty, pixels->width)] = from.pixels[at];
         }
     }
     return true;

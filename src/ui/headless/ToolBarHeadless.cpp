@@ -44,7 +44,7 @@ constexpr int kDropDownArrowWidth = 11;
 struct ToolBarState {
     HWND self = nullptr;
     std::vector<TbButton> buttons;
-    void* imageList = nullptr;
+    HIMAGELIST imageList = nullptr;
     std::uintptr_t exStyle = 0;
     HWND toolTips = nullptr;
     orv::ui::ColorScheme colors{0, 0xFFFFFFFFu, 0xFFFFFFFFu};  // CLR_DEFAULT until set
@@ -158,8 +158,8 @@ struct ToolBarState {
         b.fsState = static_cast<std::uint8_t>(b.fsState | kTbstateChecked);
     }
 
-    std::intptr_t SetImageList(void* list) {
-        void* previous = imageList;
+    std::intptr_t SetImageList(HIMAGELIST list) {
+        HIMAGELIST previous = imageList;
         imageList = list;
         int cx = 1;
         int cy = 1;
@@ -218,7 +218,7 @@ struct ToolBarState {
             return 1;
         }
         case kTbSetImageList:
-            return SetImageList(reinterpret_cast<void*>(lParam));
+            return SetImageList(reinterpret_cast<HIMAGELIST>(lParam));
         case kTbGetImageList:
             return reinterpret_cast<std::intptr_t>(imageList);
         case kTbSetExtendedStyle: {

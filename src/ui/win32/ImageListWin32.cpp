@@ -8,11 +8,6 @@
 
 #include <commctrl.h>
 
-
-namespace {
-HIMAGELIST List(void* handle) { return static_cast<HIMAGELIST>(handle); }
-}  // namespace
-
 CImageList::~CImageList() { DeleteImageList(); }
 
 bool CImageList::Create(int cx, int cy, unsigned flags, int initial, int grow) {
@@ -25,26 +20,26 @@ bool CImageList::Create(int cx, int cy, unsigned flags, int initial, int grow) {
 int CImageList::Add(CBitmap* bitmap, orv::Color mask) {
     if (handle_ == nullptr || bitmap == nullptr || bitmap->GetSafeHandle() == nullptr) return -1;
     if (orv::file::fault::Inject(orv::file::fault::Op::Alloc)) return -1;
-    return ::ImageList_AddMasked(List(handle_), static_cast<HBITMAP>(bitmap->GetSafeHandle()),
+    return ::ImageList_AddMasked(handle_, static_cast<HBITMAP>(bitmap->GetSafeHandle()),
                                  mask & 0xFFFFFF);
 }
 
 bool CImageList::DeleteImageList() {
-    void* handle = std::exchange(handle_, nullptr);
-    return handle != nullptr && ::ImageList_Destroy(List(handle)) != FALSE;
+    HIMAGELIST handle = std::exchange(handle_, nullptr);
+    return handle != nullptr && ::ImageList_Destroy(handle) != FALSE;
 }
 
-void* CImageList::Detach() { return std::exchange(handle_, nullptr); }
+HIMAGELIST CImageList::Detach() { return std::exchange(handle_, nullptr); }
 
 int CImageList::GetImageCount() const {
-    return handle_ == nullptr ? 0 : ::ImageList_GetImageCount(List(handle_));
+    return handle_ == nullptr ? 0 : ::ImageList_GetImageCount(handle_);
 }
 
-bool CImageList::GetIconSize(void* handle, int& cx, int& cy) {
+bool CImageList::GetIconSize(HIMAGELIST handle, int& cx, int& cy) {
     if (handle == nullptr) return false;
     int width = 0;
     int height = 0;
-    if (!::ImageList_GetIconSize(List(handle), &width, &height)) return false;
+    if (!::ImageList_GetIconSize(handle, &width, &height)) return false;
     cx = width;
     cy = height;
     return true;
@@ -52,6 +47,6 @@ bool CImageList::GetIconSize(void* handle, int& cx, int& cy) {
 
 bool CImageList::Draw(CDC* dc, int image, CPoint point) {
     if (handle_ == nullptr || dc == nullptr || dc->GetSafeHdc() == nullptr) return false;
-    return ::ImageList_Draw(List(handle_), image, static_cast<HDC>(dc->GetSafeHdc()), point.x,
+    return ::ImageList_Draw(handle_, image, static_cast<HDC>(dc->GetSafeHdc()), point.x,
                             point.y, ILD_NORMAL) != FALSE;
 }
