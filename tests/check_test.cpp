@@ -431,6 +431,46 @@ TEST_F(CheckTest, SeparatorsThatMeetWhenAGradeHidesWhatStandsBetween) {
     EXPECT_FALSE(ParseArguments({"a", "b"}, options, why));
 }
 
+TEST_F(CheckTest, SubmenusThatAGradeSetSeesEmpty) {
+    WriteFile(DataPath("OrvMenu.xml"),
+              std::string(kDecl) +
+                  "<MENU>\n"
+                  "  <NODE TYPE=\"DLL\" DISP=\"Y\" GRADE=\"3FFFFFFF\" NAME=\"Futures\">\n"  // 3
+                  "    <NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FF00802\" TRCODE=\"8101\">F1</NODE>\n"
+                  "    <NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FF00802\" TRCODE=\"8102\">F2</NODE>\n"
+                  "  </NODE>\n"
+                  "  <NODE TYPE=\"DLL\" DISP=\"Y\" GRADE=\"3FFFFFFF\" NAME=\"Tools\">\n"
+                  "    <NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FFFFFFF\" TRCODE=\"1001\">A</NODE>\n"
+                  "    <NODE TYPE=\"DLL\" DISP=\"Y\" GRADE=\"3FFFFFFF\" NAME=\"Old\">\n"  // 9
+                  "      <NODE TYPE=\"FORM\" DISP=\"N\" GRADE=\"3FFFFFFF\" TRCODE=\"1002\">B</NODE>\n"
+                  "    </NODE>\n"
+                  "  </NODE>\n"
+                  "  <NODE TYPE=\"DLL\" DISP=\"Y\" GRADE=\"3FF00802\" NAME=\"Pro\">\n"  // hidden with its entries
+                  "    <NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FF00802\" TRCODE=\"8103\">P</NODE>\n"
+                  "  </NODE>\n"
+                  "</MENU>\n");
+    // Reported once each, for the first grade set that opens it empty; a warning only.
+    auto lines = Check(0);
+    Expect(lines, "OrvMenu.xml:3:3: warning:",
+           "for a user of grades 00100401 without derivatives rights, the menu shows submenu 'Futures' opening empty: none of its 2 "
+           "entries is shown to him");
+    Expect(lines, "OrvMenu.xml:9:5: warning:",
+           "for a user of grades 00100401 without derivatives rights, the menu shows submenu 'Old' opening empty: its one entry is not "
+           "shown to him");
+    EXPECT_EQ(lines.size(), 3u) << report;
+
+    // Every grade sees the futures, and still nothing in Old.
+    std::ostringstream out;
+    Options options;
+    options.dir = dataDir;
+    options.grades = {0x3FFFFFFF};
+    EXPECT_EQ(CheckDataFolder(options, out), 0);
+    EXPECT_EQ(out.str().find(":3:3:"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find(":9:5: warning: for a user of grades 3FFFFFFF without derivatives rights, the menu shows submenu 'Old'"),
+              std::string::npos)
+        << out.str();
+}
+
 TEST_F(CheckTest, GradesListTheScreensOneGradeSetSeesAndTheOtherNot) {
     WriteFile(DataPath("OrvMenu.xml"),
               std::string(kDecl) +
