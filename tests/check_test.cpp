@@ -327,19 +327,25 @@ TEST_F(CheckTest, ToolBarDefinitionAndUserFile) {
     Expect(lines, "OrvUIInit.xml:9:43: warning:", "TYPE 'BUTON' is not a type");
     Expect(lines, "OrvUIInit.xml:9:43: warning:", "a typo for 'BUTTON'?");
     Expect(lines, "User/ToolBar.xml:1:21: error:", "the quote (\") opened here in <NODE> is never closed, so the terminal cannot read this file: it keeps it aside as ToolBar.xml.unreadable");
-    EXPECT_EQ(lines.size(), 12u) << report;  // the eleven, and the count
+    // An item without TYPE and without items keeps its button but is missing from the lists.
+    Expect(lines, "OrvUIInit.xml:6:5: warning:",
+           "NODE of TR code '7777' has no TYPE: the menus leave it out (a folder's drop-down list and the toolbar's context menu); "
+           "TYPE BUTTON or NORMAL lists it");
+    Expect(lines, "OrvUIInit.xml:8:5: warning:", "NODE of TR code '9150' has no TYPE");
+    EXPECT_EQ(lines.size(), 14u) << report;  // the thirteen, and the count
 
     // Where the screen-number box lands: behind a group switch button always over it; without
     // one, over what begins within 80 pixels: 13 separators (1 to 13 pixels) keep the place free.
     std::string spacer;
-    for (int i = 0; i < 13; ++i) spacer += "<NODE STYLE=\"SEP\"/>";
+    const std::string sep = "<NODE TYPE=\"NORMAL\" STYLE=\"SEP\"/>";
+    for (int i = 0; i < 13; ++i) spacer += sep;
     WriteFile(DataPath("OrvUIInit.xml"), std::string(kDecl) +
                                             "<UI><TOOLBAR>\n"
-                                            "<NODE NAME=\"free\" TYPE=\"GROUP\"><NODE TYPE=\"TREDIT\"/>" + spacer + "<NODE TRCODE=\"8000\" NAME=\"b\"/></NODE>\n"  // 3
-                                            "<NODE NAME=\"short\" TYPE=\"GROUP\"><NODE TYPE=\"TREDIT\"/>" + spacer.substr(0, 12 * 19) + "<NODE NAME=\"c\"/></NODE>\n"
+                                            "<NODE NAME=\"free\" TYPE=\"GROUP\"><NODE TYPE=\"TREDIT\"/>" + spacer + "<NODE TRCODE=\"8000\" NAME=\"b\" TYPE=\"BUTTON\"/></NODE>\n"  // 3
+                                            "<NODE NAME=\"short\" TYPE=\"GROUP\"><NODE TYPE=\"TREDIT\"/>" + spacer.substr(0, 12 * sep.size()) + "<NODE NAME=\"c\" TYPE=\"BUTTON\"/></NODE>\n"
                                             "<NODE NAME=\"boxes\" TYPE=\"GROUP\"><NODE TYPE=\"CODECOMBO\" NAME=\"code\"/><NODE TYPE=\"TREDIT\"/></NODE>\n"  // 5
-                                            "<NODE NAME=\"plain\" TYPE=\"GROUP\"><NODE TRCODE=\"8000\" NAME=\"d\"/></NODE>\n"
-                                            "<NODE NAME=\"spaced\" TYPE=\"GROUP\">" + spacer + "<NODE TRCODE=\"8000\" NAME=\"e\"/></NODE>\n"  // 7
+                                            "<NODE NAME=\"plain\" TYPE=\"GROUP\"><NODE TRCODE=\"8000\" NAME=\"d\" TYPE=\"BUTTON\"/></NODE>\n"
+                                            "<NODE NAME=\"spaced\" TYPE=\"GROUP\">" + spacer + "<NODE TRCODE=\"8000\" NAME=\"e\" TYPE=\"BUTTON\"/></NODE>\n"  // 7
                                             "</TOOLBAR></UI>\n");
     std::filesystem::remove(UserPath("ToolBar.xml"));
     auto placed = Check(0);

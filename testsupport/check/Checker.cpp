@@ -886,6 +886,12 @@ private:
                 if (withItems > 0 && !typed) {
                     Error(e.at, "NODE " + Quote(AttrOf(e, "NAME")) + " has " + std::to_string(withItems) + (withItems == 1 ? " item" : " items") +
                                     " but no TYPE: the menus leave it out, and its items with it (TYPE FOLDER drops its items down, TYPE GROUP makes a group of buttons)");
+                } else if (!typed) {
+                    // Its button still shows; only the lists that name the items lose it.
+                    const std::string name = AttrOf(e, "NAME"), trCode = AttrOf(e, "TRCODE");
+                    const std::string item = !name.empty() ? " " + Quote(name) : !trCode.empty() ? " of TR code " + Quote(trCode) : "";
+                    Warning(e.at, "NODE" + item + " has no TYPE: the menus leave it out (a folder's drop-down list and the toolbar's context menu); "
+                                      "TYPE BUTTON or NORMAL lists it");
                 }
                 CheckToolBarLevel(e, "in a NODE", items);
                 break;
