@@ -327,19 +327,25 @@ TEST_F(CheckTest, ToolBarDefinitionAndUserFile) {
     Expect(lines, "OrvUIInit.xml:9:43: warning:", "TYPE 'BUTON' is not a type");
     Expect(lines, "OrvUIInit.xml:9:43: warning:", "a typo for 'BUTTON'?");
     Expect(lines, "User/ToolBar.xml:1:21: error:", "the quote (\") opened here in <NODE> is never closed, so the terminal cannot read this file: it keeps it aside as ToolBar.xml.unreadable");
-    EXPECT_EQ(lines.size(), 12u) << report;  // the eleven, and the count
+    // An item without TYPE and without items keeps its button but is missing from the lists.
+    Expect(lines, "OrvUIInit.xml:6:5: warning:",
+           "NODE of TR code '7777' has no TYPE: the menus leave it out (a folder's drop-down list and the toolbar's context menu); "
+           "TYPE BUTTON or NORMAL lists it");
+    Expect(lines, "OrvUIInit.xml:8:5: warning:", "NODE of TR code '9150' has no TYPE");
+    EXPECT_EQ(lines.size(), 14u) << report;  // the thirteen, and the count
 
     // Where the screen-number box lands: behind a group switch button always over it; without
     // one, over what begins within 80 pixels: 13 separators (1 to 13 pixels) keep the place free.
     std::string spacer;
-    for (int i = 0; i < 13; ++i) spacer += "<NODE STYLE=\"SEP\"/>";
+    const std::string sep = "<NODE TYPE=\"NORMAL\" STYLE=\"SEP\"/>";
+    for (int i = 0; i < 13; ++i) spacer += sep;
     WriteFile(DataPath("OrvUIInit.xml"), std::string(kDecl) +
                                             "<UI><TOOLBAR>\n"
-                                            "<NODE NAME=\"free\" TYPE=\"GROUP\"><NODE TYPE=\"TREDIT\"/>" + spacer + "<NODE TRCODE=\"8000\" NAME=\"b\"/></NODE>\n"  // 3
-                                            "<NODE NAME=\"short\" TYPE=\"GROUP\"><NODE TYPE=\"TREDIT\"/>" + spacer.substr(0, 12 * 19) + "<NODE NAME=\"c\"/></NODE>\n"
+                                            "<NODE NAME=\"free\" TYPE=\"GROUP\"><NODE TYPE=\"TREDIT\"/>" + spacer + "<NODE TRCODE=\"8000\" NAME=\"b\" TYPE=\"BUTTON\"/></NODE>\n"  // 3
+                                            "<NODE NAME=\"short\" TYPE=\"GROUP\"><NODE TYPE=\"TREDIT\"/>" + spacer.substr(0, 12 * sep.size()) + "<NODE NAME=\"c\" TYPE=\"BUTTON\"/></NODE>\n"
                                             "<NODE NAME=\"boxes\" TYPE=\"GROUP\"><NODE TYPE=\"CODECOMBO\" NAME=\"code\"/><NODE TYPE=\"TREDIT\"/></NODE>\n"  // 5
-                                            "<NODE NAME=\"plain\" TYPE=\"GROUP\"><NODE TRCODE=\"8000\" NAME=\"d\"/></NODE>\n"
-                                            "<NODE NAME=\"spaced\" TYPE=\"GROUP\">" + spacer + "<NODE TRCODE=\"8000\" NAME=\"e\"/></NODE>\n"  // 7
+                                            "<NODE NAME=\"plain\" TYPE=\"GROUP\"><NODE TRCODE=\"8000\" NAME=\"d\" TYPE=\"BUTTON\"/></NODE>\n"
+                                            "<NODE NAME=\"spaced\" TYPE=\"GROUP\">" + spacer + "<NODE TRCODE=\"8000\" NAME=\"e\" TYPE=\"BUTTON\"/></NODE>\n"  // 7
                                             "</TOOLBAR></UI>\n");
     std::filesystem::remove(UserPath("ToolBar.xml"));
     auto placed = Check(0);
@@ -429,6 +435,46 @@ TEST_F(CheckTest, SeparatorsThatMeetWhenAGradeHidesWhatStandsBetween) {
     EXPECT_EQ(why, "--grade xyz: a grade mask is 1 to 8 hexadecimal digits, 0 to FFFFFFFF, such as 00100401");
     EXPECT_FALSE(ParseArguments({"--grade"}, options, why));
     EXPECT_FALSE(ParseArguments({"a", "b"}, options, why));
+}
+
+TEST_F(CheckTest, SubmenusThatAGradeSetSeesEmpty) {
+    WriteFile(DataPath("OrvMenu.xml"),
+              std::string(kDecl) +
+                  "<MENU>\n"
+                  "  <NODE TYPE=\"DLL\" DISP=\"Y\" GRADE=\"3FFFFFFF\" NAME=\"Futures\">\n"  // 3
+                  "    <NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FF00802\" TRCODE=\"8101\">F1</NODE>\n"
+                  "    <NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FF00802\" TRCODE=\"8102\">F2</NODE>\n"
+                  "  </NODE>\n"
+                  "  <NODE TYPE=\"DLL\" DISP=\"Y\" GRADE=\"3FFFFFFF\" NAME=\"Tools\">\n"
+                  "    <NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FFFFFFF\" TRCODE=\"1001\">A</NODE>\n"
+                  "    <NODE TYPE=\"DLL\" DISP=\"Y\" GRADE=\"3FFFFFFF\" NAME=\"Old\">\n"  // 9
+                  "      <NODE TYPE=\"FORM\" DISP=\"N\" GRADE=\"3FFFFFFF\" TRCODE=\"1002\">B</NODE>\n"
+                  "    </NODE>\n"
+                  "  </NODE>\n"
+                  "  <NODE TYPE=\"DLL\" DISP=\"Y\" GRADE=\"3FF00802\" NAME=\"Pro\">\n"  // hidden with its entries
+                  "    <NODE TYPE=\"FORM\" DISP=\"Y\" GRADE=\"3FF00802\" TRCODE=\"8103\">P</NODE>\n"
+                  "  </NODE>\n"
+                  "</MENU>\n");
+    // Reported once each, for the first grade set that opens it empty; a warning only.
+    auto lines = Check(0);
+    Expect(lines, "OrvMenu.xml:3:3: warning:",
+           "for a user of grades 00100401 without derivatives rights, the menu shows submenu 'Futures' opening empty: none of its 2 "
+           "entries is shown to him");
+    Expect(lines, "OrvMenu.xml:9:5: warning:",
+           "for a user of grades 00100401 without derivatives rights, the menu shows submenu 'Old' opening empty: its one entry is not "
+           "shown to him");
+    EXPECT_EQ(lines.size(), 3u) << report;
+
+    // Every grade sees the futures, and still nothing in Old.
+    std::ostringstream out;
+    Options options;
+    options.dir = dataDir;
+    options.grades = {0x3FFFFFFF};
+    EXPECT_EQ(CheckDataFolder(options, out), 0);
+    EXPECT_EQ(out.str().find(":3:3:"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find(":9:5: warning: for a user of grades 3FFFFFFF without derivatives rights, the menu shows submenu 'Old'"),
+              std::string::npos)
+        << out.str();
 }
 
 TEST_F(CheckTest, GradesListTheScreensOneGradeSetSeesAndTheOtherNot) {

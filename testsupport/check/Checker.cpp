@@ -348,8 +348,8 @@ private:
     void CheckCatalogue(const Element& root) {
         MenuEntry menu;
         CheckMenuLevel(root, "in the catalogue", menu);
-        for (const GradeSet& grades : gradeSets_) CheckSeparators(menu, grades, true);
-        reportedSeparators_.clear();
+        for (const GradeSet& grades : gradeSets_) CheckShownMenu(menu, grades, true);
+        reportedEntries_.clear();
     }
 
     void CheckMenuLevel(const Element& parent, std::string_view where, MenuEntry& into) {
@@ -438,23 +438,33 @@ private:
         return std::none_of(std::begin(words), std::end(words), [&](const std::string& w) { return orv::cp950::Find(entry.name, w) != std::string::npos; });
     }
 
-    // The menu a user of these grades gets shows every separator the catalogue lets him see, one
-    // after the other when the entries between them are hidden from him: two lines in a row, or
-    // a line at the top or the bottom of a submenu. Each separator is reported once, for the
-    // first grade set that shows it so.
-    void CheckSeparators(const MenuEntry& parent, const GradeSet& grades, bool topLevel) {
+    // The menu a user of these grades gets, walked as the menu builds it. It shows every
+    // separator the catalogue lets him see, one after the other when the entries between them
+    // are hidden from him: two lines in a row, or a line at the top or the bottom of a submenu.
+    // An entry with entries of its own is a submenu even when he sees none of them: it opens
+    // empty. Each entry is reported once, for the first grade set that shows it so.
+    void CheckShownMenu(const MenuEntry& parent, const GradeSet& grades, bool topLevel) {
         std::vector<const MenuEntry*> shown;
         for (const MenuEntry& child : parent.children) {
             if (Visible(child, grades)) shown.push_back(&child);
+        }
+        const std::string who = "a user of grades " + grades.Describe();
+        if (!topLevel && shown.empty()) {
+            if (reportedEntries_.insert(&parent).second) {
+                Warning(parent.at, "for " + who + ", the menu shows submenu " + Quote(parent.name) + " opening empty: " +
+                                       (parent.children.size() == 1 ? std::string("its one entry is not")
+                                                                    : "none of its " + std::to_string(parent.children.size()) + " entries is") +
+                                       " shown to him");
+            }
+            return;
         }
         if (topLevel) {  // separators go after the entries of the menu bar
             std::stable_partition(shown.begin(), shown.end(), [](const MenuEntry* e) { return e->type != kOrvMenuSeparator; });
         }
         const auto isSeparator = [](const MenuEntry* e) { return e->type == kOrvMenuSeparator; };
-        const std::string who = "a user of grades " + grades.Describe();
         for (std::size_t i = 0; i < shown.size(); ++i) {
             const MenuEntry* entry = shown[i];
-            if (!isSeparator(entry) || !reportedSeparators_.insert(entry).second) continue;
+            if (!isSeparator(entry) || !reportedEntries_.insert(entry).second) continue;
             if (i > 0 && isSeparator(shown[i - 1])) {
                 Warning(entry->at, "for " + who + ", this separator follows the one at line " + std::to_string(shown[i - 1]->at.line) +
                                        " with nothing shown between them: the menu shows two separator lines in a row");
@@ -463,11 +473,11 @@ private:
             } else if (!topLevel && i + 1 == shown.size()) {
                 Warning(entry->at, "for " + who + ", this separator is the last line of its submenu: nothing shown stands below it");
             } else {
-                reportedSeparators_.erase(entry);  // fine for these grades; others may still show it so
+                reportedEntries_.erase(entry);  // fine for these grades; others may still show it so
             }
         }
         for (const MenuEntry* entry : shown) {
-            if (!entry->children.empty()) CheckSeparators(*entry, grades, false);
+            if (!entry->children.empty()) CheckShownMenu(*entry, grades, false);
         }
     }
 
@@ -876,6 +886,12 @@ private:
                 if (withItems > 0 && !typed) {
                     Error(e.at, "NODE " + Quote(AttrOf(e, "NAME")) + " has " + std::to_string(withItems) + (withItems == 1 ? " item" : " items") +
                                     " but no TYPE: the menus leave it out, and its items with it (TYPE FOLDER drops its items down, TYPE GROUP makes a group of buttons)");
+                } else if (!typed) {
+                    // Its button still shows; only the lists that name the items lose it.
+                    const std::string name = AttrOf(e, "NAME"), trCode = AttrOf(e, "TRCODE");
+                    const std::string item = !name.empty() ? " " + Quote(name) : !trCode.empty() ? " of TR code " + Quote(trCode) : "";
+                    Warning(e.at, "NODE" + item + " has no TYPE: the menus leave it out (a folder's drop-down list and the toolbar's context menu); "
+                                      "TYPE BUTTON or NORMAL lists it");
                 }
                 CheckToolBarLevel(e, "in a NODE", items);
                 break;
@@ -984,7 +1000,7 @@ private:
 
     std::string dataDir_, userDir_, imageDir_;
     std::vector<GradeSet> gradeSets_;
-    std::set<const MenuEntry*> reportedSeparators_;  // during the catalogue's check
+    std::set<const MenuEntry*> reportedEntries_;  // separators and empty submenus, during the catalogue's check
     std::string file_;
     std::size_t fileOrder_ = 0;
     std::vector<Problem> problems_;

@@ -28,7 +28,7 @@ int CheckDataFolder(const Options& options, std::ostream& out);
 int CheckDataFolder(const std::string& dir, std::ostream& out);
 
 inline constexpr char kUsage[] =
-    "usage: orvhost check [DIR] [--grade HEX]... [--image DIR]\n"
+    "usage: orvhost check [DIR] [--grade HEX]... [--image DIR] [--help]\n"
     "Every file of the terminal's data folder DIR (default: the samples), problems as\n"
     "file:line:column: error|warning: message, the column in bytes of the file's line.\n"
     "The menus are checked for each user grade mask given (default: 00100401 and 3FFFFFFF),\n"

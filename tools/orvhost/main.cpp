@@ -15,6 +15,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Host.h"
@@ -491,6 +492,12 @@ int main(int argc, char** argv) {
     using namespace orvhost;
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "check") {
+        for (int i = 2; i < argc; ++i) {
+            if (std::string_view(argv[i]) == "--help" || std::string_view(argv[i]) == "-h") {
+                std::cout << orv::check::kUsage;
+                return 0;
+            }
+        }
         orv::check::Options check;
         std::string wrong;
         if (!orv::check::ParseArguments(std::vector<std::string>(argv + 2, argv + argc), check, wrong)) {
