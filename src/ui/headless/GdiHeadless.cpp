@@ -121,14 +121,15 @@ namespace {
 GdiDc* DcOf(void* hdc) { return Lookup<GdiDc>(hdc, GdiKind::Dc); }
 
 // A new context holding bitmap (null for a window's context) and the stock pen, brush and font.
-GdiDc* NewDc(GdiBitmap* bitmap) {
-    auto* dc = new GdiDc;
-    Stock& stock = GetStock();
-    dc->bitmap = bitmap;
-    dc->pen = &stock.pen;
-    dc->brush = &stock.brush;
-    dc->font = &stock.font;
-    return dc;
+HDC NewDc(GdiBitmap* bitmap, bool memory) {
+    return static_cast<HDC>(MakeGdi<GdiDc>([&](GdiDc& dc) {
+        Stock& stock = GetStock();
+        dc.bitmap = bitmap;
+        dc.pen = &stock.pen;
+        dc.brush = &stock.brush;
+        dc.font = &stock.font;
+        dc.memory = memory;
+    }));
 }
 
 void PutPixel(GdiBitmap& bitmap, int x, int y, orv::Color color) {
@@ -224,28 +225,24 @@ bool CGdiObject::DeleteObject() {
 
 bool CPen::CreatePen(int style, int width, orv::Color color) {
     if (handle_ != nullptr) return false;
-    auto* pen = new GdiPen;
-    pen->style = style;
-    pen->width = width;
-    pen->color = color & 0xFFFFFF;
-    handle_ = RegisterGdi(pen);
-    return true;
+    handle_ = MakeGdi<GdiPen>([&](GdiPen& pen) {
+        pen.style = style;
+        pen.width = width;
+        pen.color = color & 0xFFFFFF;
+    });
+    return handle_ != nullptr;
 }
 
 bool CBrush::CreateSolidBrush(orv::Color color) {
     if (handle_ != nullptr) return false;
-    auto* brush = new GdiBrush;
-    brush->color = color & 0xFFFFFF;
-    handle_ = RegisterGdi(brush);
-    return true;
+    handle_ = MakeGdi<GdiBrush>([&](GdiBrush& brush) { brush.color = color & 0xFFFFFF; });
+    return handle_ != nullptr;
 }
 
 bool CFont::CreateFormFont(const CFormFont& font) {
     if (handle_ != nullptr) return false;
-    auto* object = new GdiFont;
-    object->font = font;
-    handle_ = RegisterGdi(object);
-    return true;
+    handle_ = MakeGdi<GdiFont>([&](GdiFont& object) { object.font = font; });
+    return handle_ != nullptr;
 }
 
 namespace {
@@ -304,11 +301,9 @@ bool CDC::CreateCompatibleDC(CDC* dc) {
     if (hdc_ != nullptr) return false;
     if (dc != nullptr && DcOf(dc->GetSafeHdc()) == nullptr) return false;
     if (orv::file::fault::Inject(orv::file::fault::Op::Alloc)) return false;
-    auto* object = NewDc(&GetStock().bitmap);
-    object->memory = true;
-    hdc_ = static_cast<HDC>(RegisterGdi(object));
-    memory_ = true;
-    return true;
+    hdc_ = NewDc(&GetStock().bitmap, true);
+    memory_ = hdc_ != nullptr;
+    return memory_;
 }
 
 bool CDC::DeleteDC() {
@@ -432,7 +427,7 @@ bool CDC::BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, 
 // A window's client context has no pixels of its own headless: what is drawn there is not kept.
 CClientDC::CClientDC(HWND wnd) {
     if (wnd != nullptr && !IsWindow(wnd)) return;
-    hdc_ = static_cast<HDC>(RegisterGdi(NewDc(nullptr)));
+    hdc_ = NewDc(nullptr, false);
     wnd_ = wnd;
 }
 
